@@ -1,0 +1,152 @@
+#include "engine/Game.h"
+
+#include "engine/Scoring.h"
+
+#include <charconv>
+
+namespace kwintor {
+
+namespace {
+
+// A placed score is kept as its cell's text; totals read it back as a number.
+int cellNumber(const Cell& cell) {
+    int value = 0;
+    std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
+    return value;
+}
+
+std::string numberText(double value) { return std::to_string(static_cast<long long>(value)); }
+
+} // namespace
+
+std::string defaultPlayerName(int player) { return "Speler " + std::to_string(player); }
+
+Game::Game() {
+    for (int p = 1; p <= MaxPlayers; ++p)
+        m_state.SpelerNaam[p] = defaultPlayerName(p);
+    resetSheet();
+}
+
+void Game::resetSheet() {
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        for (auto& cell : m_state.cells[p])
+            cell = Cell{"0", p == 1, false};
+        m_state.TotaalA[p] = 0;
+        m_state.TotaalB[p] = 0;
+        m_state.TotaalAB[p] = 0;
+        m_state.BonusGegeven[p] = false;
+    }
+    m_state.Vastgezet = {};
+    m_state.WorpTeller = 0;
+    m_state.AantalSpelers = 1;
+    m_state.AanDeBeurt = 1;
+}
+
+bool Game::beginThrow() {
+    if (!canThrow())
+        return false;
+    ++m_state.WorpTeller;
+    m_state.ScoreGeplaatst = false;
+    for (int i = 1; i <= DiceCount; ++i) {
+        m_rolling[i] = !m_state.Vastgezet[i];
+        if (m_rolling[i])
+            m_state.DobbelWaarde[i] = 0;
+    }
+    m_state.DobbelSom = 0;
+    m_state.throwing = true;
+    return true;
+}
+
+void Game::settleDie(int die, int value) {
+    if (!m_state.throwing || die < 1 || die > DiceCount || !m_rolling[die] || value < 1 || value > 6)
+        return;
+    m_state.DobbelWaarde[die] = static_cast<std::uint8_t>(value);
+}
+
+void Game::endThrow() {
+    if (!m_state.throwing)
+        return;
+    int sum = 0;
+    for (int i = 1; i <= DiceCount; ++i)
+        sum += m_state.DobbelWaarde[i];
+    m_state.DobbelSom = static_cast<std::uint8_t>(sum);
+    m_state.throwing = false;
+    m_rolling = {};
+}
+
+void Game::toggleHold(int die) {
+    if (die >= 1 && die <= DiceCount)
+        m_state.Vastgezet[die] = !m_state.Vastgezet[die];
+}
+
+int Game::nextPlayer(int player) const { return player < m_state.AantalSpelers && player < MaxPlayers ? player + 1 : 1; }
+
+bool Game::playerFinished(int player) const {
+    if (player < 1 || player > MaxPlayers)
+        return false;
+    for (int row = 0; row < CellCount; ++row)
+        if (isCategoryRow(row) && !m_state.cells[player][row].scored)
+            return false;
+    return true;
+}
+
+PlaceResult Game::place(int player, int row) {
+    if (player < 1 || player > MaxPlayers || row < 0 || row >= CellCount)
+        return PlaceResult::Ignored;
+    auto& column = m_state.cells[player];
+    Cell& cell = column[row];
+    if (!cell.open || cell.scored || cell.text != "0" || isTotalRow(row) || m_state.ScoreGeplaatst ||
+        m_state.DobbelSom == 0 || m_state.throwing)
+        return PlaceResult::Ignored;
+    if (player != m_state.AanDeBeurt)
+        return PlaceResult::NotOnTurn;
+
+    m_state.ScoreGeplaatst = true;
+    cell.text = std::to_string(categoryValue(row, m_state.DobbelWaarde, m_state.DobbelSom));
+    cell.scored = true;
+    cell.open = false;
+    if (row <= 5) {
+        m_state.TotaalA[player] += cellNumber(cell);
+        column[RowTotalA].text = numberText(m_state.TotaalA[player]);
+    }
+    if (m_state.TotaalA[player] >= BonusThreshold && !m_state.BonusGegeven[player]) {
+        column[RowBonus].text = std::to_string(BonusPoints);
+        m_state.BonusGegeven[player] = true;
+    }
+    if (row >= 8 && row <= 14) {
+        m_state.TotaalB[player] += cellNumber(cell);
+        column[RowTotalB].text = numberText(m_state.TotaalB[player]);
+    }
+    m_state.TotaalAB[player] = static_cast<std::int32_t>(m_state.TotaalB[player] + m_state.TotaalA[player] +
+                                                         cellNumber(column[RowBonus]));
+    column[RowGrandTotal].text = std::to_string(m_state.TotaalAB[player]);
+
+    m_state.Vastgezet = {};
+    m_state.WorpTeller = 0;
+    m_state.AanDeBeurt = nextPlayer(player);
+    return playerFinished(player) ? PlaceResult::PlayerFinished : PlaceResult::Placed;
+}
+
+bool Game::newGame() {
+    if (m_state.throwing)
+        return false;
+    for (int p = 1; p <= MaxPlayers; ++p)
+        m_state.SpelerNaam[p] = defaultPlayerName(p);
+    resetSheet();
+    return true;
+}
+
+void Game::choosePlayers(int count, const std::array<std::string, MaxPlayers + 1>& names) {
+    if (count < 1 || count > MaxPlayers)
+        return;
+    m_state.AantalSpelers = static_cast<std::uint8_t>(count);
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        const bool inPlay = p <= count;
+        if (inPlay)
+            m_state.SpelerNaam[p] = names[p];
+        for (auto& cell : m_state.cells[p])
+            cell.open = inPlay && !cell.scored;
+    }
+}
+
+} // namespace kwintor

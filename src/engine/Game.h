@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/GameState.h"
+
+#include <array>
+#include <string>
+
+namespace kwintor {
+
+// What a click on a score cell came to.
+enum class PlaceResult {
+    Ignored,        // silently refused: not a "0" category cell, no throw since the last placement, ...
+    NotOnTurn,      // another player is on turn: "U bent nu niet aan de beurt!"
+    Placed,         // score written, turn passed
+    PlayerFinished, // as Placed, and that was the player's thirteenth category
+};
+
+// The game rules over a GameState. Every operation keeps the state's invariants,
+// whatever order the calls come in; callers mirror the state into the window.
+class Game {
+public:
+    Game();
+
+    const GameState& state() const { return m_state; }
+
+    // A throw in three steps. beginThrow() counts the throw, clears every die that
+    // is not held and answers which dice roll (the holds are read once, here); it
+    // refuses (false) while a throw is under way or after the third throw.
+    bool beginThrow();
+    // The dice that the current throw rolls (index 1..5).
+    const std::array<bool, DiceCount + 1>& rolling() const { return m_rolling; }
+    // Die `die` came to rest on `value` (1..6). Ignored for a die that does not roll.
+    void settleDie(int die, int value);
+    // Ends the throw: DobbelSom becomes the sum of the dice.
+    void endThrow();
+
+    // Holds or releases a die; allowed at any moment.
+    void toggleHold(int die);
+
+    // A click on cell `row` of player `player`'s column.
+    PlaceResult place(int player, int row);
+
+    // Back to one player, a clean sheet and player 1 on turn; the dice stay on the table.
+    // Refused (false) while a throw is under way.
+    bool newGame();
+
+    // The players dialog's OK: the number of players and the names of players 1..count.
+    // Opens the unscored categories and the totals of the columns in play, closes the others.
+    // Neither the scores, the totals nor the turn change.
+    void choosePlayers(int count, const std::array<std::string, MaxPlayers + 1>& names);
+
+    // The player whose turn follows `player`'s.
+    int nextPlayer(int player) const;
+    // All 13 categories of `player` are scored.
+    bool playerFinished(int player) const;
+    // The throw button may be pressed.
+    bool canThrow() const { return !m_state.throwing && m_state.WorpTeller < 3; }
+
+private:
+    void resetSheet();
+
+    GameState m_state;
+    std::array<bool, DiceCount + 1> m_rolling{};
+};
+
+std::string defaultPlayerName(int player);
+
+} // namespace kwintor

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kwintor {
+
+constexpr int DiceCount = 5;
+constexpr int MaxPlayers = 6;
+constexpr int CellCount = 17;     // rows 0..16 of a player's column
+constexpr int CategoryCount = 13; // rows 0..5 and 8..14
+
+// Row numbers of the computed cells.
+constexpr int RowTotalA = 6;
+constexpr int RowBonus = 7;
+constexpr int RowTotalB = 15;
+constexpr int RowGrandTotal = 16;
+constexpr int BonusThreshold = 63;
+constexpr int BonusPoints = 35;
+
+constexpr bool isTotalRow(int row) {
+    return row == RowTotalA || row == RowBonus || row == RowTotalB || row == RowGrandTotal;
+}
+constexpr bool isCategoryRow(int row) { return row >= 0 && row < CellCount && !isTotalRow(row); }
+
+// Dice values indexed 1..5; index 0 is never used. A value of 0 means "not thrown".
+using Dice = std::array<std::uint8_t, DiceCount + 1>;
+
+// One cell of the score sheet: what it shows and whether it takes clicks.
+// `scored` remembers a placement even when the cell shows "0", so that reopening
+// a column (choosing the players) never offers a scored category again.
+struct Cell {
+    std::string text = "0";
+    bool open = false;
+    bool scored = false;
+};
+
+// The whole state of a game as plain data. Arrays are indexed from 1 (dice 1..5,
+// players 1..6); element 0 exists and is never used.
+struct GameState {
+    Dice DobbelWaarde{};
+    std::array<bool, DiceCount + 1> Vastgezet{};
+    std::uint8_t DobbelSom = 0;
+    std::uint8_t WorpTeller = 0;
+    bool ScoreGeplaatst = false;
+    int AanDeBeurt = 1;
+    std::uint8_t AantalSpelers = 1;
+    std::array<std::string, MaxPlayers + 1> SpelerNaam{};
+    std::array<double, MaxPlayers + 1> TotaalA{};
+    std::array<double, MaxPlayers + 1> TotaalB{};
+    std::array<std::int32_t, MaxPlayers + 1> TotaalAB{};
+    std::array<bool, MaxPlayers + 1> BonusGegeven{};
+    // cells[p][row] for player p = 1..6, row 0..16.
+    std::array<std::array<Cell, CellCount>, MaxPlayers + 1> cells{};
+    // True from the start of a throw until its end.
+    bool throwing = false;
+};
+
+} // namespace kwintor

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+namespace kwintor {
+
+// The windowing and runtime services the game needs. QtPlatform is the real one;
+// tests hand the windows a scripted double.
+class Platform {
+public:
+    enum class Buttons { Ok = 0, YesNo = 4, OkStop = 16 };
+    enum class Answer { Ok = 1, Yes = 6, No = 7 };
+
+    virtual ~Platform() = default;
+
+    // A modal message box. An empty title shows the application title "Kwintor".
+    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) = 0;
+    // The directory of the executable, without a trailing separator.
+    virtual QString programDirectory() const = 0;
+    // Where the settings and score list live: the program directory when it is writable,
+    // else the per-user data directory.
+    virtual QString dataDirectory() const = 0;
+    // Seconds since midnight, with fractions; starts again from 0 at midnight.
+    virtual double clockSeconds() const = 0;
+    // The current local date and time.
+    virtual QDateTime now() const = 0;
+    // Handles window events for at most `seconds`, sleeping while none arrive.
+    // Answers false when the program is ending and no wait should go on.
+    virtual bool processEventsFor(double seconds) = 0;
+    // A fair die face, 1..6.
+    virtual int randomFace() = 0;
+    // The system sound.
+    virtual void beep() = 0;
+    // Asks the desktop to open a document, a web address or a "mailto:" address.
+    virtual void openWithShell(QWidget* owner, const QString& target) = 0;
+
+    // Waits `seconds` while the window stays live: ends at the first clock reading
+    // at or past the wanted time, also when midnight passes during the wait.
+    void Pauze(double seconds);
+};
+
+// Seconds from `start` to `now` on a clock that starts again at midnight.
+double elapsedSince(double start, double now);
+
+} // namespace kwintor

@@ -1,0 +1,93 @@
+#include "platform/QtPlatform.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+
+#include <cmath>
+
+namespace kwintor {
+
+QtPlatform::QtPlatform() : m_generator(std::random_device{}()) {}
+
+Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kwintor") : title);
+    box.setText(text);
+    box.setIcon(buttons == Buttons::OkStop ? QMessageBox::Critical : QMessageBox::NoIcon);
+    if (buttons == Buttons::YesNo) {
+        QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+    }
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+    return Answer::Ok;
+}
+
+QString QtPlatform::programDirectory() const {
+    QString dir = QCoreApplication::applicationDirPath();
+    while (dir.size() > 1 && (dir.endsWith(u'/') || dir.endsWith(u'\\')))
+        dir.chop(1);
+    return dir;
+}
+
+QString QtPlatform::dataDirectory() const {
+    if (!m_dataDirectory.isEmpty())
+        return m_dataDirectory;
+    const QString program = programDirectory();
+    // Writable only if a file can really be made there (a read-only mount or an installed
+    // program's directory answers no).
+    QTemporaryFile probe(program + QStringLiteral("/.kwintor-XXXXXX"));
+    if (probe.open()) {
+        m_dataDirectory = program;
+    } else {
+        m_dataDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(m_dataDirectory);
+    }
+    return m_dataDirectory;
+}
+
+double QtPlatform::clockSeconds() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+
+bool QtPlatform::processEventsFor(double seconds) {
+    if (QCoreApplication::closingDown() || !QCoreApplication::instance())
+        return false;
+    // A local event loop ended by a precise timer: the window paints and takes input,
+    // and the process sleeps until an event or the timer arrives.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(std::max(1, static_cast<int>(std::ceil(seconds * 1000.0))));
+    return loop.exec() == 0;
+}
+
+int QtPlatform::randomFace() { return m_face(m_generator); }
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+void QtPlatform::openWithShell(QWidget*, const QString& target) {
+    const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
+                         ? QUrl(target)
+                         : QUrl::fromLocalFile(target);
+    QDesktopServices::openUrl(url); // the result is not examined: a missing target shows nothing
+}
+
+} // namespace kwintor

@@ -1,0 +1,40 @@
+#include "support/ScriptedPlatform.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+namespace kwintor::test {
+
+ScriptedPlatform::ScriptedPlatform(QString directory)
+    : m_now(QDate(2026, 12, 6), QTime(12, 0, 0)), m_directory(std::move(directory)) {}
+
+Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, Buttons buttons, const QString& title) {
+    Message message{text, buttons, title.isEmpty() ? QStringLiteral("Kwintor") : title};
+    messages.append(message);
+    if (onMessage)
+        onMessage(message);
+    if (buttons != Buttons::YesNo)
+        return Answer::Ok;
+    return answers.isEmpty() ? Answer::Yes : answers.dequeue();
+}
+
+bool ScriptedPlatform::processEventsFor(double seconds) {
+    waits.append(seconds);
+    const double move = step > 0 ? std::min(step, seconds) : seconds;
+    m_clock = std::fmod(m_clock + move, 86400.0);
+    QCoreApplication::processEvents();
+    if (onWait)
+        onWait();
+    return true;
+}
+
+int ScriptedPlatform::randomFace() {
+    if (!faces.isEmpty())
+        return faces.dequeue();
+    m_nextCycleFace = m_nextCycleFace % 6 + 1;
+    return m_nextCycleFace;
+}
+
+void ScriptedPlatform::openWithShell(QWidget*, const QString& target) { opened.append(target); }
+
+} // namespace kwintor::test

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+namespace kwintor::test {
+
+// A Platform whose answers the test writes beforehand: queued message-box answers,
+// a clock the test moves, waits that return at once after moving that clock, a
+// scripted sequence of die faces, and a record of beeps, messages and shell opens.
+class ScriptedPlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        Buttons buttons;
+        QString title; // as shown: "Kwintor" when none was given
+    };
+
+    explicit ScriptedPlatform(QString directory = {});
+
+    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) override;
+    QString programDirectory() const override { return m_directory; }
+    QString dataDirectory() const override { return m_directory; }
+    double clockSeconds() const override { return m_clock; }
+    QDateTime now() const override { return m_now; }
+    bool processEventsFor(double seconds) override;
+    int randomFace() override;
+    void beep() override { ++beeps; }
+    void openWithShell(QWidget* owner, const QString& target) override;
+
+    // Answers for the next message boxes, in order; an empty queue answers Yes or OK.
+    QQueue<Answer> answers;
+    // Faces handed out by randomFace(), in order; when empty, faces cycle 1..6.
+    QQueue<int> faces;
+    // Called from every message box before it answers (to look at the window then).
+    std::function<void(const Message&)> onMessage;
+    // Called from every wait, after the clock moved.
+    std::function<void()> onWait;
+
+    QList<Message> messages;
+    QStringList opened;
+    QList<double> waits; // the length of each processEventsFor call
+    int beeps = 0;
+    double m_clock = 12 * 3600.0;
+    QDateTime m_now;
+    // How far one processEventsFor call moves the clock; 0 means "the whole wait".
+    double step = 0;
+
+    void setClock(double secondsSinceMidnight) { m_clock = secondsSinceMidnight; }
+
+private:
+    QString m_directory;
+    int m_nextCycleFace = 0;
+};
+
+} // namespace kwintor::test
