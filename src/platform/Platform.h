@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -36,6 +37,12 @@ public:
     virtual void beep() = 0;
     // Asks the desktop to open a document, a web address or a "mailto:" address.
     virtual void openWithShell(QWidget* owner, const QString& target) = 0;
+    // The screen as the user set it up: its size in device pixels, and its dots per inch
+    // (96 at normal size, 120 at 125 %).
+    virtual QSize screenPixels() const = 0;
+    virtual int screenDpi() const = 0;
+    // The mouse pointer of all windows: the hourglass while busy, else the arrow.
+    virtual void setBusyCursor(bool busy) = 0;
 
     // Waits `seconds` while the window stays live: ends at the first clock reading
     // at or past the wanted time, also when midnight passes during the wait.

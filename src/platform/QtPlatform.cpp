@@ -2,12 +2,14 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTime>
@@ -88,6 +90,33 @@ void QtPlatform::openWithShell(QWidget*, const QString& target) {
                          ? QUrl(target)
                          : QUrl::fromLocalFile(target);
     QDesktopServices::openUrl(url); // the result is not examined: a missing target shows nothing
+}
+
+// Qt hands out sizes in device-independent pixels; the user's screen setting is
+// those times the scale factor (1920 x 1080 at 125 % is 1536 x 864 logical, dpi 120).
+QSize QtPlatform::screenPixels() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const qreal ratio = screen->devicePixelRatio();
+    return {qRound(screen->geometry().width() * ratio), qRound(screen->geometry().height() * ratio)};
+}
+
+int QtPlatform::screenDpi() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 96;
+    return qRound(screen->logicalDotsPerInch() * screen->devicePixelRatio());
+}
+
+void QtPlatform::setBusyCursor(bool busy) {
+    if (busy == m_busy)
+        return; // the override cursor is a stack: keep one entry at most
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 } // namespace kwintor

@@ -20,11 +20,15 @@ public:
     int randomFace() override;
     void beep() override;
     void openWithShell(QWidget* owner, const QString& target) override;
+    QSize screenPixels() const override;
+    int screenDpi() const override;
+    void setBusyCursor(bool busy) override;
 
 private:
     std::mt19937_64 m_generator;
     std::uniform_int_distribution<int> m_face{1, 6};
     mutable QString m_dataDirectory;
+    bool m_busy = false;
 };
 
 } // namespace kwintor

@@ -31,6 +31,9 @@ public:
     int randomFace() override;
     void beep() override { ++beeps; }
     void openWithShell(QWidget* owner, const QString& target) override;
+    QSize screenPixels() const override { return screen; }
+    int screenDpi() const override { return dpi; }
+    void setBusyCursor(bool busy) override { busyCursor.append(busy); }
 
     // Answers for the next message boxes, in order; an empty queue answers Yes or OK.
     QQueue<Answer> answers;
@@ -45,6 +48,9 @@ public:
     QStringList opened;
     QList<double> waits; // the length of each processEventsFor call
     int beeps = 0;
+    QSize screen{1920, 1080};
+    int dpi = 96;
+    QList<bool> busyCursor; // every change of the mouse pointer: true = hourglass
     double m_clock = 12 * 3600.0;
     QDateTime m_now;
     // How far one processEventsFor call moves the clock; 0 means "the whole wait".
