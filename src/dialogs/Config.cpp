@@ -1,0 +1,128 @@
+#include "dialogs/Config.h"
+
+#include "dialogs/DialogParts.h"
+#include "mainwindow/Main.h"
+#include "resources/Plaatjes.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace kwintor {
+
+namespace {
+
+// Bar positions 0, 1, 2 are the grey, red and green dice: offsets 0, 6, 12 into the faces.
+constexpr int FacesPerColour = 6;
+constexpr int DiceColours = 3;
+
+} // namespace
+
+Config::Config(Main& main) : QDialog(&main), m_main(main) { Form_Load(); }
+
+void Config::Form_Load() {
+    setUpDialogWindow(*this, QStringLiteral(" Instellingen"), twips(5100) - 6, twips(3315) - 31);
+    QFrame* frame1 = addFrame1(*this, 4905, 2820);
+
+    addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 240, 1500, 915), backdropBlack);
+    for (int i = 1; i <= 3; ++i) {
+        const int top = 270 + 285 * (i - 1);
+        m_scrollColor[i] = addScrollBar(frame1, QStringLiteral("ScrollColor(%1)").arg(i), twipsRect(180, top, 1440, 285),
+                                        0, 255);
+        m_kleurLabel[i] = addCaption(frame1, QStringLiteral("KleurLabel(%1)").arg(i), QStringLiteral("0"), 1740, top + 45);
+    }
+    addCaption(frame1, QStringLiteral("Label2"), QStringLiteral("Achtergrondkleur"), 2100, 315);
+
+    addBackdrop(frame1, QStringLiteral("Label3"), twipsRect(150, 1500, 1500, 330), backdropDark);
+    m_hScroll1 = addScrollBar(frame1, QStringLiteral("HScroll1"), twipsRect(180, 1530, 1440, 270), 0, DiceColours - 1);
+    addCaption(frame1, QStringLiteral("Label4"), QStringLiteral("Dobbelsteenkleur"), 1710, 1545);
+
+    m_image1 = new QLabel(frame1);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(twipsRect(150, 1920, 750, 750));
+    m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().sampleDie()));
+
+    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropBlack);
+    m_cancelKnop = addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"),
+                             twipsRect(3420, 2340, 690, 300));
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
+
+    for (int i = 1; i <= 3; ++i)
+        connect(m_scrollColor[i], &QScrollBar::valueChanged, this, [this, i] { ScrollColor_Change(i); });
+    connect(m_hScroll1, &QScrollBar::valueChanged, this, &Config::HScroll1_Change);
+    connect(m_cancelKnop, &QPushButton::clicked, this, &Config::CancelKnop_Click);
+    connect(m_okKnop, &QPushButton::clicked, this, &Config::OkKnop_Click);
+
+    setTabOrder(m_cancelKnop, m_okKnop);
+    setTabOrder(m_okKnop, m_scrollColor[1]);
+    setTabOrder(m_scrollColor[1], m_scrollColor[2]);
+    setTabOrder(m_scrollColor[2], m_scrollColor[3]);
+    setTabOrder(m_scrollColor[3], m_hScroll1);
+    m_cancelKnop->setFocus();
+
+    // Each bar that moves previews as a user's move would; the last one paints the stored colour.
+    // A bar that stays at 0 reports nothing, so (0,0,0) leaves the main window as it was.
+    const Settings& settings = m_main.settings();
+    m_scrollColor[1]->setValue(settings.AchtergrondRood);
+    m_scrollColor[2]->setValue(settings.AchtergrondGroen);
+    m_scrollColor[3]->setValue(settings.AchtergrondBlauw);
+    for (int i = 1; i <= 3; ++i) {
+        m_kleurLabel[i]->setText(QString::number(m_scrollColor[i]->value()));
+        m_kleurLabel[i]->adjustSize();
+    }
+    m_oudRood = settings.AchtergrondRood;
+    m_oudGroen = settings.AchtergrondGroen;
+    m_oudBlauw = settings.AchtergrondBlauw;
+
+    // A dice colour other than 0, 6 or 12 leaves the bar at 0 and the dialog's own sample die.
+    const int kleur = settings.DobbelsteenKleur;
+    if (kleur % FacesPerColour == 0 && kleur / FacesPerColour < DiceColours) {
+        if (kleur == 0)
+            HScroll1_Change(0);
+        else
+            m_hScroll1->setValue(kleur / FacesPerColour);
+    }
+}
+
+void Config::ScrollColor_Change(int index) {
+    m_kleurLabel[index]->setText(QString::number(m_scrollColor[index]->value()));
+    m_kleurLabel[index]->adjustSize();
+    m_main.ZetAchtergrond(m_scrollColor[1]->value(), m_scrollColor[2]->value(), m_scrollColor[3]->value());
+}
+
+void Config::HScroll1_Change(int value) {
+    // The dice colour takes effect at once: neither OK nor Cancel touches it afterwards.
+    const int kleur = value * FacesPerColour;
+    m_main.settings().DobbelsteenKleur = static_cast<std::uint8_t>(kleur);
+    m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().Img(kleur + 1)));
+}
+
+void Config::OkKnop_Click() {
+    storeColour();
+    accept();
+}
+
+void Config::CancelKnop_Click() { reject(); }
+
+void Config::reject() {
+    m_main.ZetAchtergrond(m_oudRood, m_oudGroen, m_oudBlauw);
+    QDialog::reject();
+}
+
+void Config::storeColour() {
+    Settings& settings = m_main.settings();
+    settings.AchtergrondRood = m_scrollColor[1]->value();
+    settings.AchtergrondGroen = m_scrollColor[2]->value();
+    settings.AchtergrondBlauw = static_cast<std::uint8_t>(m_scrollColor[3]->value());
+}
+
+void Config::keyPressEvent(QKeyEvent* event) {
+    if (!handleDialogKey(event, focusWidget()))
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace kwintor

@@ -1,0 +1,115 @@
+#include "dialogs/ScoreForm.h"
+
+#include "dialogs/DialogParts.h"
+#include "mainwindow/Main.h"
+#include "persistence/ScoreList.h"
+#include "platform/Platform.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+
+namespace kwintor {
+
+namespace {
+
+// An entry is "0120 - Ann": the name begins at the eighth character.
+constexpr int NameStart = 7;
+
+} // namespace
+
+ScoreForm::ScoreForm(Main& main) : QDialog(&main), m_main(main) { Form_Load(); }
+
+void ScoreForm::Form_Load() {
+    setUpDialogWindow(*this, QStringLiteral(" Scorelijst"), twips(3300) - 6, twips(6300) - 31);
+    QFrame* frame1 = addFrame1(*this, 3105, 5805);
+
+    m_list1 = new QListWidget(frame1);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setGeometry(twipsRect(105, 195, 2895, 4620));
+    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list1->setFont(arialFont(9.75, true));
+    QPalette palette = m_list1->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, QColor(150, 190, 180));
+        palette.setColor(group, QPalette::Text, QColor(0, 0, 64));
+    }
+    m_list1->setPalette(palette);
+
+    // The list is kept in ascending order; the dialog shows the best score first.
+    const ScoreList& scores = m_main.ScoreLijst();
+    for (int i = scores.count() - 1; i >= 0; --i)
+        m_list1->addItem(QString::fromStdString(scores.at(i)));
+
+    // Counted once: the text stays as it is while entries are deleted.
+    m_label2 = addCaption(frame1, QStringLiteral("Label2"),
+                          QString::number(m_list1->count()) + QStringLiteral(" namen in de lijst"), 150, 4950);
+    m_label2->setFont(sansFont(9.75));
+    m_label2->adjustSize();
+
+    addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(105, 5340, 1800, 360), backdropDark);
+    m_deleteKnop = addButton(frame1, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"),
+                             twipsRect(135, 5370, 750, 300));
+    m_deleteAllKnop = addButton(frame1, QStringLiteral("DeleteAllKnop"), QStringLiteral("Delete All"),
+                                twipsRect(885, 5370, 990, 300));
+    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(2250, 5340, 750, 360), backdropDark);
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(2280, 5370, 690, 300));
+
+    connect(m_deleteKnop, &QPushButton::clicked, this, &ScoreForm::DeleteKnop_Click);
+    connect(m_deleteAllKnop, &QPushButton::clicked, this, &ScoreForm::DeleteAllKnop_Click);
+    connect(m_okKnop, &QPushButton::clicked, this, &ScoreForm::OkKnop_Click);
+
+    setTabOrder(m_list1, m_okKnop);
+    setTabOrder(m_okKnop, m_deleteKnop);
+    setTabOrder(m_deleteKnop, m_deleteAllKnop);
+    m_list1->setFocus();
+}
+
+void ScoreForm::DeleteKnop_Click() {
+    if (m_list1->count() == 0)
+        return;
+    const QList<QListWidgetItem*> selected = m_list1->selectedItems();
+    QListWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
+    QString name = item ? item->text().mid(NameStart) : QString();
+    if (name.isEmpty())
+        name = QStringLiteral("...");
+
+    Platform& platform = m_main.platform();
+    if (platform.messageBox(this, QStringLiteral("Wilt u ") + name + QStringLiteral(" verwijderen uit de lijst?"),
+                            Platform::Buttons::YesNo, QStringLiteral(" Delete")) != Platform::Answer::Yes)
+        return;
+    if (!item) {
+        platform.messageBox(this, QStringLiteral("Eerst een naam selecteren..."), Platform::Buttons::Ok,
+                            QStringLiteral(" Foutje"));
+        return;
+    }
+
+    const std::string text = item->text().toStdString();
+    delete m_list1->takeItem(m_list1->row(item));
+    // The dialog's copy and the main list hold the same texts; equal entries are interchangeable.
+    m_main.ScoreLijst().removeFirstEqual(text);
+    m_list1->clearSelection();
+}
+
+void ScoreForm::DeleteAllKnop_Click() {
+    if (m_list1->count() == 0)
+        return;
+    if (m_main.platform().messageBox(
+            this, QStringLiteral("Wilt u alle ") + QString::number(m_list1->count()) + QStringLiteral(" namen verwijderen?"),
+            Platform::Buttons::YesNo, QStringLiteral(" Delete All")) != Platform::Answer::Yes)
+        return;
+    m_list1->clear();
+    m_main.ScoreLijst().clear();
+}
+
+void ScoreForm::OkKnop_Click() { accept(); }
+
+void ScoreForm::keyPressEvent(QKeyEvent* event) {
+    if (!handleDialogKey(event, focusWidget()))
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace kwintor

@@ -1,0 +1,128 @@
+#include "dialogs/SpelerForm.h"
+
+#include "dialogs/DialogParts.h"
+#include "mainwindow/Main.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace kwintor {
+
+namespace {
+
+// Name box i is tinted from olive (i = 1) to bright yellow (i = 6).
+QColor nameBoxColour(int i) { return {150 + 15 * i, 130 + 20 * i, 0}; }
+
+QString countText(int players) {
+    return QString::number(players) + (players == 1 ? QStringLiteral(" Speler") : QStringLiteral(" Spelers"));
+}
+
+} // namespace
+
+SpelerForm::SpelerForm(Main& main) : QDialog(&main), m_main(main) { Form_Load(); }
+
+void SpelerForm::Form_Load() {
+    setUpDialogWindow(*this, QStringLiteral(" Spelers"), twips(5100) - 6, twips(3315) - 31);
+    QFrame* frame1 = addFrame1(*this, 4905, 2820);
+
+    const GameState& state = m_main.game().state();
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        const int top = 240 + 300 * (i - 1);
+        auto* box = new QLineEdit(frame1);
+        box->setObjectName(QStringLiteral("Tsp(%1)").arg(i));
+        box->setGeometry(twipsRect(150, top, 2400, 285));
+        QPalette palette = box->palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, QPalette::Base, nameBoxColour(i));
+        box->setPalette(palette);
+        box->setText(QString::fromStdString(state.SpelerNaam[i]));
+        box->setToolTip(QStringLiteral(" Dubbelklik is nieuw "));
+        box->installEventFilter(this);
+        m_tsp[i] = box;
+        m_lsp[i] = addCaption(frame1, QStringLiteral("Lsp(%1)").arg(i), QStringLiteral("Naam speler %1").arg(i), 2610,
+                              top + 30);
+    }
+
+    addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 2310, 1500, 330), backdropBlack);
+    m_hScroll1 = addScrollBar(frame1, QStringLiteral("HScroll1"), twipsRect(180, 2340, 1440, 270), 1, MaxPlayers);
+    m_label2 = addCaption(frame1, QStringLiteral("Label2"), countText(1), 1740, 2370);
+
+    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropDark);
+    m_cancelKnop = addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"),
+                             twipsRect(3420, 2340, 690, 300));
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
+
+    connect(m_hScroll1, &QScrollBar::valueChanged, this, &SpelerForm::HScroll1_Change);
+    connect(m_cancelKnop, &QPushButton::clicked, this, &SpelerForm::CancelKnop_Click);
+    connect(m_okKnop, &QPushButton::clicked, this, &SpelerForm::OkKnop_Click);
+
+    setTabOrder(m_cancelKnop, m_okKnop);
+    setTabOrder(m_okKnop, m_hScroll1);
+    setTabOrder(m_hScroll1, m_tsp[1]);
+    for (int i = 1; i < MaxPlayers; ++i)
+        setTabOrder(m_tsp[i], m_tsp[i + 1]);
+    m_cancelKnop->setFocus();
+
+    // The bar starts at 1, so setting it to 1 reports nothing: run the change step for every count.
+    const int players = std::clamp<int>(state.AantalSpelers, 1, MaxPlayers);
+    m_hScroll1->blockSignals(true);
+    m_hScroll1->setValue(players);
+    m_hScroll1->blockSignals(false);
+    HScroll1_Change(players);
+}
+
+void SpelerForm::HScroll1_Change(int value) {
+    m_label2->setText(countText(value));
+    m_label2->adjustSize();
+    for (int i = 1; i <= MaxPlayers; ++i)
+        m_tsp[i]->setEnabled(i <= value);
+}
+
+void SpelerForm::Tsp_DblClick(int index) {
+    if (index >= 1 && index <= MaxPlayers && m_tsp[index]->isEnabled())
+        m_tsp[index]->clear();
+}
+
+void SpelerForm::OkKnop_Click() {
+    storePlayers();
+    accept();
+}
+
+void SpelerForm::CancelKnop_Click() { reject(); }
+
+void SpelerForm::storePlayers() {
+    const int players = m_hScroll1->value();
+    // Names beyond the count keep their old values; they come back at the next opening.
+    std::array<std::string, MaxPlayers + 1> names = m_main.game().state().SpelerNaam;
+    for (int i = 1; i <= players; ++i)
+        names[i] = m_tsp[i]->text().toStdString();
+    m_main.game().choosePlayers(players, names);
+    m_main.refreshSheet();
+}
+
+bool SpelerForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (int i = 1; i <= MaxPlayers; ++i) {
+            if (watched == m_tsp[i]) {
+                Tsp_DblClick(i);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SpelerForm::keyPressEvent(QKeyEvent* event) {
+    if (!handleDialogKey(event, focusWidget()))
+        QWidget::keyPressEvent(event);
+}
+
+} // namespace kwintor
