@@ -1,0 +1,111 @@
+#include "mainwindow/FormPrinter.h"
+
+#include "platform/Platform.h"
+#include "resources/Plaatjes.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPaintDevice>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace kwintor {
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+const QString PrintTitle = QStringLiteral(" Print");
+
+// A PDF page has no unprintable border; give it one like a printer's, small enough that
+// the forms (11.04 inches wide) still fit across landscape A4 (11.69 inches).
+constexpr double PdfMarginMillimetres = 5.0;
+constexpr int PdfResolution = 600;
+
+QRectF toDevice(const QRect& twipsRect, double dpiX, double dpiY) {
+    return QRectF(twipsRect.x() * dpiX / TwipsPerInch, twipsRect.y() * dpiY / TwipsPerInch,
+                  twipsRect.width() * dpiX / TwipsPerInch, twipsRect.height() * dpiY / TwipsPerInch);
+}
+
+bool paintOn(QPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    FormPrinter::paint(painter, Plaatjes::instance().Formulier());
+    return painter.end();
+}
+
+} // namespace
+
+QString FormPrinter::rulesLine() {
+    return QStringLiteral("Full House (2 dezelfde + 3 dezelfde) = 25, Kleine straat (4 opeenvolgend) = 30, "
+                          "Grote straat (5 opeenvolgend) = 40, Kwintor (5 dezelfde) = 50 punten.");
+}
+
+void FormPrinter::paint(QPainter& painter, const QImage& formulier) {
+    const double dpiX = painter.device()->logicalDpiX();
+    const double dpiY = painter.device()->logicalDpiY();
+
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(toDevice(FirstForm, dpiX, dpiY), formulier, formulier.rect());
+    painter.drawImage(toDevice(SecondForm, dpiX, dpiY), formulier, formulier.rect());
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(RulesLinePoints);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 0));
+    // The position is the top of the line; the text stands on its baseline below it.
+    const QFontMetricsF metrics(font, painter.device());
+    const QPointF top(RulesLinePosition.x() * dpiX / TwipsPerInch, RulesLinePosition.y() * dpiY / TwipsPerInch);
+    painter.drawText(top + QPointF(0, metrics.ascent()), rulesLine());
+    painter.restore();
+}
+
+bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& printerInfo) {
+    if (!printerInfo.isNull()) {
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setDocName(QStringLiteral("Kwintor formulieren"));
+        if (paintOn(printer) && printer.printerState() != QPrinter::Error)
+            return true;
+        platform.messageBox(parent, QStringLiteral("Het afdrukken is mislukt. Controleer de printer."),
+                            Platform::Buttons::Ok, PrintTitle);
+        return false;
+    }
+
+    // No printer: write the page to a PDF file, replacing an older one only when the new one
+    // is complete, and let the desktop show it.
+    const QString path = QDir(platform.dataDirectory()).filePath(QString::fromLatin1(FormulierenPdf));
+    QSaveFile file(path);
+    bool saved = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        {
+            QPdfWriter writer(&file);
+            writer.setTitle(QStringLiteral("Kwintor formulieren"));
+            writer.setCreator(QStringLiteral("Kwintor"));
+            writer.setResolution(PdfResolution);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                             QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
+                                                       PdfMarginMillimetres, PdfMarginMillimetres),
+                                             QPageLayout::Millimeter));
+            saved = paintOn(writer);
+        }
+        saved = saved && file.commit();
+    }
+    if (!saved) {
+        platform.messageBox(parent,
+                            QStringLiteral("Er is geen printer gevonden en de formulieren konden niet worden "
+                                           "opgeslagen in ") + QDir::toNativeSeparators(path) + QStringLiteral("."),
+                            Platform::Buttons::Ok, PrintTitle);
+        return false;
+    }
+    platform.openWithShell(parent, path);
+    return true;
+}
+
+} // namespace kwintor
