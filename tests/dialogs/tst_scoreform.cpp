@@ -96,7 +96,7 @@ private slots:
         auto* list = dialog.findChild<QListWidget*>("List1");
         const QStringList before = shown(dialog);
         if (row >= 0)
-            list->item(row)->setSelected(true);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
         m_platform->answers.enqueue(answer);
         click(dialog, "DeleteKnop");
         QCOMPARE(messages(), asked);
