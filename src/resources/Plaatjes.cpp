@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -32,12 +33,11 @@ const DiePalette greenDice{{168, 232, 158}, {72, 154, 72}, {79, 169, 79}, {8, 40
 // The settings dialog's own sample die: paler than the grey set.
 const DiePalette sampleDice{{255, 255, 255}, {196, 196, 196}, {192, 192, 192}, {40, 40, 40}, {96, 96, 96}};
 
-QRgb mix(const QColor& a, const QColor& b, double t)
+QRgb mix(QRgb a, QRgb b, double t)
 {
     t = std::clamp(t, 0.0, 1.0);
-    return qRgb(int(std::lround(a.red() + (b.red() - a.red()) * t)),
-                int(std::lround(a.green() + (b.green() - a.green()) * t)),
-                int(std::lround(a.blue() + (b.blue() - a.blue()) * t)));
+    auto channel = [t](int from, int to) { return int(from + (to - from) * t + 0.5); };
+    return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)), channel(qBlue(a), qBlue(b)));
 }
 
 // Pip centres for one to six pips on a face of `size` pixels, as fractions of the size.
@@ -67,15 +67,39 @@ void paintPip(QPainter& p, QPointF c, double r, const DiePalette& pal)
     p.drawEllipse(c, r, r);
 }
 
+// One pip of the set, antialiased, centred at (PipSprite / 2, PipSprite / 2) of a small
+// transparent picture: drawn once per set and stamped onto the faces.
+constexpr int PipSprite = 12;
+constexpr double PipRadius = 4.7;
+
+QImage drawPip(const DiePalette& pal)
+{
+    QImage img(PipSprite, PipSprite, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    paintPip(p, QPointF(PipSprite / 2.0, PipSprite / 2.0), PipRadius, pal);
+    return img;
+}
+
 // One 50 x 50 face, pixel by pixel for the body (exact corner pixels, crisp outline),
-// antialiased pips on top.
-QImage drawFace(const DiePalette& pal, int pips)
+// antialiased pips on top. The pip centres fall on whole pixels at this size.
+QImage drawFace(const DiePalette& pal, const QImage& pip, int pips)
 {
     constexpr int n = Plaatjes::FaceSize;
     QImage img(n, n, QImage::Format_RGB32);
     const QRgb black = qRgb(0, 0, 0);
-    const double centre = n / 2.0;
-    const double reach = (n / 2.0 - 1.0) * std::sqrt(2.0);
+    const QRgb light = pal.light.rgb(), edge = pal.edge.rgb(), outside = pal.mid.rgb();
+    // How far each pixel has gone from the light middle to the darker edge, the same for every face.
+    static const std::array<double, n * n> shading = [] {
+        std::array<double, n * n> t{};
+        const double centre = n / 2.0;
+        const double reach = (n / 2.0 - 1.0) * std::sqrt(2.0);
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x)
+                t[size_t(y * n + x)] = std::pow(std::hypot(x + 0.5 - centre, y + 0.5 - centre) / reach, 1.6);
+        return t;
+    }();
     for (int y = 0; y < n; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < n; ++x) {
@@ -84,25 +108,22 @@ QImage drawFace(const DiePalette& pal, int pips)
             const bool innerX = x == 1 || x == n - 2;
             const bool innerY = y == 1 || y == n - 2;
             if ((edgeX && (edgeY || innerY)) || (edgeY && innerX)) {
-                line[x] = pal.mid.rgb();            // outside the rounded outline
+                line[x] = outside;                  // outside the rounded outline
             } else if (edgeX || edgeY || (innerX && innerY)) {
                 line[x] = black;                    // the outline, one step in at the corners
             } else {
-                const double dx = x + 0.5 - centre, dy = y + 0.5 - centre;
-                const double t = std::pow(std::hypot(dx, dy) / reach, 1.6);
-                QColor c = QColor::fromRgb(mix(pal.light, pal.edge, t));
+                QRgb c = mix(light, edge, shading[size_t(y * n + x)]);
                 if (x == 1 || y == 1)               // a faint bevel: lit top and left
-                    c = QColor::fromRgb(mix(c, Qt::white, 0.35));
+                    c = mix(c, qRgb(255, 255, 255), 0.35);
                 else if (x == n - 2 || y == n - 2)  // shaded bottom and right
-                    c = QColor::fromRgb(mix(c, Qt::black, 0.22));
-                line[x] = c.rgb();
+                    c = mix(c, qRgb(0, 0, 0), 0.22);
+                line[x] = c;
             }
         }
     }
     QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     for (const QPointF& c : pipCentres(pips, n))
-        paintPip(p, c, 4.7, pal);
+        p.drawImage(QPointF(c.x() - PipSprite / 2.0, c.y() - PipSprite / 2.0), pip);
     p.end();
     return img.convertToFormat(QImage::Format_RGB888);
 }
@@ -115,9 +136,14 @@ QImage drawWorp(int lit)
     for (int cell = 0; cell < 3; ++cell) {
         const QColor fill = cell < lit ? QColor(255, 80, 167) : QColor(222, 222, 222);
         const int left = 2 + cell * 24;
-        for (int y = 2; y < Plaatjes::WorpHeight - 2; ++y)
-            for (int x = left; x < left + 23; ++x)
-                img.setPixelColor(x, y, fill);
+        for (int y = 2; y < Plaatjes::WorpHeight - 2; ++y) {
+            uchar* rgb = img.scanLine(y) + left * 3;
+            for (int x = 0; x < 23; ++x, rgb += 3) {
+                rgb[0] = uchar(fill.red());
+                rgb[1] = uchar(fill.green());
+                rgb[2] = uchar(fill.blue());
+            }
+        }
     }
     return img;
 }
@@ -286,12 +312,14 @@ QRgb Plaatjes::cornerShade(int index)
 Plaatjes::Plaatjes()
 {
     const DiePalette* sets[] = {&greyDice, &redDice, &greenDice};
-    for (int set = 0; set < 3; ++set)
+    for (int set = 0; set < 3; ++set) {
+        const QImage pip = drawPip(*sets[set]);
         for (int pips = 1; pips <= 6; ++pips)
-            m_img[set * 6 + pips] = drawFace(*sets[set], pips);
+            m_img[set * 6 + pips] = drawFace(*sets[set], pip, pips);
+    }
     for (int n = 0; n <= 3; ++n)
         m_worp[n] = drawWorp(n);
-    m_sampleDie = drawFace(sampleDice, 1);
+    m_sampleDie = drawFace(sampleDice, drawPip(sampleDice), 1);
 }
 
 const Plaatjes& Plaatjes::instance()

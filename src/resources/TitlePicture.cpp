@@ -369,12 +369,12 @@ QImage drawTitlePicture()
     p.setRenderHint(QPainter::Antialiasing);
     paintTable(p, w, h);
 
-    const Camera cam({0, 0, 0}, 60.0, 38.0, QPointF(356, 184), 640.0);
+    const Camera cam({0, 0, 0}, 60.0, 38.0, QPointF(364, 184), 640.0);
     paintPad(p, cam);
     paintCup(p, cam);
     const double rimZ = 1.3, onRim = 8.65, side = 2.0;
     std::vector<Die> dice;
-    const std::array<std::pair<double, int>, 5> placed{{{100, 5}, {148, 3}, {38, 6}, {218, 1}, {322, 4}}};
+    const std::array<std::pair<double, int>, 5> placed{{{100, 5}, {140, 3}, {38, 6}, {218, 1}, {322, 4}}};
     for (int i = 0; i < 5; ++i) {
         const double a = placed[i].first * pi / 180.0;
         dice.push_back({{onRim * std::cos(a), onRim * std::sin(a), rimZ}, side, a + 0.35 * (i % 2 ? 1 : -1),
@@ -386,8 +386,8 @@ QImage drawTitlePicture()
     QLinearGradient fade(0, 0, w, 0);
     fade.setColorAt(0.0, QColor(250, 245, 234, 232));
     fade.setColorAt(0.50, QColor(250, 245, 234, 215));
-    fade.setColorAt(0.62, QColor(250, 245, 234, 120));
-    fade.setColorAt(1.0, QColor(250, 245, 234, 95));
+    fade.setColorAt(0.62, QColor(250, 245, 234, 110));
+    fade.setColorAt(1.0, QColor(250, 245, 234, 80));
     p.fillRect(0, 0, w, h, fade);
     QRadialGradient vignette(QPointF(w / 2.0, h / 2.0), w * 0.62);
     vignette.setColorAt(0.7, QColor(120, 90, 50, 0));
