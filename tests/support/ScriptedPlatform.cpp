@@ -20,7 +20,9 @@ Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, But
 
 bool ScriptedPlatform::processEventsFor(double seconds) {
     waits.append(seconds);
-    const double move = step > 0 ? std::min(step, seconds) : seconds;
+    // At least a millisecond: a remainder too small to change the clock's reading must
+    // not keep a wait going for ever.
+    const double move = std::max(0.001, step > 0 ? std::min(step, seconds) : seconds);
     m_clock = std::fmod(m_clock + move, 86400.0);
     QCoreApplication::processEvents();
     if (onWait)

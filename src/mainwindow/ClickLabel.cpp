@@ -1,0 +1,36 @@
+#include "mainwindow/ClickLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kwintor {
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click && onClick)
+        onClick();
+}
+
+HoldShape::HoldShape(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void HoldShape::paintEvent(QPaintEvent*) {
+    constexpr int BorderWidth = 4;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(250, 0, 0), BorderWidth));
+    painter.setBrush(Qt::NoBrush);
+    const QRectF box = QRectF(rect()).adjusted(BorderWidth / 2.0, BorderWidth / 2.0, -BorderWidth / 2.0, -BorderWidth / 2.0);
+    painter.drawRoundedRect(box, 9, 9);
+}
+
+} // namespace kwintor

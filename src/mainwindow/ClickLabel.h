@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+#include <functional>
+
+namespace kwintor {
+
+// A label that reports a click (press and release on it). A disabled label takes none.
+class ClickLabel : public QLabel {
+public:
+    explicit ClickLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// The red rounded frame shown around a held die; it lets clicks through to the die.
+class HoldShape : public QWidget {
+public:
+    explicit HoldShape(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace kwintor
