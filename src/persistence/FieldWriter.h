@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kwintor {
+
+// Writes the fields of a data file: fields on one line are separated by commas, text fields
+// are enclosed in double quotes, numbers are written in decimal, and every line ends with
+// CR LF. A text field cannot hold a double quote or a line end (there is no escape), so a
+// double quote is written as a single quote, a line end as a blank and a NUL not at all.
+class FieldWriter {
+public:
+    void text(std::string_view value);
+    void number(long long value);
+    void endLine();
+
+    const std::string& result() const { return m_out; }
+    std::string take() { return std::move(m_out); }
+
+private:
+    void separate();
+
+    std::string m_out;
+    bool m_lineHasField = false;
+};
+
+} // namespace kwintor

@@ -1,0 +1,139 @@
+#include "persistence/FileAccess.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kwintor {
+
+namespace {
+
+// Closes the descriptor when it goes out of scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() { close(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int fd() const { return m_fd; }
+    bool close()
+    {
+        if (m_fd < 0) return true;
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::string directoryOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// Makes the rename itself durable; a failure here does not undo the write.
+void syncDirectory(const std::string& dir)
+{
+    Descriptor d(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (d.fd() >= 0) ::fsync(d.fd());
+}
+
+} // namespace
+
+FileRead readWholeFile(const std::string& path, std::string& bytes, std::size_t limit)
+{
+    bytes.clear();
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd() < 0) return (errno == ENOENT || errno == ENOTDIR) ? FileRead::Missing : FileRead::Failed;
+    struct stat info {};
+    if (::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode)) return FileRead::Failed;
+
+    try {
+        if (info.st_size > 0) bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), limit));
+        char buffer[65536];
+        while (bytes.size() < limit) {
+            const std::size_t want = std::min(sizeof buffer, limit - bytes.size());
+            const ssize_t got = ::read(file.fd(), buffer, want);
+            if (got < 0) {
+                if (errno == EINTR) continue;
+                return FileRead::Failed;
+            }
+            if (got == 0) return FileRead::Ok;
+            bytes.append(buffer, static_cast<std::size_t>(got));
+        }
+        char probe;
+        ssize_t more;
+        do {
+            more = ::read(file.fd(), &probe, 1);
+        } while (more < 0 && errno == EINTR);
+        return more == 0 ? FileRead::Ok : FileRead::TooLarge;
+    } catch (...) { // out of memory
+        bytes.clear();
+        return FileRead::Failed;
+    }
+}
+
+bool writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    static std::atomic<unsigned> counter{0};
+    if (path.empty()) return false;
+    std::string temp;
+    int fd = -1;
+    try {
+        for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+            temp = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+            fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 && errno != EEXIST) return false;
+        }
+    } catch (...) {
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(temp.c_str());
+        }
+        return false;
+    }
+    if (fd < 0) return false;
+
+    Descriptor file(fd);
+    bool ok = writeAll(file.fd(), bytes) && ::fsync(file.fd()) == 0;
+    ok = file.close() && ok;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncDirectory(directoryOf(path));
+    return true;
+}
+
+bool copyFileAtomically(const std::string& from, const std::string& to)
+{
+    std::string bytes;
+    // A data file of this program is small; a larger one is refused rather than copied short.
+    constexpr std::size_t Limit = std::size_t{256} << 20;
+    if (readWholeFile(from, bytes, Limit) != FileRead::Ok) return false;
+    return writeFileAtomically(to, bytes);
+}
+
+} // namespace kwintor
