@@ -1,0 +1,302 @@
+#include "dialogs/Titel.h"
+
+#include "mainwindow/Main.h"
+#include "mainwindow/Twips.h"
+#include "platform/FileVersion.h"
+#include "platform/Links.h"
+#include "platform/Platform.h"
+#include "resources/Plaatjes.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+
+#include <cmath>
+
+namespace kwintor {
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+constexpr double SansSerifPoints = 8.25;
+const QColor TextColour(64, 64, 64);
+const QColor LinkColour(192, 64, 0);
+const QColor ClockColour(0, 64, 0);
+const QColor StripBackground(64, 0, 0);
+const QColor StripText(192, 192, 192);
+const QString Prompt = QStringLiteral("Klik op het plaatje om te beginnen...");
+
+QString rightsText() {
+    return QStringLiteral("Kwintor, een dobbelspel\n"
+                          "\u00A9 2026 %1\n"
+                          "Alle rechten voorbehouden.\n"
+                          "E-mail :")
+        .arg(QString::fromUtf8(links::Maker));
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QColor& colour) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(sheetFont(SansSerif, SansSerifPoints));
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+// A number as the screen line shows it: whole numbers plainly, others with their fraction.
+QString plainNumber(double value, const QLocale& locale) {
+    if (value == std::floor(value))
+        return QString::number(static_cast<qint64>(value));
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(value, 'g', 15);
+}
+
+} // namespace
+
+Titel::Titel(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(platform) {
+    setObjectName(QStringLiteral("Titel"));
+    Form_Load();
+}
+
+Titel::~Titel() = default;
+
+QString Titel::GetFileVersion(const QString& path) { return kwintor::GetFileVersion(path); }
+
+QString Titel::programFile(const QString& programDirectory) {
+#ifdef Q_OS_WIN
+    return programDirectory + QStringLiteral("/kwintor.exe");
+#else
+    return programDirectory + QStringLiteral("/kwintor");
+#endif
+}
+
+Titel::Facts Titel::gatherFacts(Platform& platform) {
+    Facts facts;
+    const QString path = programFile(platform.programDirectory());
+    facts.version = GetFileVersion(path);
+    const QFileInfo info(path);
+    facts.fileFound = info.isFile();
+    if (facts.fileFound) {
+        facts.size = info.size();
+        facts.written = info.lastModified();
+    }
+    facts.screenPixels = platform.screenPixels();
+    facts.dpi = platform.screenDpi();
+    return facts;
+}
+
+QString Titel::factsText(const Facts& facts, const QLocale& locale) {
+    // The screen as Windows gives it in twips, divided by 15: the real pixels only at 96 dpi.
+    const double dpi = facts.dpi > 0 ? facts.dpi : 96;
+    const double width = facts.screenPixels.width() * 96.0 / dpi;
+    const double height = facts.screenPixels.height() * 96.0 / dpi;
+
+    QStringList lines;
+    lines << QStringLiteral("Made by %1").arg(QString::fromUtf8(links::Maker));
+    lines << QStringLiteral("Copyright \u00A9 2026, all rights reserved.");
+    lines << QStringLiteral("For 32-bit computers with Windows Development.") << QString();
+    lines << QStringLiteral("Version number : ") + facts.version;
+    // Digits grouped by three; a file of 0 bytes or none at all shows no number.
+    const QString sizeText = facts.fileFound && facts.size > 0 ? locale.toString(facts.size) : QString();
+    lines << QStringLiteral("Filesize............. : ") + sizeText + QStringLiteral(" Bytes");
+    if (facts.fileFound)
+        lines << QStringLiteral("Filedate............ : ") + locale.toString(facts.written.date(), QLocale::ShortFormat) +
+                     u' ' + facts.written.time().toString(QStringLiteral("h:mm:ss"));
+    lines << QStringLiteral("Screen............. : ") + plainNumber(width, locale) + QStringLiteral(" x ") +
+                 plainNumber(height, locale) + QStringLiteral(" pixels");
+    lines << QStringLiteral("Dpi................... : ") + QString::number(facts.dpi);
+    lines << QStringLiteral("Time / Date..... :");
+    return lines.join(u'\n');
+}
+
+QString Titel::dpiWarning(int dpi) {
+    return QStringLiteral("Uw beeldscherm is ingesteld op %1 DPI (Dots Per Inch)\n"
+                          "wijzig dit naar 96 DPI. Klik met de rechtermuisknop op \n"
+                          "het bureaublad, dan tabblad Eigenschappen, vervolgens\n"
+                          "op de button Geavanceerd en wijzig hier de instelling.")
+        .arg(dpi);
+}
+
+int Titel::barShade(int x) {
+    int v = 130 + x / 2;
+    if (x % 2 != 0 && v % 2 != 0)
+        ++v; // a half rounds to the even neighbour
+    return v;
+}
+
+void Titel::Form_Load() {
+    // The window is the title picture's size: 7500 x 4800 twips.
+    setFixedSize(twips(7500), twips(4800));
+
+    m_image1 = new QLabel(this);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setGeometry(0, 0, width(), height());
+    m_image1->setScaledContents(true);
+    m_image1->setPixmap(QPixmap::fromImage(Plaatjes::titlePicture()));
+    m_image1->installEventFilter(this);
+
+    m_label3 = makeLabel(this, QStringLiteral("Label3"), TextColour);
+    m_label3->setGeometry(twipsRect(300, 300, 3150, 900));
+    m_label3->setWordWrap(true);
+    m_label3->setText(rightsText());
+
+    m_label4 = makeLabel(this, QStringLiteral("Label4"), LinkColour);
+    QFont linkFont = sheetFont(SansSerif, SansSerifPoints, true);
+    linkFont.setUnderline(true);
+    m_label4->setFont(linkFont);
+    m_label4->setText(QString::fromUtf8(links::MakerMail));
+    m_label4->move(twips(990), twips(885));
+    m_label4->adjustSize();
+    m_label4->setCursor(Plaatjes::handCursor());
+    m_label4->installEventFilter(this);
+
+    m_klokLabel = makeLabel(this, QStringLiteral("KlokLabel"), ClockColour);
+    m_klokLabel->move(twips(1485), twips(3870));
+    m_klokLabel->setText(QStringLiteral("00:00:00"));
+    m_klokLabel->adjustSize();
+
+    m_label1 = makeLabel(this, QStringLiteral("Label1"), TextColour);
+    m_label1->setGeometry(twipsRect(300, 2100, 3900, 2100));
+    m_label1->setWordWrap(true);
+    m_label1->installEventFilter(this);
+
+    // Facts that cannot be had (a missing program file) simply stay out of the text.
+    const Facts facts = gatherFacts(m_platform);
+    m_schermDpi = static_cast<short>(facts.dpi);
+    m_label1->setText(factsText(facts, QLocale()));
+    m_klokLabel->raise(); // the clock stands at the end of the facts' last line
+
+    m_label2 = new QLabel(this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setGeometry(twipsRect(240, 4260, 3690, 330));
+    m_label2->setAutoFillBackground(true);
+    m_label2->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid black; }"));
+
+    m_picture1 = new QLabel(this);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setGeometry(twipsRect(285, 4305, 3600, 240));
+    m_strip = QImage(StripWidth, StripHeight, QImage::Format_RGB32);
+    m_strip.fill(StripBackground);
+    {
+        QPainter painter(&m_strip);
+        painter.setFont(sheetFont(SansSerif, SansSerifPoints));
+        painter.setPen(StripText);
+        const QFontMetrics metrics(painter.font());
+        painter.drawText(QPoint(3, 1 + metrics.ascent()), Prompt);
+    }
+    drawStrip();
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, &Titel::Timer1_Timer);
+    m_timer1->start();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Titel::drawStrip() { m_picture1->setPixmap(QPixmap::fromImage(m_strip)); }
+
+void Titel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        // Once the window is on the screen, not before: the warning stands in front of it.
+        QTimer::singleShot(0, this, &Titel::Form_Activate);
+    }
+}
+
+void Titel::Form_Activate() {
+    if (m_schermDpi != 96)
+        m_platform.messageBox(this, dpiWarning(m_schermDpi), Platform::Buttons::OkStop, QStringLiteral(" Error"));
+}
+
+void Titel::Timer1_Timer() {
+    const QDateTime now = m_platform.now();
+    m_klokLabel->setText(u' ' + now.time().toString(QStringLiteral("h:mm:ss")) + QStringLiteral(" / ") +
+                         QLocale().toString(now.date(), QLocale::ShortFormat));
+    m_klokLabel->adjustSize();
+}
+
+void Titel::Image1_Click() {
+    if (m_starting)
+        return; // clicks during the bar's pauses start nothing more
+    m_starting = true;
+    m_platform.setBusyCursor(true);
+    for (int x = 0; x <= StripWidth; ++x) {
+        const int v = barShade(x);
+        QPainter painter(&m_strip);
+        // A line ends short of its end point: rows 0-4, 5-10 and 11-15.
+        painter.setPen(QColor(v, 0, 0));
+        painter.drawLine(x, 0, x, 4);
+        painter.setPen(QColor(v, v, v));
+        painter.drawLine(x, 5, x, 10);
+        painter.setPen(QColor(0, 0, v));
+        painter.drawLine(x, 11, x, 15);
+        painter.end();
+        drawStrip();
+        m_platform.Pauze(0.01);
+    }
+    m_platform.Pauze(0.2);
+    m_platform.setBusyCursor(false);
+
+    // The main window comes first: with no window open the program would end.
+    m_timer1->stop();
+    auto* main = new Main(m_platform);
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    m_main = main;
+    m_finished = true;
+    close();
+}
+
+void Titel::Label4_Click() {
+    m_platform.openWithShell(this, QStringLiteral("mailto:") + QString::fromUtf8(links::MakerMail));
+}
+
+void Titel::closeEvent(QCloseEvent* event) {
+    // Closing while the bar runs would end the program under the start sequence's feet.
+    if (m_starting && !m_finished) {
+        event->ignore();
+        return;
+    }
+    m_timer1->stop();
+    QWidget::closeEvent(event);
+}
+
+bool Titel::eventFilter(QObject* watched, QEvent* event) {
+    const bool clickable = watched == m_image1 || watched == m_label1 || watched == m_label4;
+    if (clickable && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        return true; // taken, so that the release comes here too
+    if (clickable && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && widget && widget->rect().contains(mouse->position().toPoint())) {
+            if (watched == m_image1)
+                Image1_Click();
+            else if (watched == m_label1)
+                Label1_Click();
+            else if (watched == m_label4)
+                Label4_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kwintor

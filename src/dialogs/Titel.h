@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLocale;
+class QTimer;
+
+namespace kwintor {
+
+class Main;
+class Platform;
+
+// The window shown at start: the title picture, the maker's rights and mail link, facts
+// about the program file and the screen, a clock, and the strip that starts the game.
+class Titel : public QWidget {
+    Q_OBJECT
+public:
+    // What the facts block tells; gathered from the program file and the screen.
+    struct Facts {
+        QString version;     // "1.0.0.3", or "Error"
+        bool fileFound = false;
+        qint64 size = 0;     // bytes
+        QDateTime written;   // last written
+        QSize screenPixels;
+        int dpi = 96;
+    };
+
+    static constexpr int StripWidth = 240; // Picture1, in pixels
+    static constexpr int StripHeight = 16;
+
+    explicit Titel(Platform& platform, QWidget* parent = nullptr);
+    ~Titel() override;
+
+    // The file version of `path`, or "Error".
+    static QString GetFileVersion(const QString& path);
+    // The program's own file, as the facts block names it.
+    static QString programFile(const QString& programDirectory);
+    static Facts gatherFacts(Platform& platform);
+    // The facts text, line by line ("\n" between lines, none after the last).
+    static QString factsText(const Facts& facts, const QLocale& locale);
+    // The warning shown when the screen is not at 96 dots per inch.
+    static QString dpiWarning(int dpi);
+    // The bar's brightness in column x: x / 2 + 130, halves to the even neighbour.
+    static int barShade(int x);
+
+    short SchermDpi() const { return m_schermDpi; }
+    // The main window once the start sequence opened it.
+    QWidget* mainWindow() const { return m_main; }
+
+    // Handlers named after their control and event.
+    void Form_Activate();
+    void Timer1_Timer();
+    void Image1_Click();
+    void Label1_Click() { Image1_Click(); }
+    void Label4_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void drawStrip();
+
+    Platform& m_platform;
+    short m_schermDpi = 96;
+    bool m_activated = false;
+    bool m_starting = false; // the start sequence is running or done: later clicks do nothing
+    bool m_finished = false;
+    QImage m_strip;
+    QPointer<QWidget> m_main;
+
+    QLabel* m_image1 = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QLabel* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_klokLabel = nullptr;
+    QLabel* m_picture1 = nullptr;
+    QTimer* m_timer1 = nullptr;
+};
+
+} // namespace kwintor
