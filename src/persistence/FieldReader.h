@@ -31,8 +31,6 @@ public:
     // closing quote, or a double quote inside a field.
     bool irregular() const { return m_irregular; }
 
-    std::size_t position() const { return m_pos; }
-
 private:
     void readQuoted(std::string& field);
     void readPlain(std::string& field);

@@ -1,7 +1,9 @@
+#include "persistence/FileAccess.h"
 #include "persistence/ScoreList.h"
 
+#include "FileTestHelpers.h"
+
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,24 +13,11 @@ Q_DECLARE_METATYPE(ScoreListLoad)
 
 namespace {
 
-const QByteArray Headers = "\"Dobbelwerken Software 2009\"\r\n\"--------------------------\"\r\n";
-
-std::string_view view(const QByteArray& bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
 QStringList entriesOf(const ScoreList& list)
 {
     QStringList out;
     for (const std::string& entry : list.entries()) out << QString::fromStdString(entry);
     return out;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // A sorted file of `count` entries, 0000 - Speler 0 upwards.
@@ -53,8 +42,7 @@ private slots:
     void fileReadsAsTheseEntries_data();
     void fileReadsAsTheseEntries();
     void writtenEntriesReadBackInOrder();
-    void missingFileLeavesTheListEmpty();
-    void failedWriteLeavesTheOldFileWhole();
+    void unreadableFileLeavesTheListEmptyAndIsNotReplaced();
 };
 
 void ScoreListTest::entriesAreInsertedAtTheirSortedPlace()
@@ -195,28 +183,25 @@ void ScoreListTest::writtenEntriesReadBackInOrder()
     QCOMPARE(LaadScorelijst(path.toStdString(), loaded), ScoreListLoad::Complete);
     QCOMPARE(entriesOf(loaded), entriesOf(list));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Scorelijst.lst"}); // no temporary left
+    QVERIFY(copyFileAtomically(path.toStdString(), path.toStdString() + ".bak"));
+    QCOMPARE(fileBytes(path + ".bak"), fileBytes(path));
 }
 
-void ScoreListTest::missingFileLeavesTheListEmpty()
+void ScoreListTest::unreadableFileLeavesTheListEmptyAndIsNotReplaced()
 {
     QTemporaryDir dir;
+    const std::string path = dir.filePath("Scorelijst.lst").toStdString();
     ScoreList list;
-    QCOMPARE(LaadScorelijst(dir.filePath("Scorelijst.lst").toStdString(), list), ScoreListLoad::Missing);
-    QVERIFY(list.isEmpty());
+    QCOMPARE(LaadScorelijst(path, list), ScoreListLoad::Missing);
+    QVERIFY(!copyFileAtomically(path, path + ".bak"));
     QVERIFY(QDir(dir.path()).mkdir("Scorelijst.lst"));
-    QCOMPARE(LaadScorelijst(dir.filePath("Scorelijst.lst").toStdString(), list), ScoreListLoad::Damaged);
+    QCOMPARE(LaadScorelijst(path, list), ScoreListLoad::Damaged);
     QVERIFY(list.isEmpty());
-    QVERIFY(!writeScoreList(dir.filePath("Scorelijst.lst").toStdString(), list));
-}
-
-void ScoreListTest::failedWriteLeavesTheOldFileWhole()
-{
-    QTemporaryDir dir;
-    ScoreList list;
     VoegScoreToe(list, 87, "Jan");
+    QVERIFY(!writeScoreList(path, list));
     QVERIFY(!writeScoreList(dir.filePath("geen/Scorelijst.lst").toStdString(), list));
     QVERIFY(!writeScoreList("", list));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Scorelijst.lst"});
 }
 
 QTEST_APPLESS_MAIN(ScoreListTest)

@@ -1,7 +1,8 @@
 #include "persistence/Settings.h"
 
+#include "FileTestHelpers.h"
+
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,29 +14,6 @@ using namespace kwintor;
 
 Q_DECLARE_METATYPE(SettingsRead)
 
-namespace {
-
-const QByteArray Headers = "\"Dobbelwerken Software 2009\"\r\n\"--------------------------\"\r\n";
-
-std::string_view view(const QByteArray& bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 // The settings file "Kwintor.ini": what each kind of content reads as, and how it is written.
 class SettingsTest : public QObject {
@@ -44,8 +22,7 @@ private slots:
     void contentReadsAsTheseSettings_data();
     void contentReadsAsTheseSettings();
     void writtenFileHasTheseExactBytes();
-    void missingFileIsReportedAndNothingIsCreated();
-    void pathThatIsADirectoryNeitherReadsNorWrites();
+    void missingFileOrDirectoryKeepsTheSettings();
     void failedWriteLeavesTheOldFileWhole();
     void readOnlyDirectoryRefusesTheWrite();
 };
@@ -113,7 +90,7 @@ void SettingsTest::writtenFileHasTheseExactBytes()
 
     // After the failed read of 10,20,300 the caller rewrites 10,20,90 and 0.
     Settings s;
-    writeBytes(path, Headers + "10,20,300\r\n12\r\n");
+    QVERIFY(writeBytes(path, Headers + "10,20,300\r\n12\r\n"));
     QCOMPARE(readSettings(path.toStdString(), s), SettingsRead::Damaged);
     QVERIFY(writeSettings(path.toStdString(), s));
     QCOMPARE(fileBytes(path), Headers + "10,20,90\r\n0\r\n");
@@ -121,24 +98,18 @@ void SettingsTest::writtenFileHasTheseExactBytes()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Kwintor.ini"}); // no temporary left
 }
 
-void SettingsTest::missingFileIsReportedAndNothingIsCreated()
+void SettingsTest::missingFileOrDirectoryKeepsTheSettings()
 {
     QTemporaryDir dir;
-    Settings s{1, 2, 3, 6};
-    QCOMPARE(readSettings(dir.filePath("Kwintor.ini").toStdString(), s), SettingsRead::Missing);
-    QVERIFY(s == (Settings{1, 2, 3, 6}));
-    QVERIFY(!QFile::exists(dir.filePath("Kwintor.ini")));
-}
-
-void SettingsTest::pathThatIsADirectoryNeitherReadsNorWrites()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("Kwintor.ini"));
     const std::string path = dir.filePath("Kwintor.ini").toStdString();
-    Settings s;
+    Settings s{1, 2, 3, 6};
+    QCOMPARE(readSettings(path, s), SettingsRead::Missing);
+    QVERIFY(!QFile::exists(dir.filePath("Kwintor.ini")));
+
+    QVERIFY(QDir(dir.path()).mkdir("Kwintor.ini"));
     QCOMPARE(readSettings(path, s), SettingsRead::Damaged);
-    QVERIFY(s == Settings{});
     QVERIFY(!writeSettings(path, s));
+    QVERIFY(s == (Settings{1, 2, 3, 6}));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Kwintor.ini"});
 }
 
@@ -147,10 +118,11 @@ void SettingsTest::failedWriteLeavesTheOldFileWhole()
     QTemporaryDir dir;
     QVERIFY(!writeSettings(dir.filePath("geen/map/Kwintor.ini").toStdString(), Settings{}));
 
-    // A disk that fills up halfway through the write (a file size limit, which binds root too).
     const QString path = dir.filePath("Kwintor.ini");
     const QByteArray old = Headers + "1,2,3\r\n6\r\n";
-    writeBytes(path, old);
+    QVERIFY(writeBytes(path, old));
+
+    // A disk that fills up halfway through the write (a file size limit, which binds root too).
     rlimit saved{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -170,12 +142,13 @@ void SettingsTest::readOnlyDirectoryRefusesTheWrite()
     QTemporaryDir dir;
     const QString path = dir.filePath("Kwintor.ini");
     const QByteArray old = Headers + "1,2,3\r\n6\r\n";
-    writeBytes(path, old);
+    QVERIFY(writeBytes(path, old));
     QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const bool writable = ::access(dir.path().toLocal8Bit().constData(), W_OK) == 0;
-    if (!writable) QVERIFY(!writeSettings(path.toStdString(), Settings{}));
+    const bool rootMayWrite = ::access(dir.path().toLocal8Bit().constData(), W_OK) == 0;
+    const bool written = !rootMayWrite && writeSettings(path.toStdString(), Settings{});
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (writable) QSKIP("running as root: a read-only directory is writable");
+    if (rootMayWrite) QSKIP("running as root: a read-only directory is writable");
+    QVERIFY(!written);
     QCOMPARE(fileBytes(path), old);
 }
 
