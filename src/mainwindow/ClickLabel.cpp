@@ -5,6 +5,20 @@
 
 namespace kwintor {
 
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    if (isEnabled() || text().isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(font());
+    const QRect box = contentsRect();
+    painter.setPen(QColor(255, 255, 255, 110));
+    painter.drawText(box.translated(1, 1), static_cast<int>(alignment()), text());
+    painter.setPen(QColor(96, 96, 96));
+    painter.drawText(box, static_cast<int>(alignment()), text());
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);

@@ -5,13 +5,15 @@
 
 namespace kwintor {
 
-// A label that reports a click (press and release on it). A disabled label takes none.
+// A label that reports a click (press and release on it). A disabled label takes none
+// and is drawn greyed: grey text over a white relief, readable on any background.
 class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent = nullptr) : QLabel(parent) {}
     std::function<void()> onClick;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -1,13 +1,21 @@
 #include "mainwindow/Main.h"
 
+#include "dialogs/Config.h"
+#include "dialogs/ScoreForm.h"
+#include "dialogs/SpelerForm.h"
 #include "mainwindow/ClickLabel.h"
+#include "mainwindow/FormPrinter.h"
 #include "mainwindow/Twips.h"
+#include "persistence/FileAccess.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 #include "resources/Plaatjes.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
@@ -188,7 +196,8 @@ void Main::createMenus() {
 
 QLabel* Main::addLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                        const QColor& colour, int left, int top) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new ClickLabel(parent);
+    label->setText(text);
     label->setObjectName(name);
     label->setFont(font);
     setTextColour(label, colour);
@@ -256,8 +265,12 @@ void Main::layOutSheet() {
     }
     addLabel(m_frames[5], QStringLiteral("Label2"), QStringLiteral("Totaal  A"), sheetFont(Arial, 12, true),
              TotalAColour, 150, 210);
-    addLabel(m_frames[5], QStringLiteral("Label3"), QStringLiteral("Bij 63 of meer 35 punten extra"),
-             sheetFont(SansSerif, 8.25), QColor(64, 64, 64), 150, 600);
+    // The small system font is narrower than the sans family that stands in for it: keep the
+    // caption inside its frame.
+    QFont small = sheetFont(SansSerif, 8.25);
+    small.setStretch(82);
+    addLabel(m_frames[5], QStringLiteral("Label3"), QStringLiteral("Bij 63 of meer 35 punten extra"), small,
+             QColor(64, 64, 64), 150, 600);
     static const char* const lowerCaptions[][2] = {
         {"Drie gelijke", " 3 Gelijke stenen "}, {"Vier gelijke", " 4 Gelijke stenen "},
         {"Kleine straat", " 4 Opeenvolgende "}, {"Grote straat", " 5 Opeenvolgende "},
@@ -609,9 +622,35 @@ void Main::closeEvent(QCloseEvent* event) {
 
 namespace kwintor {
 
-void Main::loadFiles() {}
+namespace {
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+} // namespace
 
-bool Main::saveFiles(QStringList&) { return true; }
+// The score list first, then the settings; a settings file that cannot be read is
+// written anew from what the settings hold now, so a first start creates it.
+void Main::loadFiles() {
+    m_scoreListDamaged = LaadScorelijst(nativePath(scoreListPath()), m_scoreLijst) == ScoreListLoad::Damaged;
+    if (readSettings(nativePath(settingsPath()), m_settings) != SettingsRead::Ok)
+        writeSettings(nativePath(settingsPath()), m_settings); // a failure here is told at the exit
+}
+
+// Writes the settings, then the score list. A score list file that could not be read to
+// its end is kept as Scorelijst.lst.bak first, so no entry of it is lost.
+bool Main::saveFiles(QStringList& failed) {
+    const QString settings = settingsPath();
+    if (!writeSettings(nativePath(settings), m_settings))
+        failed << QDir::toNativeSeparators(settings);
+    const QString scores = scoreListPath();
+    bool keptOld = true;
+    if (m_scoreListDamaged && QFileInfo::exists(scores)) {
+        keptOld = copyFileAtomically(nativePath(scores), nativePath(scores + QStringLiteral(".bak")));
+        if (keptOld)
+            m_scoreListDamaged = false;
+    }
+    if (!keptOld || !writeScoreList(nativePath(scores), m_scoreLijst))
+        failed << QDir::toNativeSeparators(scores);
+    return failed.isEmpty();
+}
 
 bool Main::Form_Unload() {
     if (m_platform.messageBox(this, QStringLiteral("Wilt u dit programma nu afsluiten?"), Platform::Buttons::YesNo,
@@ -626,9 +665,33 @@ bool Main::Form_Unload() {
            Platform::Answer::Yes;
 }
 
-void Main::PrintFormulieren_Click() {}
-void Main::Spelersaantal_Click() {}
-void Main::HoogstScores_Click() {}
-void Main::ToolsConfig_Click() {}
+void Main::PrintFormulieren_Click() {
+    if (m_platform.messageBox(this, QStringLiteral("Wilt u Kwintor formulieren afdrukken?"), Platform::Buttons::YesNo,
+                              QStringLiteral(" Print")) == Platform::Answer::Yes)
+        printFormulieren(m_platform, this);
+}
+
+// The dialogs are built afresh at every opening and shown modally; while the dice roll
+// they wait for the throw to end.
+void Main::Spelersaantal_Click() {
+    whenIdle([this] {
+        SpelerForm dialog(*this);
+        dialog.exec();
+    });
+}
+
+void Main::HoogstScores_Click() {
+    whenIdle([this] {
+        ScoreForm dialog(*this);
+        dialog.exec();
+    });
+}
+
+void Main::ToolsConfig_Click() {
+    whenIdle([this] {
+        Config dialog(*this);
+        dialog.exec();
+    });
+}
 
 } // namespace kwintor

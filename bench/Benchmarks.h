@@ -1,0 +1,16 @@
+#pragma once
+
+// The benchmarks of kwintor_bench; bench/main.cpp runs them one after the other.
+
+// Loading and writing the score list at its largest (32767 entries): each under 50 ms.
+void benchPersistence();
+
+class QString;
+
+// Process start to the main window shown (median of several runs), and its memory.
+void benchStartup(const QString& self);
+int benchStartupChild();
+// A five-dice throw with the real waits (frame timing, CPU), and idle CPU.
+void benchMainWindow();
+// Screenshots of the main window into `directory`.
+void takeScreenshots(const QString& directory);

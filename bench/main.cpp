@@ -1,0 +1,18 @@
+#include "Benchmarks.h"
+
+#include <QApplication>
+#include <cstring>
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)
+        return benchStartupChild();
+    QApplication app(argc, argv);
+    if (argc > 2 && std::strcmp(argv[1], "--shots") == 0) {
+        takeScreenshots(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
+    benchStartup(QCoreApplication::applicationFilePath());
+    benchMainWindow();
+    // benchPersistence();
+    return 0;
+}

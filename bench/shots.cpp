@@ -1,0 +1,68 @@
+// Screenshots of the main window for the README and docs/: ./build/bench/kwintor_bench --shots DIR
+#include "Benchmarks.h"
+
+#include "mainwindow/Main.h"
+#include "platform/QtPlatform.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The real platform with fixed faces, so the pictures show a game worth looking at.
+class ShotPlatform : public kwintor::QtPlatform {
+public:
+    int randomFace() override {
+        const int face = faces.isEmpty() ? 1 : faces.takeFirst();
+        return face;
+    }
+    bool processEventsFor(double) override { return true; }
+    double clockSeconds() const override { return m_clock += 0.05; }
+    QString dataDirectory() const override { return m_dir.path(); }
+    QList<int> faces;
+    mutable double m_clock = 0;
+    QTemporaryDir m_dir;
+};
+
+void throwDice(kwintor::Main& window, ShotPlatform& platform, const QList<int>& faces) {
+    for (int face : faces)
+        platform.faces << face << face << face << face << face;
+    window.findChild<QPushButton*>(QStringLiteral("SchudKnop"))->click();
+}
+
+void place(kwintor::Main& window, int player, int row) {
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("SP%1(%2)").arg(player).arg(row)), Qt::LeftButton);
+}
+
+} // namespace
+
+void takeScreenshots(const QString& directory) {
+    QDir().mkpath(directory);
+    ShotPlatform platform;
+    kwintor::Main window(platform);
+    window.show();
+    QTest::qWaitForWindowExposed(&window);
+    window.grab().save(directory + QStringLiteral("/main-start.png"));
+
+    std::array<std::string, 7> names{"", "Anna", "Piet", "Jan", "", "", ""};
+    window.game().choosePlayers(3, names);
+    window.refreshSheet();
+    const QList<QList<int>> turns = {{3, 3, 3, 5, 2}, {6, 6, 6, 6, 1}, {1, 2, 3, 4, 6}, {4, 4, 4, 2, 2},
+                                     {5, 5, 5, 1, 3}, {2, 2, 6, 6, 6}};
+    const int rows[] = {2, 5, 10, 12, 4, 8};
+    for (int t = 0; t < turns.size(); ++t) {
+        throwDice(window, platform, turns[t]);
+        place(window, t % 3 + 1, rows[t]);
+    }
+    throwDice(window, platform, {6, 3, 6, 2, 6});
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("DobbelsteenPic(1)")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("DobbelsteenPic(3)")), Qt::LeftButton);
+    window.grab().save(directory + QStringLiteral("/main-game.png"));
+    window.HelpHelp_Click();
+    window.grab().save(directory + QStringLiteral("/main-help.png"));
+    window.HelpHelp_Click();
+
+}
