@@ -14,12 +14,15 @@ double elapsedSince(double start, double now) {
 }
 
 void Platform::Pauze(double seconds) {
+    // A reading within a microsecond of the wanted time counts as reached: the clock moves in
+    // milliseconds, and the rounding of a subtraction must not ask for one more tiny wait.
+    constexpr double Rounding = 1e-6;
     const double start = clockSeconds();
     for (;;) {
-        const double elapsed = elapsedSince(start, clockSeconds());
-        if (elapsed >= seconds)
+        const double remaining = seconds - elapsedSince(start, clockSeconds());
+        if (!(remaining > Rounding)) // also ends a wait of NaN
             return;
-        if (!processEventsFor(seconds - elapsed))
+        if (!processEventsFor(remaining))
             return;
     }
 }

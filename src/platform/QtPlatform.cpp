@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kwintor {
@@ -77,7 +78,7 @@ bool QtPlatform::processEventsFor(double seconds) {
     timer.setTimerType(Qt::PreciseTimer);
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(std::max(1, static_cast<int>(std::ceil(seconds * 1000.0))));
+    timer.start(static_cast<int>(std::clamp(std::ceil(seconds * 1000.0), 1.0, 86400000.0)));
     return loop.exec() == 0;
 }
 

@@ -1,0 +1,217 @@
+#include "dialogs/ScoreForm.h"
+#include "mainwindow/Main.h"
+#include "support/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using kwintor::Main;
+using kwintor::Platform;
+using kwintor::test::ScriptedPlatform;
+
+namespace {
+
+const QByteArray Header = "\"Dobbelwerken Software 2009\"\r\n\"--------------------------\"\r\n";
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// The two files as the main window meets them: read at start, written on a confirmed exit.
+class TestMainFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startReadsTheSettingsFile_data();
+    void startReadsTheSettingsFile();
+    void exitAnsweredNoWritesNothing();
+    void exitAnsweredYesWritesBothFilesAndCloses();
+    void failingWriteAsksAndLosesNothing();
+    void damagedScoreListIsKeptBesideTheNewOne();
+    void twoPlayerGameRecordsOnlyTheScoreAnsweredYes();
+
+private:
+    void throwAndPlace(Main& main, ScriptedPlatform& platform, int player, int row);
+};
+
+void TestMainFiles::startReadsTheSettingsFile_data() {
+    QTest::addColumn<QByteArray>("file"); // empty: no file
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<int>("diceColour");
+    QTest::addColumn<QByteArray>("fileAfterStart");
+    const QByteArray defaults = Header + "110,140,90\r\n0\r\n";
+    QTest::newRow("no file: created with the defaults") << QByteArray() << QColor(110, 140, 90) << 0 << defaults;
+    QTest::newRow("blue and green dice") << Header + "0,0,255\r\n12\r\n" << QColor(0, 0, 255) << 12
+                                         << Header + "0,0,255\r\n12\r\n";
+    QTest::newRow("only the headers: rewritten with the defaults") << Header << QColor(110, 140, 90) << 0 << defaults;
+    QTest::newRow("blue out of range: red and green kept, the rest default")
+        << Header + "10,20,300\r\n12\r\n" << QColor(10, 20, 90) << 0 << Header + "10,20,90\r\n0\r\n";
+}
+
+void TestMainFiles::startReadsTheSettingsFile() {
+    QFETCH(QByteArray, file);
+    QFETCH(QColor, window);
+    QFETCH(int, diceColour);
+    QFETCH(QByteArray, fileAfterStart);
+    QTemporaryDir dir;
+    if (!file.isEmpty())
+        writeAll(dir.filePath("Kwintor.ini"), file);
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    QCOMPARE(main.centralWidget()->palette().color(QPalette::Window), window);
+    QCOMPARE(main.findChild<QWidget*>("Frame7")->palette().color(QPalette::Window), window);
+    QCOMPARE(int(main.settings().DobbelsteenKleur), diceColour);
+    QCOMPARE(readAll(dir.filePath("Kwintor.ini")), fileAfterStart);
+    QVERIFY(!QFile::exists(dir.filePath("Scorelijst.lst"))); // not before the first exit
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void TestMainFiles::exitAnsweredNoWritesNothing() {
+    QTemporaryDir dir;
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    main.show();
+    main.settings().AchtergrondRood = 1;
+    const QByteArray before = readAll(dir.filePath("Kwintor.ini"));
+    platform.answers.enqueue(Platform::Answer::No);
+    QVERIFY(!main.close());
+    QVERIFY(main.isVisible());
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].text, QStringLiteral("Wilt u dit programma nu afsluiten?"));
+    QCOMPARE(platform.messages[0].title, QStringLiteral(" Exit programma"));
+    QCOMPARE(platform.messages[0].buttons, Platform::Buttons::YesNo);
+    QCOMPARE(readAll(dir.filePath("Kwintor.ini")), before);
+    QVERIFY(!QFile::exists(dir.filePath("Scorelijst.lst")));
+}
+
+void TestMainFiles::exitAnsweredYesWritesBothFilesAndCloses() {
+    QTemporaryDir dir;
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    main.show();
+    main.settings() = kwintor::Settings{200, 10, 20, 6};
+    kwintor::VoegScoreToe(main.ScoreLijst(), 87, "Jan, de Vries");
+    kwintor::VoegScoreToe(main.ScoreLijst(), 120, "Piet");
+    platform.answers.enqueue(Platform::Answer::Yes);
+    QVERIFY(main.close());
+    QVERIFY(!main.isVisible());
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(readAll(dir.filePath("Kwintor.ini")), Header + "200,10,20\r\n6\r\n");
+    QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), Header + "\"0087 - Jan, de Vries\"\r\n\"0120 - Piet\"\r\n");
+
+    // The next start reads them back.
+    ScriptedPlatform again(dir.path());
+    Main next(again);
+    QCOMPARE(next.ScoreLijst().count(), 2);
+    QCOMPARE(next.ScoreLijst().at(0), std::string("0087 - Jan, de Vries"));
+    QCOMPARE(next.settings(), (kwintor::Settings{200, 10, 20, 6}));
+}
+
+void TestMainFiles::failingWriteAsksAndLosesNothing() {
+    QTemporaryDir dir;
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    main.show();
+    kwintor::VoegScoreToe(main.ScoreLijst(), 250, "Anna");
+    // A directory where the score list should go: the write cannot succeed, even as root.
+    QVERIFY(QDir(dir.path()).mkdir("Scorelijst.lst"));
+    platform.answers << Platform::Answer::Yes << Platform::Answer::No;
+    QVERIFY(!main.close());
+    QVERIFY(main.isVisible());
+    QCOMPARE(platform.messages.size(), 2);
+    QVERIFY(platform.messages[1].text.contains(QDir::toNativeSeparators(dir.filePath("Scorelijst.lst"))));
+    QVERIFY(!platform.messages[1].text.contains("Kwintor.ini")); // that one was written
+    QCOMPARE(main.ScoreLijst().count(), 1);
+
+    // Once the way is clear, the next exit saves it.
+    QVERIFY(QDir(dir.path()).rmdir("Scorelijst.lst"));
+    platform.answers << Platform::Answer::Yes;
+    QVERIFY(main.close());
+    QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), Header + "\"0250 - Anna\"\r\n");
+}
+
+void TestMainFiles::damagedScoreListIsKeptBesideTheNewOne() {
+    QTemporaryDir dir;
+    // Only the header line: nothing can be read, but the file must not simply vanish.
+    const QByteArray damaged = "\"Dobbelwerken Software 2009\"";
+    writeAll(dir.filePath("Scorelijst.lst"), damaged);
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    main.show();
+    QCOMPARE(main.ScoreLijst().count(), 0);
+    kwintor::VoegScoreToe(main.ScoreLijst(), 99, "Cor");
+    platform.answers << Platform::Answer::Yes;
+    QVERIFY(main.close());
+    QCOMPARE(readAll(dir.filePath("Scorelijst.lst.bak")), damaged);
+    QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), Header + "\"0099 - Cor\"\r\n");
+}
+
+void TestMainFiles::throwAndPlace(Main& main, ScriptedPlatform& platform, int player, int row) {
+    for (int i = 0; i < 25; ++i)
+        platform.faces.enqueue(i / 5 + 2); // 2 3 4 5 6: every category but the kinds scores
+    main.findChild<QPushButton*>("SchudKnop")->click();
+    QTest::mouseClick(main.findChild<QLabel*>(QStringLiteral("SP%1(%2)").arg(player).arg(row)), Qt::LeftButton);
+}
+
+void TestMainFiles::twoPlayerGameRecordsOnlyTheScoreAnsweredYes() {
+    QTemporaryDir dir;
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    main.show();
+    std::array<std::string, 7> names{"", "Ann", "Bob", "", "", "", ""};
+    main.game().choosePlayers(2, names);
+    main.refreshSheet();
+
+    QStringList shownInDialog;
+    std::function<void()> inspect;
+    // After Yes and a second's wait, the score list opens modally: look at it, close it with Ok.
+    inspect = [&] {
+        auto* dialog = qobject_cast<kwintor::ScoreForm*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            QTimer::singleShot(10, inspect);
+            return;
+        }
+        auto* list = dialog->findChild<QListWidget*>("List1");
+        for (int i = 0; i < list->count(); ++i)
+            shownInDialog << list->item(i)->text();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("OkKnop"), Qt::LeftButton);
+    };
+    platform.onMessage = [&](const ScriptedPlatform::Message& message) {
+        if (message.title == QStringLiteral(" Score") && platform.answers.head() == Platform::Answer::Yes)
+            QTimer::singleShot(0, inspect);
+    };
+    platform.answers << Platform::Answer::Yes << Platform::Answer::No;
+    const int rows[] = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14};
+    for (int row : rows) {
+        throwAndPlace(main, platform, 1, row);
+        throwAndPlace(main, platform, 2, row);
+    }
+    // 2+3+4+5+6 = 20 upper, small 30, large 40, chance 20: 110 each.
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(platform.messages[0].text, QStringLiteral("Score van 110 toegevoegen aan de\r\nscorelijst voor Ann?"));
+    QCOMPARE(platform.messages[1].text, QStringLiteral("Score van 110 toegevoegen aan de\r\nscorelijst voor Bob?"));
+    QCOMPARE(main.ScoreLijst().count(), 1);
+    QCOMPARE(main.ScoreLijst().at(0), std::string("0110 - Ann"));
+    QCOMPARE(shownInDialog, QStringList{"0110 - Ann"});
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    platform.onMessage = nullptr;
+}
+
+QTEST_MAIN(TestMainFiles)
+#include "tst_mainfiles.moc"
