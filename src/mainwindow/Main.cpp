@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
@@ -112,6 +113,17 @@ void setBackground(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The small system fonts the sheet was designed in are narrower than the sans family that
+// stands in for them: narrow the font just enough for the widest of `lines` to fit.
+QFont narrowedToFit(QFont font, const QStringList& lines, int width) {
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
+    if (widest > width)
+        font.setStretch(std::max(60, 100 * width / widest));
+    return font;
 }
 
 QString indexed(const char* name, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index); }
@@ -223,7 +235,8 @@ void Main::layOutSheet() {
     m_helpLabel = new QLabel(client);
     m_helpLabel->setObjectName(QStringLiteral("HelpLabel"));
     m_helpLabel->setGeometry(twipsRect(2670, 930, 8520, 3300));
-    m_helpLabel->setFont(sheetFont(SansSerif, 9.75));
+    m_helpLabel->setFont(
+        narrowedToFit(sheetFont(SansSerif, 9.75), helpText().split(QStringLiteral("\r\n")), m_helpLabel->width() - 8));
     m_helpLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(m_helpLabel, QColor(100, 100, 120));
     setTextColour(m_helpLabel, QColor(230, 230, 220));
@@ -265,12 +278,10 @@ void Main::layOutSheet() {
     }
     addLabel(m_frames[5], QStringLiteral("Label2"), QStringLiteral("Totaal  A"), sheetFont(Arial, 12, true),
              TotalAColour, 150, 210);
-    // The small system font is narrower than the sans family that stands in for it: keep the
-    // caption inside its frame.
-    QFont small = sheetFont(SansSerif, 8.25);
-    small.setStretch(82);
-    addLabel(m_frames[5], QStringLiteral("Label3"), QStringLiteral("Bij 63 of meer 35 punten extra"), small,
-             QColor(64, 64, 64), 150, 600);
+    const QString bonusCaption = QStringLiteral("Bij 63 of meer 35 punten extra");
+    addLabel(m_frames[5], QStringLiteral("Label3"), bonusCaption,
+             narrowedToFit(sheetFont(SansSerif, 8.25), {bonusCaption}, twips(2400 - 150) - 4), QColor(64, 64, 64), 150,
+             600);
     static const char* const lowerCaptions[][2] = {
         {"Drie gelijke", " 3 Gelijke stenen "}, {"Vier gelijke", " 4 Gelijke stenen "},
         {"Kleine straat", " 4 Opeenvolgende "}, {"Grote straat", " 5 Opeenvolgende "},
@@ -555,10 +566,9 @@ QString Main::helpText() {
         QStringLiteral("       7. Bij het einde van het spel kunnen de scores worden opgeslagen onder Spelers"),
         QStringLiteral("       8. De achtergrondkleuren kan men wijzigen met het menu-item Tools / Instellingen."),
         QString(),
-        QStringLiteral("  Kwintor is gemaakt door %1, 2009. Vrij te gebruiken en door te geven.")
+        QStringLiteral("  Kwintor is gemaakt door %1, 2009. Vrij te gebruiken.")
             .arg(QLatin1String(links::Maker)),
-        QStringLiteral("  E-mail: %1   Web: %2 en %3")
-            .arg(QLatin1String(links::MakerMail), QLatin1String(links::SoftwareSite), QLatin1String(links::ZegelhofHost)),
+        QStringLiteral("  E-mail: %1   Web: %2").arg(QLatin1String(links::MakerMail), QLatin1String(links::SoftwareSite)),
     };
     QString text;
     for (const QString& line : lines)
