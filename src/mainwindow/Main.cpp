@@ -18,6 +18,8 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -144,6 +146,8 @@ void Main::Form_Load() {
     createMenus();
     layOutSheet();
     setFixedSize(ClientWidth, ClientHeight + MenuBarHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) // centred when first shown
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     // The game starts with one player, "Speler 1".."Speler 6" and the default colours;
     // then the score list and the settings are read, and the colour is applied.
