@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,7 @@ private slots:
     void clickOutOfTurnShowsTheMessageOnceAndChangesNothing();
     void clickDuringAThrowIsRefused();
     void newGameDuringAThrowWaitsForItsEnd();
+    void exitQuestionDuringAThrowStillWorks();
     void zetAchtergrondPaintsFramesButNotTheStoredCorners();
     void helpPanelTwiceRestoresTheSheet();
     void infoCaptionFollowsTheSeconds_data();
@@ -356,6 +358,29 @@ void TestMain::newGameDuringAThrowWaitsForItsEnd() {
     QCOMPARE(m_main->game().state().DobbelSom, 20);
     place(1, 3);
     QCOMPARE(cell(1, 3)->text(), QStringLiteral("20"));
+}
+
+void TestMain::exitQuestionDuringAThrowStillWorks() {
+    int waitsAfterYes = -1;
+    m_platform->onWait = [&] {
+        if (waitsAfterYes >= 0) {
+            ++waitsAfterYes;
+            return;
+        }
+        m_platform->answers << Platform::Answer::No << Platform::Answer::Yes;
+        QVERIFY(!m_main->close()); // No: the dice roll on
+        QVERIFY(m_main->close());  // Yes: the files are written and the throw stops
+        waitsAfterYes = 0;
+    };
+    for (int i = 0; i < 25; ++i)
+        m_platform->faces.enqueue(3);
+    QTest::mouseClick(find<QPushButton>(QStringLiteral("SchudKnop")), Qt::LeftButton);
+    m_platform->onWait = nullptr;
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages[1].title, QStringLiteral(" Exit programma"));
+    QCOMPARE(waitsAfterYes, 0);
+    QVERIFY(m_main->game().state().throwing); // abandoned with the program, never finished
+    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("Scorelijst.lst"))));
 }
 
 void TestMain::zetAchtergrondPaintsFramesButNotTheStoredCorners() {
