@@ -13,6 +13,6 @@ int main(int argc, char* argv[]) {
     }
     benchStartup(QCoreApplication::applicationFilePath());
     benchMainWindow();
-    // benchPersistence();
+    benchPersistence();
     return 0;
 }
