@@ -26,7 +26,8 @@ QtPlatform::QtPlatform() : m_generator(std::random_device{}()) {}
 Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title) {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kwintor") : title);
-    box.setText(text);
+    QString shown = text;
+    box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); // line ends as the toolkit draws them
     box.setIcon(buttons == Buttons::OkStop ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (buttons == Buttons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
