@@ -1,132 +1,107 @@
 #include "dialogs/Config.h"
-#include "mainwindow/Main.h"
 #include "resources/Plaatjes.h"
-#include "support/ScriptedPlatform.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <memory>
+#include "support/DialogTestHelpers.h"
 
 using namespace kwintor;
+using test::child;
 
 class TestConfig : public QObject {
     Q_OBJECT
-    QTemporaryDir m_dir;
-    std::unique_ptr<test::ScriptedPlatform> m_platform;
-    std::unique_ptr<Main> m_main;
+    test::MainOnScript m;
 
-    QScrollBar* bar(Config& dialog, const QString& name) { return dialog.findChild<QScrollBar*>(name); }
-    QString value(Config& dialog, int i) {
-        return dialog.findChild<QLabel*>(QStringLiteral("KleurLabel(%1)").arg(i))->text();
-    }
+    static QLabel* label(Config& dialog, const QString& name) { return child<QLabel>(&dialog, name); }
     // The colour of the main window and of each of its sixteen frames; invalid when they differ.
     QColor shown() const {
-        const QColor colour = m_main->centralWidget()->palette().color(QPalette::Window);
-        for (int f = 1; f <= 16; ++f) {
-            auto* frame = m_main->centralWidget()->findChild<QWidget*>(QStringLiteral("Frame%1").arg(f));
-            if (!frame || frame->palette().color(QPalette::Window) != colour)
+        const QColor colour = m.main->centralWidget()->palette().color(QPalette::Window);
+        for (int f = 1; f <= 16; ++f)
+            if (child(m.main->centralWidget(), QStringLiteral("Frame%1").arg(f))->palette().color(QPalette::Window) != colour)
                 return {};
-        }
         return colour;
-    }
-    void store(const QColor& colour) {
-        m_main->settings().AchtergrondRood = colour.red();
-        m_main->settings().AchtergrondGroen = colour.green();
-        m_main->settings().AchtergrondBlauw = std::uint8_t(colour.blue());
-    }
-    static QImage pictureOf(Config& dialog) {
-        return dialog.findChild<QLabel*>("Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
 private slots:
     void init() {
-        m_platform = std::make_unique<test::ScriptedPlatform>(m_dir.path());
-        m_main = std::make_unique<Main>(*m_platform);
-        store(QColor(110, 140, 90));
-        m_main->ZetAchtergrond(110, 140, 90);
+        m.open();
+        m.main->ZetAchtergrond(110, 140, 90);
     }
-    void cleanup() { m_main.reset(); }
+    void cleanup() { m.close(); }
 
-    void openingSetsTheBarsAndPaintsTheStoredColourOnlyWhenABarMoves_data() {
+    void theWindowIsFixedAndTabsFromCancelThroughTheBars() {
+        Config dialog(*m.main);
+        test::checkWindow(dialog, " Instellingen", QSize(334, 190),
+                          {"CancelKnop", "OkKnop", "ScrollColor(1)", "ScrollColor(2)", "ScrollColor(3)", "HScroll1",
+                           "CancelKnop"});
+    }
+
+    void theColourBarsPreviewAndOnlyOkStoresTheColour_data() {
         QTest::addColumn<QColor>("stored");
-        QTest::addColumn<QColor>("painted");
-        QTest::newRow("192,192,255") << QColor(192, 192, 255) << QColor(192, 192, 255);
-        QTest::newRow("0,0,0 repaints nothing") << QColor(0, 0, 0) << QColor(110, 140, 90);
-    }
-    void openingSetsTheBarsAndPaintsTheStoredColourOnlyWhenABarMoves() {
-        QFETCH(QColor, stored);
-        QFETCH(QColor, painted);
-        store(stored);
-        Config dialog(*m_main);
-        const int components[] = {stored.red(), stored.green(), stored.blue()};
-        for (int i = 1; i <= 3; ++i) {
-            QCOMPARE(bar(dialog, QStringLiteral("ScrollColor(%1)").arg(i))->value(), components[i - 1]);
-            QCOMPARE(value(dialog, i), QString::number(components[i - 1]));
-        }
-        QCOMPARE(shown(), painted);
-    }
-
-    void theRedBarPreviewsAndOnlyOkStoresIt_data() {
-        QTest::addColumn<QString>("close");
+        QTest::addColumn<QColor>("paintedOnOpening");
+        QTest::addColumn<QString>("close"); // after moving red to 200; empty: the close box
         QTest::addColumn<int>("storedRed");
-        QTest::addColumn<QColor>("painted");
-        QTest::newRow("Ok") << "OkKnop" << 200 << QColor(200, 192, 255);
-        QTest::newRow("Cancel") << "CancelKnop" << 192 << QColor(192, 192, 255);
-        QTest::newRow("close box") << "" << 192 << QColor(192, 192, 255);
+        const QColor lilac(192, 192, 255);
+        QTest::newRow("192,192,255 then Ok") << lilac << lilac << "OkKnop" << 200;
+        QTest::newRow("192,192,255 then Cancel") << lilac << lilac << "CancelKnop" << 192;
+        QTest::newRow("192,192,255 then the close box") << lilac << lilac << "" << 192;
+        QTest::newRow("0,0,0 repaints nothing until a bar moves") << QColor(0, 0, 0) << QColor(110, 140, 90) << "CancelKnop" << 0;
     }
-    void theRedBarPreviewsAndOnlyOkStoresIt() {
+    void theColourBarsPreviewAndOnlyOkStoresTheColour() {
+        QFETCH(QColor, stored);
+        QFETCH(QColor, paintedOnOpening);
         QFETCH(QString, close);
         QFETCH(int, storedRed);
-        QFETCH(QColor, painted);
-        store(QColor(192, 192, 255));
-        Config dialog(*m_main);
+        m.main->settings().AchtergrondRood = stored.red();
+        m.main->settings().AchtergrondGroen = stored.green();
+        m.main->settings().AchtergrondBlauw = std::uint8_t(stored.blue());
+        Config dialog(*m.main);
         dialog.show();
-        bar(dialog, "ScrollColor(1)")->setValue(200);
-        QCOMPARE(value(dialog, 1), "200");
-        QCOMPARE(shown(), QColor(200, 192, 255));
-        QCOMPARE(m_main->settings().AchtergrondRood, 192);
+        const int components[] = {stored.red(), stored.green(), stored.blue()};
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(child<QScrollBar>(&dialog, QStringLiteral("ScrollColor(%1)").arg(i))->value(), components[i - 1]);
+            QCOMPARE(label(dialog, QStringLiteral("KleurLabel(%1)").arg(i))->text(), QString::number(components[i - 1]));
+        }
+        QCOMPARE(shown(), paintedOnOpening);
+        child<QScrollBar>(&dialog, "ScrollColor(1)")->setValue(200);
+        QCOMPARE(label(dialog, "KleurLabel(1)")->text(), "200");
+        QCOMPARE(shown(), QColor(200, stored.green(), stored.blue()));
+        QCOMPARE(m.main->settings().AchtergrondRood, stored.red());
         if (close.isEmpty())
             dialog.close();
         else
-            QTest::mouseClick(dialog.findChild<QPushButton*>(close), Qt::LeftButton);
+            test::click(&dialog, close);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(m_main->settings().AchtergrondRood, storedRed);
-        QCOMPARE(shown(), painted);
+        QCOMPARE(m.main->settings().AchtergrondRood, storedRed);
+        QCOMPARE(shown(), QColor(storedRed, stored.green(), stored.blue()));
     }
 
-    void theDiceColourBarTakesEffectAtOnceAndCancelKeepsIt() {
-        Config dialog(*m_main);
-        dialog.show();
-        bar(dialog, "HScroll1")->setValue(2);
-        QCOMPARE(int(m_main->settings().DobbelsteenKleur), 12);
-        QCOMPARE(pictureOf(dialog), Plaatjes::instance().Img(13).convertToFormat(QImage::Format_RGB32));
-        QTest::mouseClick(dialog.findChild<QPushButton*>("CancelKnop"), Qt::LeftButton);
-        QCOMPARE(int(m_main->settings().DobbelsteenKleur), 12);
-    }
-
-    void openingShowsTheStoredDiceColour_data() {
+    void theDiceColourShowsAndIsStoredAtOnce_data() {
         QTest::addColumn<int>("kleur");
         QTest::addColumn<int>("position");
-        QTest::addColumn<int>("face"); // 0: the dialog's own sample die
-        QTest::newRow("grey") << 0 << 0 << 1;
-        QTest::newRow("red") << 6 << 1 << 7;
-        QTest::newRow("green") << 12 << 2 << 13;
-        QTest::newRow("damaged value") << 9 << 0 << 0;
+        QTest::addColumn<int>("moveTo"); // then Cancel; -1: not moved
+        QTest::addColumn<int>("face");   // the picture shown; 0: the dialog's own sample die
+        QTest::addColumn<int>("kept");   // DobbelsteenKleur afterwards
+        QTest::newRow("grey") << 0 << 0 << -1 << 1 << 0;
+        QTest::newRow("red") << 6 << 1 << -1 << 7 << 6;
+        QTest::newRow("damaged value") << 9 << 0 << -1 << 0 << 9;
+        QTest::newRow("grey, bar to 2, Cancel") << 0 << 0 << 2 << 13 << 12;
     }
-    void openingShowsTheStoredDiceColour() {
+    void theDiceColourShowsAndIsStoredAtOnce() {
         QFETCH(int, kleur);
         QFETCH(int, position);
+        QFETCH(int, moveTo);
         QFETCH(int, face);
-        m_main->settings().DobbelsteenKleur = std::uint8_t(kleur);
-        Config dialog(*m_main);
-        QCOMPARE(bar(dialog, "HScroll1")->value(), position);
+        QFETCH(int, kept);
+        m.main->settings().DobbelsteenKleur = std::uint8_t(kleur);
+        Config dialog(*m.main);
+        dialog.show();
+        QCOMPARE(child<QScrollBar>(&dialog, "HScroll1")->value(), position);
+        if (moveTo >= 0) {
+            child<QScrollBar>(&dialog, "HScroll1")->setValue(moveTo);
+            test::click(&dialog, "CancelKnop");
+        }
         const QImage& expected = face ? Plaatjes::instance().Img(face) : Plaatjes::instance().sampleDie();
-        QCOMPARE(pictureOf(dialog), expected.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(int(m_main->settings().DobbelsteenKleur), kleur);
+        QCOMPARE(label(dialog, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(int(m.main->settings().DobbelsteenKleur), kept);
     }
 };
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "mainwindow/Main.h"
+#include "support/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace kwintor::test {
+
+// A real main window on a scripted platform, made anew for each test; the dialogs open from it.
+struct MainOnScript {
+    QTemporaryDir dir;
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<Main> main;
+    void open() { main = std::make_unique<Main>(*(platform = std::make_unique<ScriptedPlatform>(dir.path()))); }
+    void close() { main.reset(); }
+};
+
+// The named child; a missing one stops the run with its name.
+template <typename T = QWidget> T* child(QObject* parent, const QString& name) {
+    if (auto* found = parent->findChild<T*>(name))
+        return found;
+    qFatal("no child %s", qPrintable(name));
+}
+
+inline void click(QWidget* parent, const QString& button) {
+    QTest::mouseClick(child<QPushButton>(parent, button), Qt::LeftButton);
+}
+
+// Shows the dialog and checks its title, its fixed client size, the focus going once round
+// by Tab (from where it starts back to there) and that Escape leaves the dialog open.
+inline void checkWindow(QDialog& dialog, const QString& title, QSize size, const QStringList& tabs) {
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(dialog.windowTitle(), title);
+    QCOMPARE(dialog.size(), size);
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QStringList order{QApplication::focusWidget()->objectName()};
+    while (order.size() < tabs.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, tabs);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+}
+
+} // namespace kwintor::test
