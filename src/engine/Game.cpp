@@ -70,6 +70,10 @@ void Game::endThrow() {
     for (int i = 1; i <= DiceCount; ++i)
         sum += m_state.DobbelWaarde[i];
     m_state.DobbelSom = static_cast<std::uint8_t>(sum);
+    // A throw that leaves no die on the table (every die held before it was ever thrown) does
+    // not count: three such throws would leave a turn that can neither place nor throw.
+    if (sum == 0)
+        --m_state.WorpTeller;
     m_state.throwing = false;
     m_rolling = {};
 }

@@ -31,7 +31,8 @@ public:
     const std::array<bool, DiceCount + 1>& rolling() const { return m_rolling; }
     // Die `die` came to rest on `value` (1..6). Ignored for a die that does not roll.
     void settleDie(int die, int value);
-    // Ends the throw: DobbelSom becomes the sum of the dice.
+    // Ends the throw: DobbelSom becomes the sum of the dice. A throw that leaves every die
+    // blank is not counted.
     void endThrow();
 
     // Holds or releases a die; allowed at any moment.

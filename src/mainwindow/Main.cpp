@@ -447,6 +447,7 @@ void Main::SchudKnop_Click() {
         showDie(die);
     }
     m_game.endThrow();
+    showWorp();
     m_schudKnop->setEnabled(m_game.canThrow());
     showScore(m_game.state().DobbelSom);
     DobbelHoeken();

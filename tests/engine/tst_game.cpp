@@ -222,6 +222,7 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::newRow("all five held still counts as a throw") << "t24613 h12345 b" << "-----/HHHHH/24613/2/0 -----/HHHHH/24613/2/16";
         QTest::newRow("a die held before it was ever thrown stays 0") << "h3 b" << "RR-RR/--H--/00000/1/0 -----/--H--/66066/1/24";
+        QTest::newRow("a throw that leaves every die blank does not count") << "h12345 b" << "-----/HHHHH/00000/1/0 -----/HHHHH/00000/0/0";
         QTest::newRow("held into the next turn") << "t61234 p13 h1 b" << "-RRRR/H----/60000/1/0 -----/H----/66666/1/30";
         QTest::newRow("held during the throw") << "t12345 b h24" << "RRRRR/-H-H-/00000/2/0 -----/-H-H-/66666/2/30";
         QTest::newRow("released during the throw") << "t12345 h15 b h15" << "-RRR-/-----/10005/2/0 -----/-----/16665/2/24";
