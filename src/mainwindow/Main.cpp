@@ -518,6 +518,9 @@ void Main::endOfGame(int player) {
                               Platform::Buttons::Ok, QStringLiteral(" Scorelijst"));
         return;
     }
+    // A recorded score is written at once, so that no crash or power cut can take it away;
+    // should this write fail, the exit tries again and says so.
+    saveScoreList();
     m_platform.Pauze(1);
     if (!m_closing)
         HoogstScores_Click();
@@ -655,16 +658,19 @@ bool Main::saveFiles(QStringList& failed) {
     const QString settings = settingsPath();
     if (!writeSettings(nativePath(settings), m_settings))
         failed << QDir::toNativeSeparators(settings);
-    const QString scores = scoreListPath();
-    bool keptOld = true;
-    if (m_scoreListDamaged && QFileInfo::exists(scores)) {
-        keptOld = copyFileAtomically(nativePath(scores), nativePath(scores + QStringLiteral(".bak")));
-        if (keptOld)
-            m_scoreListDamaged = false;
-    }
-    if (!keptOld || !writeScoreList(nativePath(scores), m_scoreLijst))
-        failed << QDir::toNativeSeparators(scores);
+    if (!saveScoreList())
+        failed << QDir::toNativeSeparators(scoreListPath());
     return failed.isEmpty();
+}
+
+bool Main::saveScoreList() {
+    const QString scores = scoreListPath();
+    if (m_scoreListDamaged && QFileInfo::exists(scores)) {
+        if (!copyFileAtomically(nativePath(scores), nativePath(scores + QStringLiteral(".bak"))))
+            return false;
+        m_scoreListDamaged = false;
+    }
+    return writeScoreList(nativePath(scores), m_scoreLijst);
 }
 
 bool Main::Form_Unload() {

@@ -93,6 +93,8 @@ private:
     // Asks the exit question and writes both files on Yes; false keeps the window open.
     bool Form_Unload();
     bool saveFiles(QStringList& failed);
+    // Writes the score list; a file that could not be read to its end is kept as .bak first.
+    bool saveScoreList();
     void endOfGame(int player);
     // Runs a command now, or at the end of the throw under way.
     void whenIdle(std::function<void()> command);

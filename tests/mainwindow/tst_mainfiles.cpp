@@ -209,6 +209,8 @@ void TestMainFiles::twoPlayerGameRecordsOnlyTheScoreAnsweredYes() {
     QCOMPARE(main.ScoreLijst().count(), 1);
     QCOMPARE(main.ScoreLijst().at(0), std::string("0110 - Ann"));
     QCOMPARE(shownInDialog, QStringList{"0110 - Ann"});
+    // The recorded score is on disk at once, not only after a confirmed exit.
+    QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), Header + "\"0110 - Ann\"\r\n");
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     platform.onMessage = nullptr;
 }
