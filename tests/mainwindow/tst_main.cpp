@@ -31,6 +31,7 @@ private slots:
     void wholeOnePlayerGameFillsTheSheet();
     void clickOutOfTurnShowsTheMessageOnceAndChangesNothing();
     void clickDuringAThrowIsRefused();
+    void newGameDuringAThrowWaitsForItsEnd_data();
     void newGameDuringAThrowWaitsForItsEnd();
     void exitQuestionDuringAThrowStillWorks();
     void zetAchtergrondPaintsFramesButNotTheStoredCorners();
@@ -340,24 +341,39 @@ void TestMain::clickDuringAThrowIsRefused() {
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("5"));
 }
 
+void TestMain::newGameDuringAThrowWaitsForItsEnd_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No changes nothing") << false;
+    QTest::newRow("Yes resets the sheet and keeps the dice") << true;
+}
+
 void TestMain::newGameDuringAThrowWaitsForItsEnd() {
+    QFETCH(bool, yes);
+    m_main->game().choosePlayers(2, {"", "Ann", "Bob", "", "", "", ""});
+    m_main->refreshSheet();
+    throwDice({6, 6, 6, 1, 2});
+    place(1, 8); // Ann scores 21; Bob is on turn
+    m_platform->answers << (yes ? Platform::Answer::Yes : Platform::Answer::No);
     bool asked = false;
     m_platform->onWait = [&] {
-        if (asked)
-            return;
+        if (!asked)
+            m_main->BestandNieuw_Click();
+        QVERIFY(m_platform->messages.isEmpty()); // not while the dice are rolling
         asked = true;
-        m_main->BestandNieuw_Click();
-        QVERIFY(m_platform->messages.isEmpty()); // not yet: the dice are rolling
     };
     throwDice({4, 4, 4, 4, 4});
     m_platform->onWait = nullptr;
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Nieuw"));
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("Wilt u het spel opnieuw spelen?"));
-    // The new game keeps the dice on the table: player 1 may place them at once.
-    QCOMPARE(m_main->game().state().DobbelSom, 20);
-    place(1, 3);
-    QCOMPARE(cell(1, 3)->text(), QStringLiteral("20"));
+    QCOMPARE(find<QLabel>("Label1")->text(), yes ? QStringLiteral("Aantal spelers : 1") : QStringLiteral("Aantal spelers : 2"));
+    QCOMPARE(find<QLabel>("SpelersLabel(2)")->text(), yes ? QStringLiteral("Speler 2") : QStringLiteral("Bob"));
+    QCOMPARE(cell(1, 8)->text(), yes ? QStringLiteral("0") : QStringLiteral("21"));
+    QCOMPARE(cell(2, 3)->isEnabled(), !yes);
+    QCOMPARE(find<QLabel>("SpelersLabel(1)")->font().underline(), yes);
+    // The dice stay on the table: whoever is on turn may place them without throwing.
+    place(yes ? 1 : 2, 3);
+    QCOMPARE(cell(yes ? 1 : 2, 3)->text(), QStringLiteral("20"));
 }
 
 void TestMain::exitQuestionDuringAThrowStillWorks() {
