@@ -1,19 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
-#include <QTest>
-
-#include <string_view>
+#include <QTemporaryDir>
 
 // The two header lines both data files begin with.
 inline const QByteArray Headers = "\"Dobbelwerken Software 2009\"\r\n\"--------------------------\"\r\n";
-
-inline std::string_view view(const QByteArray& bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
 
 inline QByteArray fileBytes(const QString& path)
 {
@@ -26,3 +20,6 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// Everything in the directory, so that a temporary file left behind shows.
+inline QStringList entriesIn(const QTemporaryDir& dir) { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }

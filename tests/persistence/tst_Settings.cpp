@@ -2,8 +2,6 @@
 
 #include "FileTestHelpers.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -12,144 +10,111 @@
 
 using namespace kwintor;
 
-Q_DECLARE_METATYPE(SettingsRead)
-
+static QList<int> valuesOf(const Settings& s)
+{
+    return {s.AchtergrondRood, s.AchtergrondGroen, s.AchtergrondBlauw, s.DobbelsteenKleur};
+}
 
 // The settings file "Kwintor.ini": what each kind of content reads as, and how it is written.
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void contentReadsAsTheseSettings_data();
-    void contentReadsAsTheseSettings();
-    void writtenFileHasTheseExactBytes();
-    void missingFileOrDirectoryKeepsTheSettings();
-    void failedWriteLeavesTheOldFileWhole();
-    void readOnlyDirectoryRefusesTheWrite();
+    void fileReadsAsTheseSettingsAndIsRewrittenExactly_data();
+    void fileReadsAsTheseSettingsAndIsRewrittenExactly();
+    void failedWriteLeavesTheOldFileWholeAndNoTemporary_data();
+    void failedWriteLeavesTheOldFileWholeAndNoTemporary();
 };
 
-void SettingsTest::contentReadsAsTheseSettings_data()
+void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly_data()
 {
-    QTest::addColumn<QByteArray>("bytes");
+    using enum SettingsRead;
+    QTest::addColumn<QByteArray>("bytes"); // null: there is no file
     QTest::addColumn<SettingsRead>("result");
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::addColumn<int>("blue");
-    QTest::addColumn<int>("dice");
+    QTest::addColumn<QList<int>>("values"); // red, green, blue, dice colour
 
-    QTest::newRow("defaults") << Headers + "110,140,90\r\n0\r\n" << SettingsRead::Ok << 110 << 140 << 90 << 0;
-    QTest::newRow("pure blue, green dice") << Headers + "0,0,255\r\n12\r\n" << SettingsRead::Ok << 0 << 0 << 255 << 12;
-    QTest::newRow("only the headers") << Headers << SettingsRead::Damaged << 110 << 140 << 90 << 0;
-    QTest::newRow("blue 300 fails at blue") << Headers + "10,20,300\r\n6\r\n" << SettingsRead::Damaged << 10 << 20 << 90 << 0;
-    QTest::newRow("dice 256 fails at dice") << Headers + "1,2,3\r\n256\r\n" << SettingsRead::Damaged << 1 << 2 << 3 << 0;
-    QTest::newRow("blue as text fails") << Headers + "1,2,blauw\r\n6\r\n" << SettingsRead::Damaged << 1 << 2 << 90 << 0;
-    QTest::newRow("blue negative fails") << Headers + "1,2,-3\r\n6\r\n" << SettingsRead::Damaged << 1 << 2 << 90 << 0;
-    QTest::newRow("no dice field") << Headers + "1,2,3\r\n" << SettingsRead::Damaged << 1 << 2 << 3 << 0;
-    QTest::newRow("other header texts") << QByteArray("Kop\r\n\"iets anders\"\r\n5,6,7\r\n6\r\n") << SettingsRead::Ok << 5 << 6 << 7 << 6;
-    QTest::newRow("fields after the sixth") << Headers + "5,6,7\r\n12,99\r\nmeer\r\n" << SettingsRead::Ok << 5 << 6 << 7 << 12;
-    QTest::newRow("LF line ends, blanks, quoted number") << QByteArray("a\nb\n 5 , 6 ,\"7\"\n6\n") << SettingsRead::Ok << 5 << 6 << 7 << 6;
-    // Red and green out of range are clamped; red and green that are no whole number get the
-    // values of a first start. Neither makes the read fail.
-    QTest::newRow("red and green clamped") << Headers + "300,-4,7\r\n0\r\n" << SettingsRead::Ok << 255 << 0 << 7 << 0;
-    QTest::newRow("huge red clamped") << Headers + "99999999999999999999,1,7\r\n0\r\n" << SettingsRead::Ok << 255 << 1 << 7 << 0;
-    QTest::newRow("red text, green fraction") << Headers + "rood,1.5,7\r\n0\r\n" << SettingsRead::Ok << 110 << 140 << 7 << 0;
-    QTest::newRow("dice not a colour becomes grey") << Headers + "1,2,3\r\n7\r\n" << SettingsRead::Ok << 1 << 2 << 3 << 0;
-    QTest::newRow("header with a comma shifts the fields") << QByteArray("Dobbelwerken, 2009\r\n\"--\"\r\n1,2,3\r\n6\r\n")
-                                                           << SettingsRead::Ok << 110 << 1 << 2 << 0;
-    QTest::newRow("empty file") << QByteArray() << SettingsRead::Damaged << 110 << 140 << 90 << 0;
-    QTest::newRow("NUL bytes") << QByteArray(64, '\0') << SettingsRead::Damaged << 110 << 140 << 90 << 0;
+    QTest::newRow("no file") << QByteArray() << Missing << QList<int>{110, 140, 90, 0};
+    QTest::newRow("pure blue, green dice") << Headers + "0,0,255\r\n12\r\n" << Ok << QList<int>{0, 0, 255, 12};
+    QTest::newRow("only the headers") << Headers << Damaged << QList<int>{110, 140, 90, 0};
+    // The read fails at blue: red and green keep what was read, and 10,20,90 and 0 are written back.
+    QTest::newRow("blue 300 fails at blue") << Headers + "10,20,300\r\n6\r\n" << Damaged << QList<int>{10, 20, 90, 0};
+    QTest::newRow("dice 256 fails at dice") << Headers + "1,2,3\r\n256\r\n" << Damaged << QList<int>{1, 2, 3, 0};
+    QTest::newRow("other header texts") << QByteArray("Kop\r\n\"iets anders\"\r\n5,6,7\r\n6\r\n") << Ok << QList<int>{5, 6, 7, 6};
+    QTest::newRow("fields after the sixth") << Headers + "5,6,7\r\n12,99\r\nmeer\r\n" << Ok << QList<int>{5, 6, 7, 12};
+    // Red and green never fail the read: out of range they are clamped, not a whole number they
+    // get the values of a first start.
+    QTest::newRow("red and green clamped") << Headers + "99999999999999999999,-4,7\r\n0\r\n" << Ok << QList<int>{255, 0, 7, 0};
+    QTest::newRow("red text, green fraction") << Headers + "rood,1.5,7\r\n0\r\n" << Ok << QList<int>{110, 140, 7, 0};
+    QTest::newRow("dice not a colour becomes grey") << Headers + "1,2,3\r\n7\r\n" << Ok << QList<int>{1, 2, 3, 0};
 }
 
-void SettingsTest::contentReadsAsTheseSettings()
+void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(SettingsRead, result);
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QFETCH(int, blue);
-    QFETCH(int, dice);
+    QFETCH(QList<int>, values);
 
-    Settings s;
-    QCOMPARE(parseSettings(view(bytes), s), result);
-    QCOMPARE(s.AchtergrondRood, red);
-    QCOMPARE(s.AchtergrondGroen, green);
-    QCOMPARE(int(s.AchtergrondBlauw), blue);
-    QCOMPARE(int(s.DobbelsteenKleur), dice);
-
-    // The file the caller writes back reads as the same settings.
-    Settings again{1, 2, 3, 6};
-    QCOMPARE(parseSettings(settingsText(s), again), SettingsRead::Ok);
-    QVERIFY(again == s);
-}
-
-void SettingsTest::writtenFileHasTheseExactBytes()
-{
     QTemporaryDir dir;
     const QString path = dir.filePath("Kwintor.ini");
-    QVERIFY(writeSettings(path.toStdString(), Settings{}));
-    QCOMPARE(fileBytes(path), Headers + "110,140,90\r\n0\r\n");
-
-    // After the failed read of 10,20,300 the caller rewrites 10,20,90 and 0.
+    if (!bytes.isNull()) QVERIFY(writeBytes(path, bytes));
     Settings s;
-    QVERIFY(writeBytes(path, Headers + "10,20,300\r\n12\r\n"));
-    QCOMPARE(readSettings(path.toStdString(), s), SettingsRead::Damaged);
+    QCOMPARE(readSettings(path.toStdString(), s), result);
+    QCOMPARE(valuesOf(s), values);
+
+    // What the caller writes back is four CR LF lines that read back as the same settings.
     QVERIFY(writeSettings(path.toStdString(), s));
-    QCOMPARE(fileBytes(path), Headers + "10,20,90\r\n0\r\n");
-    QCOMPARE(readSettings(path.toStdString(), s), SettingsRead::Ok);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Kwintor.ini"}); // no temporary left
+    const QString lines = QString("%1,%2,%3\r\n%4\r\n").arg(values[0]).arg(values[1]).arg(values[2]).arg(values[3]);
+    QCOMPARE(fileBytes(path), Headers + lines.toLatin1());
+    Settings again{1, 2, 3, 6};
+    QCOMPARE(readSettings(path.toStdString(), again), SettingsRead::Ok);
+    QCOMPARE(valuesOf(again), values);
+    QCOMPARE(entriesIn(dir), QStringList{"Kwintor.ini"});
 }
 
-void SettingsTest::missingFileOrDirectoryKeepsTheSettings()
+void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary_data()
 {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("Kwintor.ini").toStdString();
-    Settings s{1, 2, 3, 6};
-    QCOMPARE(readSettings(path, s), SettingsRead::Missing);
-    QVERIFY(!QFile::exists(dir.filePath("Kwintor.ini")));
+    using enum SettingsRead;
+    // In a directory that holds Kwintor.ini (1,2,3 and 6) and an empty directory "map".
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<SettingsRead>("read"); // what reading the target gives first
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<int>("sizeLimit"); // bytes a file may grow to (binds root too); 0 for no limit
 
-    QVERIFY(QDir(dir.path()).mkdir("Kwintor.ini"));
-    QCOMPARE(readSettings(path, s), SettingsRead::Damaged);
-    QVERIFY(!writeSettings(path, s));
-    QVERIFY(s == (Settings{1, 2, 3, 6}));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Kwintor.ini"});
+    QTest::newRow("missing parent") << "geen/Kwintor.ini" << Missing << false << 0;
+    QTest::newRow("path is a directory") << "map" << Damaged << false << 0;
+    QTest::newRow("disk full halfway") << "Kwintor.ini" << Ok << false << 20;
+    QTest::newRow("read-only directory") << "Kwintor.ini" << Ok << true << 0;
 }
 
-void SettingsTest::failedWriteLeavesTheOldFileWhole()
+void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary()
 {
-    QTemporaryDir dir;
-    QVERIFY(!writeSettings(dir.filePath("geen/map/Kwintor.ini").toStdString(), Settings{}));
+    QFETCH(QString, target);
+    QFETCH(SettingsRead, read);
+    QFETCH(bool, readOnly);
+    QFETCH(int, sizeLimit);
 
-    const QString path = dir.filePath("Kwintor.ini");
+    if (readOnly && ::geteuid() == 0) QSKIP("running as root: a read-only directory is writable");
+    QTemporaryDir dir;
     const QByteArray old = Headers + "1,2,3\r\n6\r\n";
-    QVERIFY(writeBytes(path, old));
+    QVERIFY(writeBytes(dir.filePath("Kwintor.ini"), old) && QDir(dir.path()).mkdir("map"));
+    const std::string path = dir.filePath(target).toStdString();
+    Settings s{1, 2, 3, 6};
+    QCOMPARE(readSettings(path, s), read);
+    QVERIFY(s == (Settings{1, 2, 3, 6}));
 
-    // A disk that fills up halfway through the write (a file size limit, which binds root too).
+    if (readOnly) QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     rlimit saved{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const rlimit small{sizeLimit ? rlim_t(sizeLimit) : saved.rlim_cur, saved.rlim_max};
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 20;
-    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = writeSettings(path.toStdString(), Settings{});
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = writeSettings(path, Settings{});
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    QVERIFY(!written);
-    QCOMPARE(fileBytes(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"Kwintor.ini"});
-}
-
-void SettingsTest::readOnlyDirectoryRefusesTheWrite()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Kwintor.ini");
-    const QByteArray old = Headers + "1,2,3\r\n6\r\n";
-    QVERIFY(writeBytes(path, old));
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const bool rootMayWrite = ::access(dir.path().toLocal8Bit().constData(), W_OK) == 0;
-    const bool written = !rootMayWrite && writeSettings(path.toStdString(), Settings{});
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (rootMayWrite) QSKIP("running as root: a read-only directory is writable");
+
     QVERIFY(!written);
-    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(fileBytes(dir.filePath("Kwintor.ini")), old);
+    QCOMPARE(entriesIn(dir), (QStringList{"Kwintor.ini", "map"}));
 }
 
 QTEST_APPLESS_MAIN(SettingsTest)
