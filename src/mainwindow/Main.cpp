@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSessionManager>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -123,8 +124,14 @@ QFont narrowedToFit(QFont font, const QStringList& lines, int width) {
     int widest = 0;
     for (const QString& line : lines)
         widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
-    if (widest > width)
-        font.setStretch(std::max(60, 100 * width / widest));
+    // Stretch is applied by the font engine in steps, so measure again until it really fits.
+    for (int stretch = 100; widest > width && stretch > 60;) {
+        stretch = std::max(60, std::min(stretch - 1, 100 * width / widest));
+        font.setStretch(stretch);
+        widest = 0;
+        for (const QString& line : lines)
+            widest = std::max(widest, QFontMetrics(font).horizontalAdvance(line));
+    }
     return font;
 }
 
@@ -153,6 +160,8 @@ void Main::Form_Load() {
     // then the score list and the settings are read, and the colour is applied.
     m_settings = Settings{};
     refreshSheet();
+    for (int die = 1; die <= DiceCount; ++die)
+        showDie(die); // blank until the first throw; corners follow with ZetAchtergrond
     showScore(0);
     showWorp();
     loadFiles();
@@ -164,6 +173,27 @@ void Main::Form_Load() {
     connect(m_klokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
     m_klokTimer->start();
     KlokTimer_Timer();
+
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Main::commitData);
+}
+
+// The desktop is shutting down: ask the exit question when the session lets us, and keep
+// the files when it does not (there is nobody to answer, and nothing may be lost).
+void Main::commitData(QSessionManager& manager) {
+    if (m_closing)
+        return;
+    if (manager.allowsInteraction()) {
+        const bool close = Form_Unload();
+        manager.release();
+        if (!close) {
+            manager.cancel();
+            return;
+        }
+    } else {
+        QStringList failed;
+        saveFiles(failed);
+    }
+    m_closing = true;
 }
 
 void Main::createMenus() {
@@ -284,7 +314,7 @@ void Main::layOutSheet() {
              TotalAColour, 150, 210);
     const QString bonusCaption = QStringLiteral("Bij 63 of meer 35 punten extra");
     addLabel(m_frames[5], QStringLiteral("Label3"), bonusCaption,
-             narrowedToFit(sheetFont(SansSerif, 8.25), {bonusCaption}, twips(2400 - 150) - 4), QColor(64, 64, 64), 150,
+             narrowedToFit(sheetFont(SansSerif, 8.25), {bonusCaption}, twips(2400 - 150) - 8), QColor(64, 64, 64), 150,
              600);
     static const char* const lowerCaptions[][2] = {
         {"Drie gelijke", " 3 Gelijke stenen "}, {"Vier gelijke", " 4 Gelijke stenen "},
@@ -373,9 +403,6 @@ void Main::refreshSheet() {
     m_label1->adjustSize();
     showTurn();
     showHolds();
-    for (int die = 1; die <= DiceCount; ++die)
-        showDie(die);
-    DobbelHoeken();
     m_schudKnop->setEnabled(m_game.canThrow());
 }
 
@@ -451,9 +478,9 @@ void Main::SchudKnop_Click() {
     m_schudKnop->setEnabled(m_game.canThrow());
     showScore(m_game.state().DobbelSom);
     DobbelHoeken();
-    if (m_pending) {
-        auto command = std::move(m_pending);
-        m_pending = nullptr;
+    while (!m_pending.empty() && !throwing()) {
+        auto command = std::move(m_pending.front());
+        m_pending.erase(m_pending.begin());
         command();
     }
 }
@@ -530,7 +557,7 @@ void Main::endOfGame(int player) {
 
 void Main::whenIdle(std::function<void()> command) {
     if (throwing())
-        m_pending = std::move(command);
+        m_pending.push_back(std::move(command));
     else
         command();
 }
@@ -576,7 +603,8 @@ QString Main::helpText() {
         QString(),
         QStringLiteral("  Kwintor is gemaakt door %1, 2009. Vrij te gebruiken.")
             .arg(QLatin1String(links::Maker)),
-        QStringLiteral("  E-mail: %1   Web: %2").arg(QLatin1String(links::MakerMail), QLatin1String(links::SoftwareSite)),
+        QStringLiteral("  %1  -  %2  -  %3")
+            .arg(QLatin1String(links::MakerMail), QLatin1String(links::SoftwareSite), QLatin1String(links::ZegelhofHost)),
     };
     QString text;
     for (const QString& line : lines)
@@ -584,13 +612,15 @@ QString Main::helpText() {
     return text;
 }
 
-void Main::HelpSpelregels_Click() {
-    m_platform.openWithShell(this, m_platform.programDirectory() + QStringLiteral("/spelregels.pdf"));
-}
+// Asks the desktop to open a document or a web address, owned by this window; what the
+// desktop answers is not examined, so a missing document shows nothing.
+void Main::OpenMetShell(const QString& target) { m_platform.openWithShell(this, target); }
 
-void Main::HelpZegelhof_Click() { m_platform.openWithShell(this, QLatin1String(links::ZegelhofSite)); }
+void Main::HelpSpelregels_Click() { OpenMetShell(m_platform.programDirectory() + QStringLiteral("/spelregels.pdf")); }
 
-void Main::HelpMeerSoftware_Click() { m_platform.openWithShell(this, QLatin1String(links::SoftwarePage)); }
+void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite)); }
+
+void Main::HelpMeerSoftware_Click() { OpenMetShell(QLatin1String(links::SoftwarePage)); }
 
 QString Main::infoCaption(const QDateTime& moment) {
     const QLocale locale; // weekday and month in the user's language

@@ -8,12 +8,14 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSessionManager;
 class QTimer;
 
 namespace kwintor {
@@ -70,6 +72,7 @@ public:
     void HelpZegelhof_Click();
     void HelpMeerSoftware_Click();
     void KlokTimer_Timer();
+    void OpenMetShell(const QString& target);
 
     // The thirteen lines of the help panel, each followed by a line end.
     static QString helpText();
@@ -85,6 +88,7 @@ protected:
 
 private:
     void Form_Load();
+    void commitData(QSessionManager& manager);
     void createMenus();
     void layOutSheet();
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& colour,
@@ -110,7 +114,7 @@ private:
     ScoreList m_scoreLijst;
     bool m_scoreListDamaged = false;
     bool m_closing = false;
-    std::function<void()> m_pending;
+    std::vector<std::function<void()>> m_pending; // commands chosen during a throw, in order
 
     std::array<QFrame*, 17> m_frames{}; // Frame1..Frame16
     std::array<std::array<ClickLabel*, CellCount>, MaxPlayers + 1> m_cells{};

@@ -353,19 +353,20 @@ void TestMain::newGameDuringAThrowWaitsForItsEnd() {
     m_main->refreshSheet();
     throwDice({6, 6, 6, 1, 2});
     place(1, 8); // Ann scores 21; Bob is on turn
-    m_platform->answers << (yes ? Platform::Answer::Yes : Platform::Answer::No);
+    // Chosen twice during the throw: both questions come, in order, once the dice rest.
+    m_platform->answers << (yes ? Platform::Answer::Yes : Platform::Answer::No) << Platform::Answer::No;
     bool asked = false;
     m_platform->onWait = [&] {
-        if (!asked)
+        for (int i = 0; i < (asked ? 0 : 2); ++i)
             m_main->BestandNieuw_Click();
         QVERIFY(m_platform->messages.isEmpty()); // not while the dice are rolling
         asked = true;
     };
     throwDice({4, 4, 4, 4, 4});
     m_platform->onWait = nullptr;
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Nieuw"));
-    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Wilt u het spel opnieuw spelen?"));
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages[1].title, QStringLiteral(" Nieuw"));
+    QCOMPARE(m_platform->messages[1].text, QStringLiteral("Wilt u het spel opnieuw spelen?"));
     QCOMPARE(find<QLabel>("Label1")->text(), yes ? QStringLiteral("Aantal spelers : 1") : QStringLiteral("Aantal spelers : 2"));
     QCOMPARE(find<QLabel>("SpelersLabel(2)")->text(), yes ? QStringLiteral("Speler 2") : QStringLiteral("Bob"));
     QCOMPARE(cell(1, 8)->text(), yes ? QStringLiteral("0") : QStringLiteral("21"));
@@ -374,6 +375,11 @@ void TestMain::newGameDuringAThrowWaitsForItsEnd() {
     // The dice stay on the table: whoever is on turn may place them without throwing.
     place(yes ? 1 : 2, 3);
     QCOMPARE(cell(yes ? 1 : 2, 3)->text(), QStringLiteral("20"));
+    // A new game leaves the die pictures as they are, even after the dice colour changed.
+    const QImage die = m_main->diePicture(2);
+    m_main->settings().DobbelsteenKleur = 12;
+    m_main->BestandNieuw_Click();
+    QCOMPARE(m_main->diePicture(2), die);
 }
 
 void TestMain::exitQuestionDuringAThrowStillWorks() {
