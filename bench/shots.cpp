@@ -1,9 +1,14 @@
 // Screenshots of the main window for the README and docs/: ./build/bench/kwintor_bench --shots DIR
 #include "Benchmarks.h"
 
+#include "dialogs/Config.h"
+#include "dialogs/ScoreForm.h"
+#include "dialogs/SpelerForm.h"
+#include "dialogs/Titel.h"
 #include "mainwindow/Main.h"
 #include "platform/QtPlatform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +27,10 @@ public:
     bool processEventsFor(double) override { return true; }
     double clockSeconds() const override { return m_clock += 0.05; }
     QString dataDirectory() const override { return m_dir.path(); }
+    // The title window describes the program beside this one in the build tree.
+    QString programDirectory() const override {
+        return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../src")).absolutePath();
+    }
     QList<int> faces;
     mutable double m_clock = 0;
     QTemporaryDir m_dir;
@@ -64,5 +73,26 @@ void takeScreenshots(const QString& directory) {
     window.HelpHelp_Click();
     window.grab().save(directory + QStringLiteral("/main-help.png"));
     window.HelpHelp_Click();
+
+    // The dialogs and the title window, with the game above as their data.
+    for (auto [score, name] : {std::pair{120, "Annelies"}, {245, "Bob"}, {300, "Cor"}, {187, "Dirk"}, {99, "Eva"}})
+        kwintor::VoegScoreToe(window.ScoreLijst(), score, name);
+    auto shoot = [&](QWidget& widget, const char* file) {
+        widget.show();
+        QTest::qWaitForWindowExposed(&widget);
+        widget.grab().save(directory + QLatin1Char('/') + QLatin1String(file));
+        widget.hide();
+    };
+    kwintor::SpelerForm players(window);
+    shoot(players, "spelerform.png");
+    kwintor::ScoreForm scores(window);
+    shoot(scores, "scoreform.png");
+    window.settings() = kwintor::Settings{192, 192, 255, 6};
+    kwintor::Config config(window);
+    shoot(config, "config.png");
+    config.reject();
+    kwintor::Titel title(platform);
+    title.Timer1_Timer();
+    shoot(title, "titel.png");
 
 }

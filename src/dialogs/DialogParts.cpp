@@ -19,19 +19,7 @@ namespace {
 constexpr int BorderPixels = 3;
 constexpr int CaptionPixels = 25;
 
-void registerFontSubstitutes() {
-    static const bool registered = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    (void)registered;
-}
-
-QFont font(const QString& family, double points, bool bold) {
-    registerFontSubstitutes();
-    return sheetFont(family, points, bold);
-}
+QFont font(const QString& family, double points, bool bold) { return sheetFont(family, points, bold); }
 
 void paintAllGroups(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -52,7 +40,7 @@ void setUpDialogWindow(QDialog& dialog, const QString& title, int clientWidth, i
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog.setModal(true);
-    dialog.setFont(sansFont(8));
+    dialog.setFont(sansFont(8.25));
     dialog.setFixedSize(clientWidth, clientHeight);
 
     // Centred on the screen, not on the main window.

@@ -42,6 +42,8 @@ void SpelerForm::Form_Load() {
         QPalette palette = box->palette();
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             palette.setColor(group, QPalette::Base, nameBoxColour(i));
+        // A disabled box keeps showing its name, readable on the yellow.
+        palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
         box->setPalette(palette);
         box->setText(QString::fromStdString(state.SpelerNaam[i]));
         box->setToolTip(QStringLiteral(" Dubbelklik is nieuw "));

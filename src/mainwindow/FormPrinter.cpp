@@ -70,6 +70,9 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
     if (!printerInfo.isNull()) {
         QPrinter printer(printerInfo, QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
+        // The two forms need a landscape page at least as large as A4 (15900 twips across).
+        if (printer.pageLayout().fullRect(QPageLayout::Inch).width() < 11.69 - 0.01)
+            printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setDocName(QStringLiteral("Kwintor formulieren"));
         if (paintOn(printer) && printer.printerState() != QPrinter::Error)
             return true;
