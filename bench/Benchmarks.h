@@ -7,9 +7,9 @@ void benchPersistence();
 
 class QString;
 
-// Process start to the main window shown (median of several runs), and its memory.
+// Process start to the title window and to the main window shown (medians), and memory.
 void benchStartup(const QString& self);
-int benchStartupChild();
+int benchStartupChild(bool title);
 // A five-dice throw with the real waits (frame timing, CPU), and idle CPU.
 void benchMainWindow();
 // Screenshots of the main window into `directory`.

@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)
-        return benchStartupChild();
+        return benchStartupChild(argc > 2 && std::strcmp(argv[2], "title") == 0);
     QApplication app(argc, argv);
     if (argc > 2 && std::strcmp(argv[1], "--shots") == 0) {
         takeScreenshots(QString::fromLocal8Bit(argv[2]));
