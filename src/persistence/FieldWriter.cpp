@@ -33,4 +33,12 @@ void FieldWriter::endLine()
     m_lineHasField = false;
 }
 
+void FieldWriter::headerLines()
+{
+    text("Dobbelwerken Software 2009");
+    endLine();
+    text("--------------------------");
+    endLine();
+}
+
 } // namespace kwintor

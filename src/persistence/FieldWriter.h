@@ -14,6 +14,8 @@ public:
     void text(std::string_view value);
     void number(long long value);
     void endLine();
+    // The two lines both data files begin with: the quoted maker and a quoted row of 26 hyphens.
+    void headerLines();
 
     const std::string& result() const { return m_out; }
     std::string take() { return std::move(m_out); }

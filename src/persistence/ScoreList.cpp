@@ -13,8 +13,6 @@ namespace kwintor {
 
 namespace {
 
-constexpr std::string_view Header = "Dobbelwerken Software 2009";
-constexpr std::string_view Separator = "--------------------------";
 // 32767 entries of even long names stay far below this; a larger file is read this far only.
 constexpr std::size_t ReadLimit = std::size_t{64} << 20;
 
@@ -159,10 +157,7 @@ ScoreListLoad LaadScorelijst(const std::string& path, ScoreList& list)
 std::string scoreListText(const ScoreList& list)
 {
     FieldWriter out;
-    out.text(Header);
-    out.endLine();
-    out.text(Separator);
-    out.endLine();
+    out.headerLines();
     for (const std::string& entry : list.entries()) {
         // Entries come from the file or from VoegScoreToe and are UTF-8; bytes that are not
         // would make the whole file read as Windows-1252 next time, so they are converted here.

@@ -12,8 +12,6 @@ namespace kwintor {
 
 namespace {
 
-constexpr std::string_view Header = "Dobbelwerken Software 2009";
-constexpr std::string_view Separator = "--------------------------";
 // A settings file is four short lines; anything much longer is not one.
 constexpr std::size_t ReadLimit = 1 << 20;
 
@@ -94,10 +92,7 @@ SettingsRead readSettings(const std::string& path, Settings& settings)
 std::string settingsText(const Settings& settings)
 {
     FieldWriter out;
-    out.text(Header);
-    out.endLine();
-    out.text(Separator);
-    out.endLine();
+    out.headerLines();
     // Only the settings dialog sets red and green, within range; clamping keeps the file readable.
     out.number(std::clamp(settings.AchtergrondRood, 0, 255));
     out.number(std::clamp(settings.AchtergrondGroen, 0, 255));
