@@ -109,7 +109,7 @@ PlaceResult Game::place(int player, int row) {
     cell.text = std::to_string(categoryValue(row, m_state.DobbelWaarde, m_state.DobbelSom));
     cell.scored = true;
     cell.open = false;
-    if (row <= 5) {
+    if (isUpperRow(row)) {
         m_state.TotaalA[player] += cellNumber(cell);
         column[RowTotalA].text = numberText(m_state.TotaalA[player]);
     }
@@ -117,7 +117,7 @@ PlaceResult Game::place(int player, int row) {
         column[RowBonus].text = std::to_string(BonusPoints);
         m_state.BonusGegeven[player] = true;
     }
-    if (row >= 8 && row <= 14) {
+    if (isLowerRow(row)) {
         m_state.TotaalB[player] += cellNumber(cell);
         column[RowTotalB].text = numberText(m_state.TotaalB[player]);
     }

@@ -11,11 +11,29 @@ constexpr int MaxPlayers = 6;
 constexpr int CellCount = 17;     // rows 0..16 of a player's column
 constexpr int CategoryCount = 13; // rows 0..5 and 8..14
 
-// Row numbers of the computed cells.
-constexpr int RowTotalA = 6;
-constexpr int RowBonus = 7;
-constexpr int RowTotalB = 15;
-constexpr int RowGrandTotal = 16;
+// The rows of a player's column, top to bottom: six upper categories, their total and bonus,
+// seven lower categories, their total and the grand total.
+enum Row : int {
+    RowEnen = 0,
+    RowTweeen = 1,
+    RowDrieen = 2,
+    RowVieren = 3,
+    RowVijven = 4,
+    RowZessen = 5,
+    RowTotalA = 6,
+    RowBonus = 7,
+    RowDrieGelijke = 8,
+    RowVierGelijke = 9,
+    RowKleineStraat = 10,
+    RowGroteStraat = 11,
+    RowFullHouse = 12,
+    RowKans = 13,
+    RowKwintor = 14,
+    RowTotalB = 15,
+    RowGrandTotal = 16,
+};
+constexpr bool isUpperRow(int row) { return row >= RowEnen && row <= RowZessen; }
+constexpr bool isLowerRow(int row) { return row >= RowDrieGelijke && row <= RowKwintor; }
 constexpr int BonusThreshold = 63;
 constexpr int BonusPoints = 35;
 

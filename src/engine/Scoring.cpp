@@ -52,18 +52,18 @@ bool FullHouse(const Dice& dice) {
 }
 
 int categoryValue(int row, const Dice& dice, int sum) {
-    if (row >= 0 && row <= 5) {
+    if (isUpperRow(row)) {
         const int face = row + 1;
         return face * countFaces(dice)[face];
     }
     switch (row) {
-    case 8: return hasCount(dice, 3) ? sum : 0;
-    case 9: return hasCount(dice, 4) ? sum : 0;
-    case 10: return KleineStraat(dice) ? 30 : 0;
-    case 11: return GroteStraat(dice) ? 40 : 0;
-    case 12: return FullHouse(dice) ? 25 : 0;
-    case 13: return sum;
-    case 14: return hasCount(dice, 5) ? 50 : 0;
+    case RowDrieGelijke: return hasCount(dice, 3) ? sum : 0;
+    case RowVierGelijke: return hasCount(dice, 4) ? sum : 0;
+    case RowKleineStraat: return KleineStraat(dice) ? 30 : 0;
+    case RowGroteStraat: return GroteStraat(dice) ? 40 : 0;
+    case RowFullHouse: return FullHouse(dice) ? 25 : 0;
+    case RowKans: return sum;
+    case RowKwintor: return hasCount(dice, 5) ? 50 : 0;
     default: return 0;
     }
 }
