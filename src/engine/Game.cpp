@@ -15,8 +15,6 @@ int cellNumber(const Cell& cell) {
     return value;
 }
 
-std::string numberText(double value) { return std::to_string(static_cast<long long>(value)); }
-
 } // namespace
 
 std::string defaultPlayerName(int player) { return "Speler " + std::to_string(player); }
@@ -70,16 +68,12 @@ void Game::endThrow() {
     for (int i = 1; i <= DiceCount; ++i)
         sum += m_state.DobbelWaarde[i];
     m_state.DobbelSom = static_cast<std::uint8_t>(sum);
-    // A throw that leaves no die on the table (every die held before it was ever thrown) does
-    // not count: three such throws would leave a turn that can neither place nor throw.
-    if (sum == 0)
-        --m_state.WorpTeller;
     m_state.throwing = false;
     m_rolling = {};
 }
 
 void Game::toggleHold(int die) {
-    if (die >= 1 && die <= DiceCount)
+    if (die >= 1 && die <= DiceCount && m_state.WorpTeller > 0)
         m_state.Vastgezet[die] = !m_state.Vastgezet[die];
 }
 
@@ -100,7 +94,7 @@ PlaceResult Game::place(int player, int row) {
     auto& column = m_state.cells[player];
     Cell& cell = column[row];
     if (!cell.open || cell.scored || cell.text != "0" || isTotalRow(row) || m_state.ScoreGeplaatst ||
-        m_state.DobbelSom == 0 || m_state.throwing)
+        m_state.DobbelSom == 0 || m_state.WorpTeller == 0 || m_state.throwing)
         return PlaceResult::Ignored;
     if (player != m_state.AanDeBeurt)
         return PlaceResult::NotOnTurn;
@@ -111,7 +105,7 @@ PlaceResult Game::place(int player, int row) {
     cell.open = false;
     if (isUpperRow(row)) {
         m_state.TotaalA[player] += cellNumber(cell);
-        column[RowTotalA].text = numberText(m_state.TotaalA[player]);
+        column[RowTotalA].text = std::to_string(m_state.TotaalA[player]);
     }
     if (m_state.TotaalA[player] >= BonusThreshold && !m_state.BonusGegeven[player]) {
         column[RowBonus].text = std::to_string(BonusPoints);
@@ -119,16 +113,21 @@ PlaceResult Game::place(int player, int row) {
     }
     if (isLowerRow(row)) {
         m_state.TotaalB[player] += cellNumber(cell);
-        column[RowTotalB].text = numberText(m_state.TotaalB[player]);
+        column[RowTotalB].text = std::to_string(m_state.TotaalB[player]);
     }
-    m_state.TotaalAB[player] = static_cast<std::int32_t>(m_state.TotaalB[player] + m_state.TotaalA[player] +
-                                                         cellNumber(column[RowBonus]));
+    m_state.TotaalAB[player] = m_state.TotaalB[player] + m_state.TotaalA[player] + cellNumber(column[RowBonus]);
     column[RowGrandTotal].text = std::to_string(m_state.TotaalAB[player]);
 
     m_state.Vastgezet = {};
     m_state.WorpTeller = 0;
     m_state.AanDeBeurt = nextPlayer(player);
     return playerFinished(player) ? PlaceResult::PlayerFinished : PlaceResult::Placed;
+}
+
+void Game::restore(const GameState& state) {
+    m_state = state;
+    m_state.throwing = false;
+    m_rolling = {};
 }
 
 bool Game::newGame() {

@@ -29,16 +29,18 @@ public:
     bool beginThrow();
     // The dice that the current throw rolls (index 1..5).
     const std::array<bool, DiceCount + 1>& rolling() const { return m_rolling; }
-    // Die `die` came to rest on `value` (1..6). Ignored for a die that does not roll.
+    // Die `die` shows `value` (1..6) for now: each frame of the animation settles it anew, and
+    // the face it shows when the throw ends is its value. Ignored for a die that does not roll.
     void settleDie(int die, int value);
-    // Ends the throw: DobbelSom becomes the sum of the dice. A throw that leaves every die
-    // blank is not counted.
+    // Ends the throw: DobbelSom becomes the sum of the dice.
     void endThrow();
 
-    // Holds or releases a die; allowed at any moment.
+    // Holds or releases a die. Before the turn's first throw the dice on the table belong to
+    // the turn before, so there is nothing to hold and the click does nothing.
     void toggleHold(int die);
 
-    // A click on cell `row` of player `player`'s column.
+    // A click on cell `row` of player `player`'s column. It takes a placement only after a
+    // throw of the current turn: a turn never places dice it did not throw.
     PlaceResult place(int player, int row);
 
     // Back to one player, a clean sheet and player 1 on turn; the dice stay on the table.
@@ -57,6 +59,9 @@ public:
     // The throw button may be pressed.
     bool canThrow() const { return !m_state.throwing && m_state.WorpTeller < 3; }
 
+    // Puts back a state read from a kept game; no throw is under way in it.
+    void restore(const GameState& state);
+
 private:
     void resetSheet();
 
@@ -65,5 +70,8 @@ private:
 };
 
 std::string defaultPlayerName(int player);
+
+// The sum the window shows beside the dice: the dice's sum once the turn has thrown, else 0.
+inline int tableSum(const GameState& state) { return state.WorpTeller > 0 ? state.DobbelSom : 0; }
 
 } // namespace kwintor

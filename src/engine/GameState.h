@@ -65,8 +65,8 @@ struct GameState {
     int AanDeBeurt = 1;
     std::uint8_t AantalSpelers = 1;
     std::array<std::string, MaxPlayers + 1> SpelerNaam{};
-    std::array<double, MaxPlayers + 1> TotaalA{};
-    std::array<double, MaxPlayers + 1> TotaalB{};
+    std::array<std::int32_t, MaxPlayers + 1> TotaalA{};
+    std::array<std::int32_t, MaxPlayers + 1> TotaalB{};
     std::array<std::int32_t, MaxPlayers + 1> TotaalAB{};
     std::array<bool, MaxPlayers + 1> BonusGegeven{};
     // cells[p][row] for player p = 1..6, row 0..16.

@@ -111,7 +111,8 @@ private slots:
         QTest::newRow("total cell 16") << "t22333" << 1 << 16 << "Ignored";
         QTest::newRow("a cell showing a score, column reopened") << "t11123 p0 n1 t11111" << 1 << 0 << "Ignored";
         QTest::newRow("a scored 0, column reopened") << "t12356 p10 n1 t12345" << 1 << 10 << "Ignored";
-        QTest::newRow("dice sum 0: all held before ever thrown") << "h12345 t11111" << 1 << 13 << "Ignored";
+        QTest::newRow("holds before the first throw do nothing: every die rolls") << "h12345 t11111" << 1 << 13 << "5 0/5/0/5";
+        QTest::newRow("holds before a later turn's first throw do nothing") << "t66666 p5 h12345 t12345" << 1 << 13 << "15 30/15/0/45";
         QTest::newRow("column of a player not in play") << "t22333" << 2 << 0 << "Ignored";
         QTest::newRow("player 0") << "t22333" << 0 << 0 << "Ignored";
         QTest::newRow("player 7") << "t22333" << 7 << 0 << "Ignored";
@@ -123,7 +124,8 @@ private slots:
         QTest::newRow("full house on the first throw") << "t22333" << 1 << 12 << "25 0/25/0/25";
         QTest::newRow("two throws, dice held") << "n2 t55123 h12 t55556" << 1 << 4 << "20 20/0/0/20";
         QTest::newRow("player 6 of 6") << "n6 t12345 p9 t12345 p9 t12345 p9 t12345 p9 t12345 p9 t66233" << 6 << 5 << "12 12/0/0/12";
-        QTest::newRow("new game mid-turn: player 1 places the dice on the table") << "n2 t11111 p14 t33355 N" << 1 << 12 << "25 0/25/0/25";
+        QTest::newRow("new game mid-turn: no placement before player 1 throws") << "n2 t11111 p14 t33355 N" << 1 << 12 << "Ignored";
+        QTest::newRow("new game mid-turn, then player 1 throws") << "n2 t11111 p14 t33355 N t22333" << 1 << 12 << "25 0/25/0/25";
         QTest::newRow("upper section at 62: no bonus") << "t11666 p0 t22211 p1 t33311 p2 t44411 p3 t55511 p4 t66611" << 1 << 5 << "18 62/0/0/62";
         QTest::newRow("upper section at 63: bonus") << "t11166 p0 t22211 p1 t33311 p2 t44411 p3 t55511 p4 t66611" << 1 << 5 << "18 63/0/35/98";
         QTest::newRow("bonus given once") << "t66666 p5 t55555 p4 t44422 p3 t33311 p2 t66612 p8 t11111" << 1 << 0 << "5 81/21/35/137";
@@ -221,9 +223,8 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("state");
         QTest::newRow("all five held still counts as a throw") << "t24613 h12345 b" << "-----/HHHHH/24613/2/0 -----/HHHHH/24613/2/16";
-        QTest::newRow("a die held before it was ever thrown stays 0") << "h3 b" << "RR-RR/--H--/00000/1/0 -----/--H--/66066/1/24";
-        QTest::newRow("a throw that leaves every die blank does not count") << "h12345 b" << "-----/HHHHH/00000/1/0 -----/HHHHH/00000/0/0";
-        QTest::newRow("held into the next turn") << "t61234 p13 h1 b" << "-RRRR/H----/60000/1/0 -----/H----/66666/1/30";
+        QTest::newRow("no hold before the first throw") << "h3 b" << "RRRRR/-----/00000/1/0 -----/-----/66666/1/30";
+        QTest::newRow("no hold into the next turn") << "t61234 p13 h1 b" << "RRRRR/-----/00000/1/0 -----/-----/66666/1/30";
         QTest::newRow("held during the throw") << "t12345 b h24" << "RRRRR/-H-H-/00000/2/0 -----/-H-H-/66666/2/30";
         QTest::newRow("released during the throw") << "t12345 h15 b h15" << "-RRR-/-----/10005/2/0 -----/-----/16665/2/24";
         QTest::newRow("toggled twice during the throw") << "t12345 h3 b h22" << "RR-RR/--H--/00300/2/0 -----/--H--/66366/2/27";
@@ -282,6 +283,7 @@ private slots:
         std::discrete_distribution<int> whileThrowing{30, 3, 50, 5, 7, 3, 2}, otherwise{1, 30, 2, 10, 55, 1, 1};
         Game game;
         int placements = 0, finishes = 0, idle = 0;
+        bool thrownThisTurn = false; // a throw of the turn on the table has ended
         for (int op = 0; op < 4000; ++op, ++idle) {
             const GameState before = game.state();
             // A game that stands still (every column full, or blank dice) waits for a new game.
@@ -306,7 +308,7 @@ private slots:
                 game.endThrow();
                 same = !before.throwing;
                 break;
-            case 3: game.toggleHold(die); same = die < 1 || die > DiceCount; break;
+            case 3: game.toggleHold(die); same = die < 1 || die > DiceCount || before.WorpTeller == 0; break;
             case 4: result = game.place(player, row); same = result < PlaceResult::Placed; break;
             case 5: same = !game.newGame(); QCOMPARE(same, before.throwing); break;
             default: game.choosePlayers(count, Letters); same = count < 1 || count > MaxPlayers; break;
@@ -318,8 +320,15 @@ private slots:
             const QString fault = broken(s);
             QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("after operation %1 (kind %2): %3").arg(op).arg(kind).arg(fault)));
             idle = (kind == 4 || kind == 5) && !same ? -1 : idle;
+            if (kind == 2 && !same)
+                thrownThisTurn = true;
+            if (kind == 5 && !same)
+                thrownThisTurn = false;
             if (kind != 4 || same)
                 continue;
+            // No turn ever places dice it did not throw.
+            QVERIFY2(thrownThisTurn, qPrintable(QStringLiteral("placement %1 without a throw").arg(op)));
+            thrownThisTurn = false;
             // A placement: only where the rules allow it, of a value the dice on the table give.
             QVERIFY(isCategoryRow(row) && player == before.AanDeBeurt && before.cells[player][row].open &&
                     !before.throwing && before.DobbelSom && !before.ScoreGeplaatst);
