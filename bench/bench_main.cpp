@@ -3,7 +3,7 @@
 
 #include "dialogs/Titel.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/Twips.h"
+#include "mainwindow/Theme.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -83,7 +83,8 @@ int benchStartupChild(bool title) {
     else
         window = std::make_unique<kwintor::Main>(platform);
     window->show();
-    QTest::qWaitForWindowExposed(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        std::fprintf(stderr, "the window was not shown\n");
     std::printf("%.1f %ld\n", secondsSinceProcessStart() * 1000.0, residentKiB());
     return 0;
 }
@@ -118,7 +119,8 @@ void benchMainWindow() {
     TimedPlatform platform;
     kwintor::Main window(platform);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "the window was not shown\n");
 
     // One five-dice throw with the real Pauze.
     auto* button = window.findChild<QPushButton*>(QStringLiteral("SchudKnop"));

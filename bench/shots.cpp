@@ -53,12 +53,12 @@ void takeScreenshots(const QString& directory) {
     ShotPlatform platform;
     kwintor::Main window(platform);
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::fprintf(stderr, "the window was not shown\n");
     window.grab().save(directory + QStringLiteral("/main-start.png"));
 
     std::array<std::string, 7> names{"", "Anna", "Piet", "Jan", "", "", ""};
-    window.game().choosePlayers(3, names);
-    window.refreshSheet();
+    window.applyPlayers(3, names);
     const QList<QList<int>> turns = {{3, 3, 3, 5, 2}, {6, 6, 6, 6, 1}, {1, 2, 3, 4, 6}, {4, 4, 4, 2, 2},
                                      {5, 5, 5, 1, 3}, {2, 2, 6, 6, 6}};
     const int rows[] = {2, 5, 10, 12, 4, 8};
@@ -76,19 +76,20 @@ void takeScreenshots(const QString& directory) {
 
     // The dialogs and the title window, with the game above as their data.
     for (auto [score, name] : {std::pair{120, "Annelies"}, {245, "Bob"}, {300, "Cor"}, {187, "Dirk"}, {99, "Eva"}})
-        kwintor::VoegScoreToe(window.ScoreLijst(), score, name);
+        window.files().recordScore(score, name);
     auto shoot = [&](QWidget& widget, const char* file) {
         widget.show();
-        QTest::qWaitForWindowExposed(&widget);
+        if (!QTest::qWaitForWindowExposed(&widget))
+            std::fprintf(stderr, "the window was not shown\n");
         widget.grab().save(directory + QLatin1Char('/') + QLatin1String(file));
         widget.hide();
     };
-    kwintor::SpelerForm players(window);
+    kwintor::SpelerForm players(window.game().state().AantalSpelers, window.game().state().SpelerNaam, &window);
     shoot(players, "spelerform.png");
-    kwintor::ScoreForm scores(window);
+    kwintor::ScoreForm scores(window.files().scores(), platform, &window);
     shoot(scores, "scoreform.png");
-    window.settings() = kwintor::Settings{192, 192, 255, 6};
-    kwintor::Config config(window);
+    window.applySettings(kwintor::Settings{192, 192, 255, 6});
+    kwintor::Config config(window.files().settings(), &window);
     shoot(config, "config.png");
     config.reject();
     kwintor::Titel title(platform);

@@ -1,11 +1,9 @@
 #include "dialogs/Config.h"
 
 #include "dialogs/DialogParts.h"
-#include "mainwindow/Main.h"
 #include "resources/Plaatjes.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -21,10 +19,12 @@ constexpr int DiceColours = 3;
 
 } // namespace
 
-Config::Config(Main& main) : QDialog(&main), m_main(main) { Form_Load(); }
+Config::Config(const Settings& settings, QWidget* parent)
+    : FormDialog(parent, QStringLiteral(" Instellingen"), twips(5100) - 6, twips(3315) - 31), m_settings(settings) {
+    Form_Load();
+}
 
 void Config::Form_Load() {
-    setUpDialogWindow(*this, QStringLiteral(" Instellingen"), twips(5100) - 6, twips(3315) - 31);
     QFrame* frame1 = addFrame1(*this, 4905, 2820);
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 240, 1500, 915), backdropBlack);
@@ -54,8 +54,7 @@ void Config::Form_Load() {
     for (int i = 1; i <= 3; ++i)
         connect(m_scrollColor[i], &QScrollBar::valueChanged, this, [this, i] { ScrollColor_Change(i); });
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &Config::HScroll1_Change);
-    connect(m_cancelKnop, &QPushButton::clicked, this, &Config::CancelKnop_Click);
-    connect(m_okKnop, &QPushButton::clicked, this, &Config::OkKnop_Click);
+    connectButtons(m_okKnop, m_cancelKnop);
 
     setTabOrder(m_cancelKnop, m_okKnop);
     setTabOrder(m_okKnop, m_scrollColor[1]);
@@ -64,65 +63,45 @@ void Config::Form_Load() {
     setTabOrder(m_scrollColor[3], m_hScroll1);
     m_cancelKnop->setFocus();
 
-    // Each bar that moves previews as a user's move would; the last one paints the stored colour.
-    // A bar that stays at 0 reports nothing, so (0,0,0) leaves the main window as it was.
-    const Settings& settings = m_main.settings();
-    m_scrollColor[1]->setValue(settings.AchtergrondRood);
-    m_scrollColor[2]->setValue(settings.AchtergrondGroen);
-    m_scrollColor[3]->setValue(settings.AchtergrondBlauw);
+    // The bars open at the stored colour, which the main window already shows.
+    m_scrollColor[1]->setValue(m_settings.AchtergrondRood);
+    m_scrollColor[2]->setValue(m_settings.AchtergrondGroen);
+    m_scrollColor[3]->setValue(m_settings.AchtergrondBlauw);
     for (int i = 1; i <= 3; ++i) {
         m_kleurLabel[i]->setText(QString::number(m_scrollColor[i]->value()));
         m_kleurLabel[i]->adjustSize();
     }
-    m_oudRood = settings.AchtergrondRood;
-    m_oudGroen = settings.AchtergrondGroen;
-    m_oudBlauw = settings.AchtergrondBlauw;
-
-    // A dice colour other than 0, 6 or 12 leaves the bar at 0 and the dialog's own sample die.
-    const int kleur = settings.DobbelsteenKleur;
-    if (kleur % FacesPerColour == 0 && kleur / FacesPerColour < DiceColours) {
-        if (kleur == 0)
-            HScroll1_Change(0);
-        else
-            m_hScroll1->setValue(kleur / FacesPerColour);
-    }
+    // The settings file only ever gives 0, 6 or 12; a bar at 0 reports nothing, so show its die here.
+    const int position = m_settings.DobbelsteenKleur / FacesPerColour;
+    if (position == 0)
+        HScroll1_Change(0);
+    else
+        m_hScroll1->setValue(position);
 }
 
 void Config::ScrollColor_Change(int index) {
     m_kleurLabel[index]->setText(QString::number(m_scrollColor[index]->value()));
     m_kleurLabel[index]->adjustSize();
-    m_main.ZetAchtergrond(m_scrollColor[1]->value(), m_scrollColor[2]->value(), m_scrollColor[3]->value());
+    emit previewColour(m_scrollColor[1]->value(), m_scrollColor[2]->value(), m_scrollColor[3]->value());
 }
 
 void Config::HScroll1_Change(int value) {
     // The dice colour takes effect at once: neither OK nor Cancel touches it afterwards.
     const int kleur = value * FacesPerColour;
-    m_main.settings().DobbelsteenKleur = static_cast<std::uint8_t>(kleur);
+    m_settings.DobbelsteenKleur = static_cast<std::uint8_t>(kleur);
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().Img(kleur + 1)));
 }
 
 void Config::OkKnop_Click() {
-    storeColour();
+    m_settings.AchtergrondRood = m_scrollColor[1]->value();
+    m_settings.AchtergrondGroen = m_scrollColor[2]->value();
+    m_settings.AchtergrondBlauw = static_cast<std::uint8_t>(m_scrollColor[3]->value());
     accept();
 }
 
-void Config::CancelKnop_Click() { reject(); }
-
 void Config::reject() {
-    m_main.ZetAchtergrond(m_oudRood, m_oudGroen, m_oudBlauw);
+    emit previewColour(m_settings.AchtergrondRood, m_settings.AchtergrondGroen, m_settings.AchtergrondBlauw);
     QDialog::reject();
-}
-
-void Config::storeColour() {
-    Settings& settings = m_main.settings();
-    settings.AchtergrondRood = m_scrollColor[1]->value();
-    settings.AchtergrondGroen = m_scrollColor[2]->value();
-    settings.AchtergrondBlauw = static_cast<std::uint8_t>(m_scrollColor[3]->value());
-}
-
-void Config::keyPressEvent(QKeyEvent* event) {
-    if (!handleDialogKey(event, focusWidget()))
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace kwintor

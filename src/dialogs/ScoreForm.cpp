@@ -1,12 +1,10 @@
 #include "dialogs/ScoreForm.h"
 
 #include "dialogs/DialogParts.h"
-#include "mainwindow/Main.h"
 #include "persistence/ScoreList.h"
 #include "platform/Platform.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
@@ -14,17 +12,12 @@
 
 namespace kwintor {
 
-namespace {
+ScoreForm::ScoreForm(const ScoreList& scores, Platform& platform, QWidget* parent)
+    : FormDialog(parent, QStringLiteral(" Scorelijst"), twips(3300) - 6, twips(6300) - 31), m_platform(platform) {
+    Form_Load(scores);
+}
 
-// An entry is "0120 - Ann": the name begins at the eighth character.
-constexpr int NameStart = 7;
-
-} // namespace
-
-ScoreForm::ScoreForm(Main& main) : QDialog(&main), m_main(main) { Form_Load(); }
-
-void ScoreForm::Form_Load() {
-    setUpDialogWindow(*this, QStringLiteral(" Scorelijst"), twips(3300) - 6, twips(6300) - 31);
+void ScoreForm::Form_Load(const ScoreList& scores) {
     QFrame* frame1 = addFrame1(*this, 3105, 5805);
 
     m_list1 = new QListWidget(frame1);
@@ -40,7 +33,6 @@ void ScoreForm::Form_Load() {
     m_list1->setPalette(palette);
 
     // The list is kept in ascending order; the dialog shows the best score first.
-    const ScoreList& scores = m_main.ScoreLijst();
     for (int i = scores.count() - 1; i >= 0; --i)
         m_list1->addItem(QString::fromStdString(scores.at(i)));
 
@@ -60,7 +52,7 @@ void ScoreForm::Form_Load() {
 
     connect(m_deleteKnop, &QPushButton::clicked, this, &ScoreForm::DeleteKnop_Click);
     connect(m_deleteAllKnop, &QPushButton::clicked, this, &ScoreForm::DeleteAllKnop_Click);
-    connect(m_okKnop, &QPushButton::clicked, this, &ScoreForm::OkKnop_Click);
+    connectButtons(m_okKnop, nullptr);
 
     setTabOrder(m_list1, m_okKnop);
     setTabOrder(m_okKnop, m_deleteKnop);
@@ -73,11 +65,11 @@ void ScoreForm::DeleteKnop_Click() {
         return;
     const QList<QListWidgetItem*> selected = m_list1->selectedItems();
     QListWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
-    QString name = item ? item->text().mid(NameStart) : QString();
+    QString name = item ? QString::fromStdString(std::string(entryName(item->text().toStdString()))) : QString();
     if (name.isEmpty())
         name = QStringLiteral("...");
 
-    Platform& platform = m_main.platform();
+    Platform& platform = m_platform;
     if (platform.messageBox(this, QStringLiteral("Wilt u ") + name + QStringLiteral(" verwijderen uit de lijst?"),
                             Platform::Buttons::YesNo, QStringLiteral(" Delete")) != Platform::Answer::Yes)
         return;
@@ -89,27 +81,19 @@ void ScoreForm::DeleteKnop_Click() {
 
     const std::string text = item->text().toStdString();
     delete m_list1->takeItem(m_list1->row(item));
-    // The dialog's copy and the main list hold the same texts; equal entries are interchangeable.
-    m_main.ScoreLijst().removeFirstEqual(text);
+    m_removed.push_back(text); // equal entries are interchangeable
     m_list1->clearSelection();
 }
 
 void ScoreForm::DeleteAllKnop_Click() {
     if (m_list1->count() == 0)
         return;
-    if (m_main.platform().messageBox(
+    if (m_platform.messageBox(
             this, QStringLiteral("Wilt u alle ") + QString::number(m_list1->count()) + QStringLiteral(" namen verwijderen?"),
             Platform::Buttons::YesNo, QStringLiteral(" Delete All")) != Platform::Answer::Yes)
         return;
     m_list1->clear();
-    m_main.ScoreLijst().clear();
-}
-
-void ScoreForm::OkKnop_Click() { accept(); }
-
-void ScoreForm::keyPressEvent(QKeyEvent* event) {
-    if (!handleDialogKey(event, focusWidget()))
-        QWidget::keyPressEvent(event);
+    m_removedAll = true;
 }
 
 } // namespace kwintor

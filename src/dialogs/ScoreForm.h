@@ -1,6 +1,9 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
+
+#include <string>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -8,26 +11,28 @@ class QPushButton;
 
 namespace kwintor {
 
-class Main;
+class Platform;
+class ScoreList;
 
-// The score list dialog: the best score first, with deletion of one entry or of all. It shows
-// a copy of the main window's score list and deletes from both at once; there is no undo.
-class ScoreForm : public QDialog {
+// The score list dialog: the best score first, with deletion of one entry or of all; there is
+// no undo. removed() and removedAll() tell the deletions once it closes.
+class ScoreForm : public FormDialog {
     Q_OBJECT
 public:
-    explicit ScoreForm(Main& main);
+    ScoreForm(const ScoreList& scores, Platform& platform, QWidget* parent = nullptr);
+
+    const std::vector<std::string>& removed() const { return m_removed; }
+    bool removedAll() const { return m_removedAll; }
 
     void DeleteKnop_Click();
     void DeleteAllKnop_Click();
-    void OkKnop_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(const ScoreList& scores);
 
-    Main& m_main;
+    Platform& m_platform;
+    std::vector<std::string> m_removed;
+    bool m_removedAll = false;
     QListWidget* m_list1 = nullptr;
     QLabel* m_label2 = nullptr;
     QPushButton* m_deleteKnop = nullptr;

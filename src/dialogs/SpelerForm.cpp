@@ -1,11 +1,9 @@
 #include "dialogs/SpelerForm.h"
 
 #include "dialogs/DialogParts.h"
-#include "mainwindow/Main.h"
 
 #include <QEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -27,13 +25,14 @@ QString countText(int players) {
 
 } // namespace
 
-SpelerForm::SpelerForm(Main& main) : QDialog(&main), m_main(main) { Form_Load(); }
+SpelerForm::SpelerForm(int count, const PlayerNames& names, QWidget* parent)
+    : FormDialog(parent, QStringLiteral(" Spelers"), twips(5100) - 6, twips(3315) - 31), m_count(count), m_names(names) {
+    Form_Load();
+}
 
 void SpelerForm::Form_Load() {
-    setUpDialogWindow(*this, QStringLiteral(" Spelers"), twips(5100) - 6, twips(3315) - 31);
     QFrame* frame1 = addFrame1(*this, 4905, 2820);
 
-    const GameState& state = m_main.game().state();
     for (int i = 1; i <= MaxPlayers; ++i) {
         const int top = 240 + 300 * (i - 1);
         auto* box = new QLineEdit(frame1);
@@ -45,7 +44,7 @@ void SpelerForm::Form_Load() {
         // A disabled box keeps showing its name, readable on the yellow.
         palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
         box->setPalette(palette);
-        box->setText(QString::fromStdString(state.SpelerNaam[i]));
+        box->setText(QString::fromStdString(m_names[i]));
         box->setToolTip(QStringLiteral(" Dubbelklik is nieuw "));
         box->installEventFilter(this);
         m_tsp[i] = box;
@@ -63,8 +62,7 @@ void SpelerForm::Form_Load() {
     m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
 
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &SpelerForm::HScroll1_Change);
-    connect(m_cancelKnop, &QPushButton::clicked, this, &SpelerForm::CancelKnop_Click);
-    connect(m_okKnop, &QPushButton::clicked, this, &SpelerForm::OkKnop_Click);
+    connectButtons(m_okKnop, m_cancelKnop);
 
     setTabOrder(m_cancelKnop, m_okKnop);
     setTabOrder(m_okKnop, m_hScroll1);
@@ -74,7 +72,7 @@ void SpelerForm::Form_Load() {
     m_cancelKnop->setFocus();
 
     // The bar starts at 1, so setting it to 1 reports nothing: run the change step for every count.
-    const int players = std::clamp<int>(state.AantalSpelers, 1, MaxPlayers);
+    const int players = std::clamp(m_count, 1, MaxPlayers);
     m_hScroll1->blockSignals(true);
     m_hScroll1->setValue(players);
     m_hScroll1->blockSignals(false);
@@ -94,20 +92,10 @@ void SpelerForm::Tsp_DblClick(int index) {
 }
 
 void SpelerForm::OkKnop_Click() {
-    storePlayers();
+    m_count = m_hScroll1->value();
+    for (int i = 1; i <= m_count; ++i)
+        m_names[i] = m_tsp[i]->text().toStdString();
     accept();
-}
-
-void SpelerForm::CancelKnop_Click() { reject(); }
-
-void SpelerForm::storePlayers() {
-    const int players = m_hScroll1->value();
-    // Names beyond the count keep their old values; they come back at the next opening.
-    std::array<std::string, MaxPlayers + 1> names = m_main.game().state().SpelerNaam;
-    for (int i = 1; i <= players; ++i)
-        names[i] = m_tsp[i]->text().toStdString();
-    m_main.game().choosePlayers(players, names);
-    m_main.refreshSheet();
 }
 
 bool SpelerForm::eventFilter(QObject* watched, QEvent* event) {
@@ -120,11 +108,6 @@ bool SpelerForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void SpelerForm::keyPressEvent(QKeyEvent* event) {
-    if (!handleDialogKey(event, focusWidget()))
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace kwintor

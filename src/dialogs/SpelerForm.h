@@ -2,9 +2,10 @@
 
 #include "engine/GameState.h"
 
-#include <QDialog>
+#include "dialogs/FormDialog.h"
 
 #include <array>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -13,30 +14,31 @@ class QScrollBar;
 
 namespace kwintor {
 
-class Main;
+using PlayerNames = std::array<std::string, MaxPlayers + 1>;
 
 // The players dialog: how many people play (1..6) and their first names. Built afresh at
-// every opening from the game; only OK writes the game and the main window.
-class SpelerForm : public QDialog {
+// every opening from the count and names in play; after OK, count() and names() tell the choice.
+class SpelerForm : public FormDialog {
     Q_OBJECT
 public:
-    explicit SpelerForm(Main& main);
+    SpelerForm(int count, const PlayerNames& names, QWidget* parent = nullptr);
+
+    int count() const { return m_count; }
+    // Names beyond the count keep their old values; they come back at the next opening.
+    const PlayerNames& names() const { return m_names; }
 
     void HScroll1_Change(int value);
     void Tsp_DblClick(int index);
-    void OkKnop_Click();
-    void CancelKnop_Click();
 
 protected:
+    void OkKnop_Click() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
-    // The one place that writes the number of players and the names.
-    void storePlayers();
 
-    Main& m_main;
+    int m_count;
+    PlayerNames m_names;
     std::array<QLineEdit*, MaxPlayers + 1> m_tsp{};
     std::array<QLabel*, MaxPlayers + 1> m_lsp{};
     QScrollBar* m_hScroll1 = nullptr;

@@ -1,6 +1,6 @@
 #include "dialogs/Titel.h"
 
-#include "mainwindow/Main.h"
+#include "mainwindow/Theme.h"
 #include "mainwindow/Twips.h"
 #include "platform/FileVersion.h"
 #include "platform/Links.h"
@@ -10,12 +10,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 
@@ -25,7 +23,6 @@ namespace kwintor {
 
 namespace {
 
-const QString SansSerif = QStringLiteral("MS Sans Serif");
 constexpr double SansSerifPoints = 8.25;
 const QColor TextColour(64, 64, 64);
 const QColor LinkColour(192, 64, 0);
@@ -45,22 +42,11 @@ QString rightsText() {
 QLabel* makeLabel(QWidget* parent, const QString& name, const QColor& colour) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setFont(sheetFont(SansSerif, SansSerifPoints));
+    label->setFont(sansFont(SansSerifPoints));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    paintAllGroups(label, QPalette::WindowText, colour);
     return label;
-}
-
-// A number as the screen line shows it: whole numbers plainly, others with their fraction.
-QString plainNumber(double value, const QLocale& locale) {
-    if (value == std::floor(value))
-        return QString::number(static_cast<qint64>(value));
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', 15);
 }
 
 } // namespace
@@ -99,7 +85,7 @@ Titel::Facts Titel::gatherFacts(Platform& platform) {
 }
 
 QString Titel::factsText(const Facts& facts, const QLocale& locale) {
-    // The screen as Windows gives it in twips, divided by 15: the real pixels only at 96 dpi.
+    // The screen in logical pixels, as the window is laid out on it: whole numbers.
     const double dpi = facts.dpi > 0 ? facts.dpi : 96;
     const double width = facts.screenPixels.width() * 96.0 / dpi;
     const double height = facts.screenPixels.height() * 96.0 / dpi;
@@ -115,19 +101,11 @@ QString Titel::factsText(const Facts& facts, const QLocale& locale) {
     if (facts.fileFound)
         lines << QStringLiteral("Filedate............ : ") + locale.toString(facts.written.date(), QLocale::ShortFormat) +
                      u' ' + facts.written.time().toString(QStringLiteral("h:mm:ss"));
-    lines << QStringLiteral("Screen............. : ") + plainNumber(width, locale) + QStringLiteral(" x ") +
-                 plainNumber(height, locale) + QStringLiteral(" pixels");
+    lines << QStringLiteral("Screen............. : ") + QString::number(qRound(width)) + QStringLiteral(" x ") +
+                 QString::number(qRound(height)) + QStringLiteral(" pixels");
     lines << QStringLiteral("Dpi................... : ") + QString::number(facts.dpi);
     lines << QStringLiteral("Time / Date..... :");
     return lines.join(u'\n');
-}
-
-QString Titel::dpiWarning(int dpi) {
-    return QStringLiteral("Uw beeldscherm is ingesteld op %1 DPI (Dots Per Inch)\n"
-                          "wijzig dit naar 96 DPI. Klik met de rechtermuisknop op \n"
-                          "het bureaublad, dan tabblad Eigenschappen, vervolgens\n"
-                          "op de button Geavanceerd en wijzig hier de instelling.")
-        .arg(dpi);
 }
 
 int Titel::barShade(int x) {
@@ -154,7 +132,7 @@ void Titel::Form_Load() {
     m_label3->setText(rightsText());
 
     m_label4 = makeLabel(this, QStringLiteral("Label4"), LinkColour);
-    QFont linkFont = sheetFont(SansSerif, SansSerifPoints, true);
+    QFont linkFont = sansFont(SansSerifPoints, true);
     linkFont.setUnderline(true);
     m_label4->setFont(linkFont);
     m_label4->setText(QString::fromUtf8(links::MakerMail));
@@ -192,7 +170,7 @@ void Titel::Form_Load() {
     m_strip.fill(StripBackground);
     {
         QPainter painter(&m_strip);
-        painter.setFont(sheetFont(SansSerif, SansSerifPoints));
+        painter.setFont(sansFont(SansSerifPoints));
         painter.setPen(StripText);
         const QFontMetrics metrics(painter.font());
         painter.drawText(QPoint(3, 1 + metrics.ascent()), Prompt);
@@ -205,25 +183,10 @@ void Titel::Form_Load() {
     connect(m_timer1, &QTimer::timeout, this, &Titel::Timer1_Timer);
     m_timer1->start();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this, size());
 }
 
 void Titel::drawStrip() { m_picture1->setPixmap(QPixmap::fromImage(m_strip)); }
-
-void Titel::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
-        // Once the window is on the screen, not before: the warning stands in front of it.
-        QTimer::singleShot(0, this, &Titel::Form_Activate);
-    }
-}
-
-void Titel::Form_Activate() {
-    if (m_schermDpi != 96)
-        m_platform.messageBox(this, dpiWarning(m_schermDpi), Platform::Buttons::OkStop, QStringLiteral(" Error"));
-}
 
 void Titel::Timer1_Timer() {
     const QDateTime now = m_platform.now();
@@ -256,11 +219,8 @@ void Titel::Image1_Click() {
 
     // The main window comes first: with no window open the program would end.
     m_timer1->stop();
-    auto* main = new Main(m_platform);
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->show();
-    m_main = main;
     m_finished = true;
+    emit started();
     close();
 }
 

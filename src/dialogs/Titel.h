@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QImage>
-#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -13,11 +12,11 @@ class QTimer;
 
 namespace kwintor {
 
-class Main;
 class Platform;
 
 // The window shown at start: the title picture, the maker's rights and mail link, facts
-// about the program file and the screen, a clock, and the strip that starts the game.
+// about the program file and the screen, a clock, and the strip that starts the game. Once
+// the strip has run it says started(), and whoever listens opens the main window.
 class Titel : public QWidget {
     Q_OBJECT
 public:
@@ -44,24 +43,22 @@ public:
     static Facts gatherFacts(Platform& platform);
     // The facts text, line by line ("\n" between lines, none after the last).
     static QString factsText(const Facts& facts, const QLocale& locale);
-    // The warning shown when the screen is not at 96 dots per inch.
-    static QString dpiWarning(int dpi);
     // The bar's brightness in column x: x / 2 + 130, halves to the even neighbour.
     static int barShade(int x);
 
+    // The measured density; the window scales to it, so no density needs a warning.
     short SchermDpi() const { return m_schermDpi; }
-    // The main window once the start sequence opened it.
-    QWidget* mainWindow() const { return m_main; }
 
     // Handlers named after their control and event.
-    void Form_Activate();
     void Timer1_Timer();
     void Image1_Click();
     void Label1_Click() { Image1_Click(); }
     void Label4_Click();
 
+signals:
+    void started();
+
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -71,11 +68,9 @@ private:
 
     Platform& m_platform;
     short m_schermDpi = 96;
-    bool m_activated = false;
     bool m_starting = false; // the start sequence is running or done: later clicks do nothing
     bool m_finished = false;
     QImage m_strip;
-    QPointer<QWidget> m_main;
 
     QLabel* m_image1 = nullptr;
     QLabel* m_label1 = nullptr;

@@ -107,7 +107,10 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
                             Platform::Buttons::Ok, PrintTitle);
         return false;
     }
-    platform.openWithShell(parent, path);
+    // Without a viewer nothing would show: then say where the page went.
+    if (!platform.openWithShell(parent, path))
+        platform.messageBox(parent, QStringLiteral("De formulieren staan in\r\n") + QDir::toNativeSeparators(path),
+                            Platform::Buttons::Ok, PrintTitle);
     return true;
 }
 

@@ -177,4 +177,9 @@ bool writeScoreList(const std::string& path, const ScoreList& list)
     }
 }
 
+std::string_view entryName(std::string_view entry) {
+    constexpr std::size_t NameStart = 7; // "0120 - " comes first
+    return entry.size() > NameStart ? entry.substr(NameStart) : std::string_view{};
+}
+
 } // namespace kwintor

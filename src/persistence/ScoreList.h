@@ -47,6 +47,8 @@ bool VoegScoreToe(ScoreList& list, std::int32_t score, const std::string& name);
 
 // The entry text VoegScoreToe would insert.
 std::string scoreEntry(std::int32_t score, const std::string& name);
+// The name part of an entry: everything from its eighth character on ("0120 - Ann" gives "Ann").
+std::string_view entryName(std::string_view entry);
 
 enum class ScoreListLoad {
     Missing,  // there is no score list file

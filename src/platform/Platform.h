@@ -17,7 +17,8 @@ public:
 
     virtual ~Platform() = default;
 
-    // A modal message box. An empty title shows the application title "Kwintor".
+    // A modal message box. An empty title shows the application title "Kwintor". The text is
+    // shown as plain text, never as markup, so a name shows as it was typed.
     virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) = 0;
     // The directory of the executable, without a trailing separator.
     virtual QString programDirectory() const = 0;
@@ -35,8 +36,9 @@ public:
     virtual int randomFace() = 0;
     // The system sound.
     virtual void beep() = 0;
-    // Asks the desktop to open a document, a web address or a "mailto:" address.
-    virtual void openWithShell(QWidget* owner, const QString& target) = 0;
+    // Asks the desktop to open a document, a web address or a "mailto:" address; false when
+    // the desktop has nothing to open it with.
+    virtual bool openWithShell(QWidget* owner, const QString& target) = 0;
     // The screen as the user set it up: its size in device pixels, and its dots per inch
     // (96 at normal size, 120 at 125 %).
     virtual QSize screenPixels() const = 0;

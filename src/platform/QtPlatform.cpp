@@ -27,6 +27,7 @@ Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& text, Bu
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kwintor") : title);
     QString shown = text;
+    box.setTextFormat(Qt::PlainText);
     box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); // line ends as the toolkit draws them
     box.setIcon(buttons == Buttons::OkStop ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (buttons == Buttons::YesNo) {
@@ -87,11 +88,11 @@ int QtPlatform::randomFace() { return m_face(m_generator); }
 
 void QtPlatform::beep() { QApplication::beep(); }
 
-void QtPlatform::openWithShell(QWidget*, const QString& target) {
+bool QtPlatform::openWithShell(QWidget*, const QString& target) {
     const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))
                          ? QUrl(target)
                          : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url); // the result is not examined: a missing target shows nothing
+    return QDesktopServices::openUrl(url);
 }
 
 // Qt hands out sizes in device-independent pixels; the user's screen setting is

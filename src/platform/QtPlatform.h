@@ -19,7 +19,7 @@ public:
     bool processEventsFor(double seconds) override;
     int randomFace() override;
     void beep() override;
-    void openWithShell(QWidget* owner, const QString& target) override;
+    bool openWithShell(QWidget* owner, const QString& target) override;
     QSize screenPixels() const override;
     int screenDpi() const override;
     void setBusyCursor(bool busy) override;

@@ -1,5 +1,7 @@
 #include "dialogs/ScoreForm.h"
+#include "persistence/ScoreList.h"
 #include "support/DialogTestHelpers.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QListWidget>
 
@@ -9,7 +11,14 @@ using Answer = Platform::Answer;
 
 class TestScoreForm : public QObject {
     Q_OBJECT
-    test::MainOnScript m;
+    test::ScriptedPlatform m_platform;
+
+    static ScoreList listOf(const QStringList& entries) {
+        ScoreList list;
+        for (const QString& entry : entries)
+            list.insert(entry.toStdString());
+        return list;
+    }
 
     static QStringList shown(ScoreForm& dialog) {
         QStringList texts;
@@ -20,27 +29,23 @@ class TestScoreForm : public QObject {
     }
 
 private slots:
-    void init() { m.open(); }
-    void cleanup() { m.close(); }
+    void init() { m_platform.messages.clear(); }
 
     void openingShowsTheBestScoreFirstAndTheCount() {
-        m.main->ScoreLijst().clear();
-        for (const char* entry : {"0245 - Bob", "0120 - Ann", "0300 - Cor"})
-            m.main->ScoreLijst().insert(entry);
-        ScoreForm dialog(*m.main);
+        ScoreForm dialog(listOf({"0245 - Bob", "0120 - Ann", "0300 - Cor"}), m_platform);
         test::checkWindow(dialog, " Scorelijst", QSize(214, 389), {"List1", "OkKnop", "DeleteKnop", "DeleteAllKnop", "List1"});
         QCOMPARE(shown(dialog), (QStringList{"0300 - Cor", "0245 - Bob", "0120 - Ann"}));
         QCOMPARE(child<QLabel>(&dialog, "Label2")->text(), "3 namen in de lijst");
         QVERIFY(child<QListWidget>(&dialog, "List1")->selectedItems().isEmpty());
     }
 
-    void deletingAsksFirstAndRemovesFromBothLists_data() {
+    void deletingAsksFirstAndReportsWhatWasRemoved_data() {
         QTest::addColumn<QStringList>("list"); // the main list, ascending
         QTest::addColumn<int>("row");          // the row clicked in the dialog, -1 for none
         QTest::addColumn<QString>("button");
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QStringList>("asked"); // title|text of every message
-        QTest::addColumn<QStringList>("left");  // the main list afterwards
+        QTest::addColumn<QStringList>("left");  // the list afterwards
         const QStringList three{"0120 - Ann", "0245 - Bob", "0300 - Cor"};
         const QString askBob = " Delete|Wilt u Bob verwijderen uit de lijst?";
         const QString askNone = " Delete|Wilt u ... verwijderen uit de lijst?";
@@ -62,28 +67,31 @@ private slots:
         QTest::newRow("empty list, Delete All") << QStringList{} << -1 << "DeleteAllKnop" << Answer::Yes
                                                 << QStringList{} << QStringList{};
     }
-    void deletingAsksFirstAndRemovesFromBothLists() {
+    void deletingAsksFirstAndReportsWhatWasRemoved() {
         QFETCH(QStringList, list);
         QFETCH(int, row);
         QFETCH(QString, button);
         QFETCH(Answer, answer);
         QFETCH(QStringList, asked);
         QFETCH(QStringList, left);
-        m.main->ScoreLijst().clear();
-        for (const QString& entry : list)
-            m.main->ScoreLijst().insert(entry.toStdString());
-        ScoreForm dialog(*m.main);
+        ScoreList scores = listOf(list);
+        ScoreForm dialog(scores, m_platform);
         dialog.show();
         auto* view = child<QListWidget>(&dialog, "List1");
         if (row >= 0) // a real click, so the selection is the user's
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->item(row)).center());
-        m.platform->answers.enqueue(answer);
+        m_platform.answers.enqueue(answer);
         test::click(&dialog, button);
 
+        // What the dialog reports removed, applied to the list as the main window applies it.
+        for (const std::string& entry : dialog.removed())
+            scores.removeFirstEqual(entry);
+        if (dialog.removedAll())
+            scores.clear();
         QStringList messages, mainList;
-        for (const auto& message : m.platform->messages)
+        for (const auto& message : m_platform.messages)
             messages << message.title + "|" + message.text;
-        for (const std::string& entry : m.main->ScoreLijst().entries())
+        for (const std::string& entry : scores.entries())
             mainList.prepend(QString::fromStdString(entry));
         QCOMPARE(messages, asked);
         QCOMPARE(mainList, QStringList(left.rbegin(), left.rend()));

@@ -79,13 +79,24 @@ private slots:
         QCOMPARE(printedPage().copy(band), expected.copy(band));
     }
 
+    void withoutAPrinterOneLandscapePageIsSavedAndOpened_data() {
+        QTest::addColumn<bool>("viewer");
+        QTest::newRow("the desktop shows it") << true;
+        QTest::newRow("no viewer: the user is told where it is") << false;
+    }
     void withoutAPrinterOneLandscapePageIsSavedAndOpened() {
+        QFETCH(bool, viewer);
         QTemporaryDir dir;
         ScriptedPlatform platform(dir.path());
+        platform.shellOpens = viewer;
         QVERIFY(kwintor::printFormulieren(platform, nullptr, QPrinterInfo()));
         const QString path = dir.filePath(QStringLiteral("Kwintor formulieren.pdf"));
         QCOMPARE(platform.opened, QStringList{path});
-        QVERIFY(platform.messages.isEmpty());
+        QCOMPARE(platform.messages.size(), viewer ? 0 : 1);
+        if (!viewer) {
+            QCOMPARE(platform.messages[0].title, " Print");
+            QCOMPARE(platform.messages[0].text, "De formulieren staan in\r\n" + QDir::toNativeSeparators(path));
+        }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString pdf = QString::fromLatin1(file.readAll());

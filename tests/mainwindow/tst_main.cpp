@@ -1,14 +1,20 @@
+#include "mainwindow/DiceTray.h"
 #include "mainwindow/Main.h"
 #include "resources/Plaatjes.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QAction>
-#include <QFrame>
-#include <QLabel>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using kwintor::Main;
 using kwintor::Platform;
@@ -26,14 +32,19 @@ private slots:
     void startStateIsOnePlayerWithPlayerOneOnTurn();
     void throwShowsFacesSumAndCounterAndRoundsCorners();
     void heldDiceKeepTheirFacesAndThirdThrowSpendsTheButton();
+    void aTurnUsesOnlyDiceItThrew_data();
+    void aTurnUsesOnlyDiceItThrew();
     void dieFaceFollowsTheDiceColour_data();
     void dieFaceFollowsTheDiceColour();
     void wholeOnePlayerGameFillsTheSheet();
     void clickOutOfTurnShowsTheMessageOnceAndChangesNothing();
     void clickDuringAThrowIsRefused();
-    void newGameDuringAThrowWaitsForItsEnd_data();
-    void newGameDuringAThrowWaitsForItsEnd();
-    void exitQuestionDuringAThrowStillWorks();
+    void commandsChosenDuringAThrowRunAfterItInOrder();
+    void menuItemsRunTheirCommands_data();
+    void menuItemsRunTheirCommands();
+    void closingDuringAWaitLeavesTheWindowStanding_data();
+    void closingDuringAWaitLeavesTheWindowStanding();
+    void namesAreShownAsTyped();
     void zetAchtergrondPaintsFramesButNotTheStoredCorners();
     void helpPanelTwiceRestoresTheSheet();
     void infoCaptionFollowsTheSeconds_data();
@@ -47,9 +58,19 @@ private:
         return widget;
     }
     QLabel* cell(int player, int row) const { return find<QLabel>(QStringLiteral("SP%1(%2)").arg(player).arg(row)); }
+    QPushButton* button() const { return find<QPushButton>(QStringLiteral("SchudKnop")); }
+    QImage die(int die) const { return m_main->tray().diePicture(die); }
     // One throw that lands on `faces` for the dice that roll (die 1 first).
     void throwDice(const QList<int>& faces);
     void place(int player, int row) { QTest::mouseClick(cell(player, row), Qt::LeftButton); }
+    void hold(int die) { QTest::mouseClick(find(QStringLiteral("DobbelsteenPic(%1)").arg(die)), Qt::LeftButton); }
+    QAction* menuItem(const QString& menu, const QString& caption) const;
+    void setPlayers(const QStringList& names);
+    // From now on every modal dialog that opens is noted by its title and closed.
+    void closeEveryDialog();
+
+    QTimer m_dialogCloser;
+    QStringList m_dialogs;
 
     QTemporaryDir* m_dir = nullptr;
     ScriptedPlatform* m_platform = nullptr;
@@ -65,6 +86,9 @@ void TestMain::init() {
 }
 
 void TestMain::cleanup() {
+    m_dialogCloser.stop();
+    m_dialogCloser.disconnect();
+    m_dialogs.clear();
     m_platform->answers.clear();
     m_platform->answers.enqueue(Platform::Answer::Yes);
     delete m_main;
@@ -76,84 +100,76 @@ void TestMain::throwDice(const QList<int>& faces) {
     for (int face : faces)
         for (int frame = 0; frame < 5; ++frame)
             m_platform->faces.enqueue(face);
-    QTest::mouseClick(find<QPushButton>(QStringLiteral("SchudKnop")), Qt::LeftButton);
+    QTest::mouseClick(button(), Qt::LeftButton);
     QVERIFY(m_platform->faces.isEmpty());
 }
 
+QAction* TestMain::menuItem(const QString& menu, const QString& caption) const {
+    for (QAction* top : m_main->menuBar()->actions())
+        if (top->menu() && top->text() == menu)
+            for (QAction* item : top->menu()->actions())
+                if (item->text() == caption)
+                    return item;
+    qFatal("no menu item %s / %s", qPrintable(menu), qPrintable(caption));
+}
+
+void TestMain::closeEveryDialog() {
+    m_dialogCloser.setInterval(5);
+    connect(&m_dialogCloser, &QTimer::timeout, this, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            m_dialogs << dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    m_dialogCloser.start();
+}
+
+void TestMain::setPlayers(const QStringList& names) {
+    std::array<std::string, 7> all{};
+    for (int p = 1; p <= 6; ++p)
+        all[p] = p <= names.size() ? names[p - 1].toStdString() : "Speler " + std::to_string(p);
+    m_main->applyPlayers(int(names.size()), all);
+}
+
+// Positions in pixels of the client area, as the twips of the layout tables give them.
 void TestMain::controlsStandAtTheirPlaces_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twipsBox"); // width or height -1: sized to its text
-
-    auto row = [](const QString& name, const QString& container, int l, int t, int w = -1, int h = -1) {
-        QTest::newRow(qPrintable(name)) << name << container << QRect(l, t, w, h);
-    };
-    const QString client = QStringLiteral("Client");
-    row("Frame1", client, 90, 0, 2400, 690);
-    row("Frame14", client, 11370, 0, 1350, 690);
-    row("Frame2", client, 2580, 0, 8700, 690);
-    row("Frame3", client, 90, 690, 2400, 2700);
-    row("Frame4", client, 2580, 690, 8700, 2700);
-    row("Frame5", client, 90, 3390, 2400, 900);
-    row("Frame6", client, 2580, 3390, 8700, 900);
-    row("Frame7", client, 90, 4290, 2400, 3000);
-    row("Frame8", client, 2580, 4290, 8700, 3000);
-    row("Frame9", client, 90, 7290, 2400, 600);
-    row("Frame10", client, 2580, 7290, 8700, 600);
-    row("Frame11", client, 90, 7890, 2400, 600);
-    row("Frame12", client, 2580, 7890, 8700, 600);
-    row("Frame13", client, 11370, 690, 1350, 6000);
-    row("Frame16", client, 11370, 6690, 1350, 600);
-    row("Frame15", client, 11370, 7290, 1350, 600);
-    row("BackHelp", client, 2580, 780, 8700, 3510);
-    row("HelpLabel", client, 2670, 930, 8520, 3300);
-    row("BackKnop", client, 11370, 7980, 1350, 510);
-    row("SchudKnop", client, 11400, 8010, 1290, 460);
-    row("Label1", "Frame1", 150, 255);
-    row("KlokLabel", "Frame14", 30, 240);
-    row("Label2", "Frame5", 150, 210);
-    row("Label3", "Frame5", 150, 600);
-    row("Label4", "Frame9", 150, 210);
-    row("Label5", "Frame11", 150, 210);
-    row("ScoreLabel", "Frame16", 585, 180);
-    row("WorpPic", "Frame15", 120, 210, 1125, 300);
-    for (int n = 1; n <= 6; ++n) {
-        row(QStringLiteral("SpelersLabel(%1)").arg(n), "Frame2", 180 + 1470 * (n - 1), 255);
-        const int left = 540 + 1470 * (n - 1);
-        for (int r = 0; r <= 5; ++r)
-            row(QStringLiteral("SP%1(%2)").arg(n).arg(r), "Frame4", left, 240 + 390 * r);
-        row(QStringLiteral("SP%1(6)").arg(n), "Frame6", left, 180);
-        row(QStringLiteral("SP%1(7)").arg(n), "Frame6", left, 510);
-        for (int r = 8; r <= 14; ++r)
-            row(QStringLiteral("SP%1(%2)").arg(n).arg(r), "Frame8", left, 240 + 390 * (r - 8));
-        row(QStringLiteral("SP%1(15)").arg(n), "Frame10", left, 195);
-        row(QStringLiteral("SP%1(16)").arg(n), "Frame12", left, 195);
-    }
-    for (int r = 0; r <= 5; ++r)
-        row(QStringLiteral("LabelB(%1)").arg(r), "Frame3", 150, 270 + 390 * r);
-    for (int r = 0; r <= 6; ++r)
-        row(QStringLiteral("LabelO(%1)").arg(r), "Frame7", 150, 270 + 390 * r);
-    const int dieTops[] = {0, 4950, 3825, 2700, 1575, 450}; // die 5 at the top, die 1 at the bottom
-    for (int die = 1; die <= 5; ++die) {
-        row(QStringLiteral("DobbelsteenPic(%1)").arg(die), "Frame13", 300, dieTops[die], 750, 750);
-        row(QStringLiteral("Shape(%1)").arg(die), "Frame13", 210, dieTops[die] - 90, 945, 945);
-    }
-    for (int i = 1; i <= 5; ++i) {
-        const int x = 1350 + 1470 * (i - 1);
-        row(QStringLiteral("LineA(%1)").arg(i), "Frame4", x, 240, 15, 2580 - 240 + 15);
-        row(QStringLiteral("LineB(%1)").arg(i), "Frame8", x, 240, 15, 2880 - 240 + 15);
-    }
+    QTest::addColumn<QRect>("box"); // width -1: sized to its text
+    QTest::newRow("Frame1") << "Frame1" << QRect(6, 0, 160, 46);
+    QTest::newRow("Frame2") << "Frame2" << QRect(172, 0, 580, 46);
+    QTest::newRow("Frame4") << "Frame4" << QRect(172, 46, 580, 180);
+    QTest::newRow("Frame8") << "Frame8" << QRect(172, 286, 580, 200);
+    QTest::newRow("Frame12") << "Frame12" << QRect(172, 526, 580, 40);
+    QTest::newRow("Frame13") << "Frame13" << QRect(758, 46, 90, 400);
+    QTest::newRow("Frame14") << "Frame14" << QRect(758, 0, 90, 46);
+    QTest::newRow("Frame15") << "Frame15" << QRect(758, 486, 90, 40);
+    QTest::newRow("Frame16") << "Frame16" << QRect(758, 446, 90, 40);
+    QTest::newRow("SchudKnop") << "SchudKnop" << QRect(760, 534, 86, 30);
+    QTest::newRow("BackKnop") << "BackKnop" << QRect(758, 532, 90, 34);
+    QTest::newRow("HelpLabel") << "HelpLabel" << QRect(178, 62, 568, 220);
+    QTest::newRow("SP1(0)") << "SP1(0)" << QRect(208, 62, 50, 23);
+    QTest::newRow("SP3(7)") << "SP3(7)" << QRect(404, 260, 50, 23);
+    QTest::newRow("SP2(14)") << "SP2(14)" << QRect(306, 458, 50, 23);
+    QTest::newRow("SP6(16)") << "SP6(16)" << QRect(698, 539, 50, 23);
+    QTest::newRow("LineA(1)") << "LineA(1)" << QRect(262, 62, 1, 157);
+    QTest::newRow("DobbelsteenPic(5), at the top") << "DobbelsteenPic(5)" << QRect(778, 76, 50, 50);
+    QTest::newRow("DobbelsteenPic(1), at the bottom") << "DobbelsteenPic(1)" << QRect(778, 376, 50, 50);
+    QTest::newRow("Shape(1)") << "Shape(1)" << QRect(772, 370, 63, 63);
+    QTest::newRow("WorpPic") << "WorpPic" << QRect(766, 500, 75, 20);
+    QTest::newRow("SpelersLabel(4)") << "SpelersLabel(4)" << QRect(478, 17, -1, -1);
+    QTest::newRow("LabelO(6)") << "LabelO(6)" << QRect(16, 460, -1, -1);
+    QTest::newRow("Label3") << "Label3" << QRect(16, 266, -1, -1);
+    QTest::newRow("ScoreLabel") << "ScoreLabel" << QRect(797, 458, -1, -1);
+    QTest::newRow("KlokLabel") << "KlokLabel" << QRect(760, 16, -1, -1);
 }
 
 void TestMain::controlsStandAtTheirPlaces() {
     QFETCH(QString, name);
-    QFETCH(QString, container);
-    QFETCH(QRect, twipsBox);
+    QFETCH(QRect, box);
     QWidget* widget = find(name);
-    QCOMPARE(widget->parentWidget()->objectName(), container);
-    QCOMPARE(widget->pos(), QPoint(twipsBox.x() / 15, twipsBox.y() / 15));
-    if (twipsBox.width() > 0)
-        QCOMPARE(widget->size(), QSize(twipsBox.width() / 15, twipsBox.height() / 15));
+    QCOMPARE(widget->mapTo(m_main->centralWidget(), QPoint(0, 0)), box.topLeft());
+    if (box.width() > 0)
+        QCOMPARE(widget->size(), box.size());
 }
 
 void TestMain::startStateIsOnePlayerWithPlayerOneOnTurn() {
@@ -174,13 +190,13 @@ void TestMain::startStateIsOnePlayerWithPlayerOneOnTurn() {
             QCOMPARE(cell(p, row)->isEnabled(), p == 1);
         }
     }
-    QVERIFY(find<QPushButton>("SchudKnop")->isEnabled());
+    QVERIFY(button()->isEnabled());
+    QVERIFY(button()->hasFocus());
     QVERIFY(find("Shape(1)")->isHidden());
     // Before the first throw a die is a plain square with corners in the window's colour.
-    const QImage die = find<QLabel>("DobbelsteenPic(3)")->pixmap().toImage();
-    QCOMPARE(die.pixelColor(25, 25), QColor(170, 170, 170));
-    QCOMPARE(die.pixelColor(0, 0), QColor(110, 140, 90));
-    QCOMPARE(die.pixelColor(48, 49), QColor(110, 140, 90));
+    QCOMPARE(die(3).pixelColor(25, 25), QColor(170, 170, 170));
+    QCOMPARE(die(3).pixelColor(0, 0), QColor(110, 140, 90));
+    QCOMPARE(die(3).pixelColor(48, 49), QColor(110, 140, 90));
     // A click on another column right after start-up does nothing at all.
     place(2, 0);
     QVERIFY(m_platform->messages.isEmpty());
@@ -195,40 +211,70 @@ void TestMain::throwShowsFacesSumAndCounterAndRoundsCorners() {
     // Twenty-five frames (the faces queue is empty), each held for a tenth of a second.
     QVERIFY(m_platform->waits.size() >= 25);
     QCOMPARE(m_platform->waits.first(), 0.1);
-    const QImage die1 = m_main->diePicture(1);
-    QImage expected = kwintor::Plaatjes::instance().Img(6).convertToFormat(die1.format());
+    QImage expected = kwintor::Plaatjes::instance().Img(6).convertToFormat(die(1).format());
     for (QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(49, 48), QPoint(48, 49), QPoint(49, 49)}) {
-        QCOMPARE(die1.pixelColor(corner), QColor(110, 140, 90));
+        QCOMPARE(die(1).pixelColor(corner), QColor(110, 140, 90));
         expected.setPixelColor(corner, QColor(110, 140, 90));
     }
-    QCOMPARE(die1.pixelColor(2, 2), expected.pixelColor(2, 2));
-    QCOMPARE(die1.pixelColor(25, 25), expected.pixelColor(25, 25));
+    QCOMPARE(die(1).pixelColor(2, 2), expected.pixelColor(2, 2));
+    QCOMPARE(die(1).pixelColor(25, 25), expected.pixelColor(25, 25));
+    // The throw hands the focus back to the button, so the keyboard can throw again.
+    QVERIFY(button()->hasFocus());
 }
 
 void TestMain::heldDiceKeepTheirFacesAndThirdThrowSpendsTheButton() {
     throwDice({1, 2, 3, 4, 5});
-    QTest::mouseClick(find("DobbelsteenPic(2)"), Qt::LeftButton);
-    QTest::mouseClick(find("DobbelsteenPic(4)"), Qt::LeftButton);
+    hold(2);
+    hold(4);
     QVERIFY(find("Shape(2)")->isVisible());
     QVERIFY(find("Shape(4)")->isVisible());
     QVERIFY(find("Shape(1)")->isHidden());
     throwDice({6, 6, 6}); // dice 1, 3 and 5 roll
     QCOMPARE(find<QLabel>("ScoreLabel")->text(), QStringLiteral("24"));
-    QVERIFY(find<QPushButton>("SchudKnop")->isEnabled());
+    QVERIFY(button()->isEnabled());
     throwDice({1, 1, 1});
     QCOMPARE(find<QLabel>("ScoreLabel")->text(), QStringLiteral("9"));
-    QVERIFY(!find<QPushButton>("SchudKnop")->isEnabled());
+    QVERIFY(!button()->isEnabled());
     QCOMPARE(find<QLabel>("WorpPic")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
              kwintor::Plaatjes::instance().Worp(3));
     // A placement releases the holds, resets the counter and gives the button back.
     place(1, 0);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("3"));
     QVERIFY(find("Shape(2)")->isHidden());
-    QVERIFY(find<QPushButton>("SchudKnop")->isEnabled());
-    QVERIFY(find<QPushButton>("SchudKnop")->hasFocus());
+    QVERIFY(button()->isEnabled());
+    QVERIFY(button()->hasFocus());
     QCOMPARE(find<QLabel>("ScoreLabel")->text(), QStringLiteral("0"));
     QCOMPARE(find<QLabel>("WorpPic")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
              kwintor::Plaatjes::instance().Worp(0));
+}
+
+// A turn starts with five fresh dice: the dice left on the table belong to the turn before.
+void TestMain::aTurnUsesOnlyDiceItThrew_data() {
+    QTest::addColumn<QString>("before"); // what happened before the turn under test
+    QTest::newRow("first turn of the program") << "";
+    QTest::newRow("after a placement") << "placed";
+    QTest::newRow("after a new game in the middle of a turn") << "new game";
+}
+
+void TestMain::aTurnUsesOnlyDiceItThrew() {
+    QFETCH(QString, before);
+    if (!before.isEmpty()) {
+        throwDice({6, 6, 6, 6, 6});
+        if (before == "placed")
+            place(1, 13);
+        else
+            m_main->BestandNieuw_Click(); // answered Yes
+    }
+    for (int d = 1; d <= 5; ++d)
+        hold(d);
+    for (int d = 1; d <= 5; ++d)
+        QVERIFY(find(QStringLiteral("Shape(%1)").arg(d))->isHidden());
+    place(1, 14); // a five of a kind is on the table, but not thrown in this turn
+    QCOMPARE(cell(1, 14)->text(), QStringLiteral("0"));
+    QVERIFY(cell(1, 14)->isEnabled());
+    throwDice({1, 2, 3, 4, 6}); // every die rolls
+    place(1, 10);
+    QCOMPARE(cell(1, 10)->text(), QStringLiteral("30"));
 }
 
 void TestMain::dieFaceFollowsTheDiceColour_data() {
@@ -242,13 +288,11 @@ void TestMain::dieFaceFollowsTheDiceColour_data() {
 void TestMain::dieFaceFollowsTheDiceColour() {
     QFETCH(int, colour);
     QFETCH(int, face);
-    m_main->settings().DobbelsteenKleur = static_cast<std::uint8_t>(colour);
+    m_main->applySettings(kwintor::Settings{110, 140, 90, std::uint8_t(colour)});
     throwDice({face, face, face, face, face});
-    QImage shown = m_main->diePicture(3);
     const QImage& expected = kwintor::Plaatjes::instance().Img(face + colour);
-    QCOMPARE(shown.pixelColor(25, 12), expected.pixelColor(25, 12));
-    QCOMPARE(shown.pixelColor(10, 25), expected.pixelColor(10, 25));
-    QCOMPARE(shown.pixelColor(25, 25), expected.pixelColor(25, 25));
+    for (QPoint at : {QPoint(25, 12), QPoint(10, 25), QPoint(25, 25)})
+        QCOMPARE(die(3).pixelColor(at), expected.pixelColor(at));
 }
 
 void TestMain::wholeOnePlayerGameFillsTheSheet() {
@@ -258,8 +302,8 @@ void TestMain::wholeOnePlayerGameFillsTheSheet() {
         int value;
     };
     const QList<Turn> turns = {
-        {0, {1, 1, 1, 1, 1}, 5},  {1, {2, 2, 2, 2, 2}, 10}, {2, {3, 3, 3, 3, 3}, 15}, {3, {4, 4, 4, 4, 4}, 20},
-        {4, {5, 5, 5, 5, 5}, 25}, {5, {6, 6, 6, 6, 6}, 30}, {8, {1, 1, 1, 2, 2}, 7},  {9, {4, 4, 4, 4, 2}, 18},
+        {0, {1, 1, 1, 1, 1}, 5},   {1, {2, 2, 2, 2, 2}, 10},  {2, {3, 3, 3, 3, 3}, 15},  {3, {4, 4, 4, 4, 4}, 20},
+        {4, {5, 5, 5, 5, 5}, 25},  {5, {6, 6, 6, 6, 6}, 30},  {8, {1, 1, 1, 2, 2}, 7},   {9, {4, 4, 4, 4, 2}, 18},
         {10, {1, 2, 3, 4, 6}, 30}, {11, {2, 3, 4, 5, 6}, 40}, {12, {2, 2, 3, 3, 3}, 25}, {13, {6, 6, 6, 5, 5}, 28},
         {14, {3, 3, 3, 3, 3}, 50}};
     m_platform->answers.enqueue(Platform::Answer::No); // the score list question at the end
@@ -276,14 +320,12 @@ void TestMain::wholeOnePlayerGameFillsTheSheet() {
             QVERIFY(m_platform->messages.isEmpty());
     }
     QCOMPARE(cell(1, 6)->text(), QStringLiteral("105"));
-    QCOMPARE(cell(1, 7)->text(), QStringLiteral("35"));
     QCOMPARE(cell(1, 15)->text(), QStringLiteral("198"));
     QCOMPARE(cell(1, 16)->text(), QStringLiteral("338"));
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Score"));
-    QCOMPARE(m_platform->messages[0].text,
-             QStringLiteral("Score van 338 toegevoegen aan de\r\nscorelijst voor Speler 1?"));
-    QCOMPARE(m_main->ScoreLijst().count(), 0);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Score van 338 toegevoegen aan de\r\nscorelijst voor Speler 1?"));
+    QCOMPARE(m_main->files().scores().count(), 0);
     // The column is full: the game stands still.
     throwDice({1, 2, 3, 4, 5});
     for (int row = 0; row < 17; ++row)
@@ -293,12 +335,10 @@ void TestMain::wholeOnePlayerGameFillsTheSheet() {
 }
 
 void TestMain::clickOutOfTurnShowsTheMessageOnceAndChangesNothing() {
-    std::array<std::string, 7> names{"", "Ann", "Bob", "", "", "", ""};
-    m_main->game().choosePlayers(2, names);
-    m_main->refreshSheet();
+    setPlayers({"Ann", "Bob"});
     QCOMPARE(find<QLabel>("SpelersLabel(2)")->text(), QStringLiteral("Bob"));
     throwDice({2, 2, 3, 3, 3});
-    QTest::mouseClick(find("DobbelsteenPic(1)"), Qt::LeftButton);
+    hold(1);
     place(2, 12);
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("U bent nu niet aan de beurt!"));
@@ -307,7 +347,6 @@ void TestMain::clickOutOfTurnShowsTheMessageOnceAndChangesNothing() {
     QCOMPARE(cell(2, 12)->text(), QStringLiteral("0"));
     QVERIFY(find("Shape(1)")->isVisible());
     QCOMPARE(m_main->game().state().WorpTeller, 1);
-    QVERIFY(!m_main->game().state().ScoreGeplaatst);
     // Player 1 places; the turn passes to player 2, whose label is now the yellow, underlined one.
     place(1, 12);
     QCOMPARE(cell(1, 12)->text(), QStringLiteral("25"));
@@ -320,89 +359,136 @@ void TestMain::clickOutOfTurnShowsTheMessageOnceAndChangesNothing() {
 void TestMain::clickDuringAThrowIsRefused() {
     throwDice({1, 2, 3, 4, 5});
     place(1, 13);
-    QCOMPARE(cell(1, 13)->text(), QStringLiteral("15"));
-    // Next turn: click a cell while the dice are still rolling.
     bool clicked = false;
     m_platform->onWait = [&] {
         if (clicked)
             return;
         clicked = true;
-        QVERIFY(!find<QPushButton>("SchudKnop")->isEnabled());
+        QVERIFY(!button()->isEnabled());
         place(1, 0);
-        QTest::mouseClick(find<QPushButton>("SchudKnop"), Qt::LeftButton);
+        QTest::mouseClick(button(), Qt::LeftButton);
     };
     throwDice({1, 1, 1, 1, 1});
     m_platform->onWait = nullptr;
     QVERIFY(clicked);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("0"));
-    QVERIFY(cell(1, 0)->isEnabled());
     QCOMPARE(m_main->game().state().WorpTeller, 1);
     place(1, 0);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("5"));
 }
 
-void TestMain::newGameDuringAThrowWaitsForItsEnd_data() {
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("No changes nothing") << false;
-    QTest::newRow("Yes resets the sheet and keeps the dice") << true;
-}
-
-void TestMain::newGameDuringAThrowWaitsForItsEnd() {
-    QFETCH(bool, yes);
-    m_main->game().choosePlayers(2, {"", "Ann", "Bob", "", "", "", ""});
-    m_main->refreshSheet();
-    throwDice({6, 6, 6, 1, 2});
-    place(1, 8); // Ann scores 21; Bob is on turn
-    // Chosen twice during the throw: both questions come, in order, once the dice rest.
-    m_platform->answers << (yes ? Platform::Answer::Yes : Platform::Answer::No) << Platform::Answer::No;
-    bool asked = false;
+void TestMain::commandsChosenDuringAThrowRunAfterItInOrder() {
+    setPlayers({"Ann", "Bob"});
+    m_platform->answers << Platform::Answer::Yes << Platform::Answer::No; // new game, print
+    bool chosen = false;
     m_platform->onWait = [&] {
-        for (int i = 0; i < (asked ? 0 : 2); ++i)
-            m_main->BestandNieuw_Click();
+        if (chosen)
+            return;
+        chosen = true;
+        menuItem("Bestand", "Nieuw")->trigger();
+        menuItem("Bestand", "Print Formulieren")->trigger();
         QVERIFY(m_platform->messages.isEmpty()); // not while the dice are rolling
-        asked = true;
     };
     throwDice({4, 4, 4, 4, 4});
     m_platform->onWait = nullptr;
     QCOMPARE(m_platform->messages.size(), 2);
-    QCOMPARE(m_platform->messages[1].title, QStringLiteral(" Nieuw"));
-    QCOMPARE(m_platform->messages[1].text, QStringLiteral("Wilt u het spel opnieuw spelen?"));
-    QCOMPARE(find<QLabel>("Label1")->text(), yes ? QStringLiteral("Aantal spelers : 1") : QStringLiteral("Aantal spelers : 2"));
-    QCOMPARE(find<QLabel>("SpelersLabel(2)")->text(), yes ? QStringLiteral("Speler 2") : QStringLiteral("Bob"));
-    QCOMPARE(cell(1, 8)->text(), yes ? QStringLiteral("0") : QStringLiteral("21"));
-    QCOMPARE(cell(2, 3)->isEnabled(), !yes);
-    QCOMPARE(find<QLabel>("SpelersLabel(1)")->font().underline(), yes);
-    // The dice stay on the table: whoever is on turn may place them without throwing.
-    place(yes ? 1 : 2, 3);
-    QCOMPARE(cell(yes ? 1 : 2, 3)->text(), QStringLiteral("20"));
-    // A new game leaves the die pictures as they are, even after the dice colour changed.
-    const QImage die = m_main->diePicture(2);
-    m_main->settings().DobbelsteenKleur = 12;
-    m_main->BestandNieuw_Click();
-    QCOMPARE(m_main->diePicture(2), die);
+    QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Nieuw"));
+    QCOMPARE(m_platform->messages[1].title, QStringLiteral(" Print"));
+    QCOMPARE(find<QLabel>("Label1")->text(), QStringLiteral("Aantal spelers : 1"));
+    QCOMPARE(find<QLabel>("SpelersLabel(2)")->text(), QStringLiteral("Speler 2"));
+    // The dice stay on the table, their pictures untouched.
+    QCOMPARE(die(2).pixelColor(25, 25), kwintor::Plaatjes::instance().Img(4).pixelColor(25, 25));
 }
 
-void TestMain::exitQuestionDuringAThrowStillWorks() {
-    int waitsAfterYes = -1;
-    m_platform->onWait = [&] {
-        if (waitsAfterYes >= 0) {
-            ++waitsAfterYes;
-            return;
+// Every menu item, reached as a user reaches it, and what it must bring about.
+void TestMain::menuItemsRunTheirCommands_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shows"); // "message:title", "dialog:title" or "opens:target"
+    QTest::newRow("Nieuw") << "Bestand" << "Nieuw" << "message: Nieuw";
+    QTest::newRow("Print Formulieren") << "Bestand" << "Print Formulieren" << "message: Print";
+    QTest::newRow("Exit") << "Bestand" << "Exit" << "message: Exit programma";
+    QTest::newRow("Aantal Speler") << "Spelers" << "Aantal Speler" << "dialog: Spelers";
+    QTest::newRow("Scorelijst") << "Spelers" << "Scorelijst" << "dialog: Scorelijst";
+    QTest::newRow("Instellingen") << "Tools" << "Instellingen" << "dialog: Instellingen";
+    QTest::newRow("Spelregels") << "Help" << "Spelregels" << "opens:spelregels.pdf";
+    QTest::newRow("Zegelhof") << "Help" << "Zegelhof" << "opens:https://www.zegelhof.example/";
+    QTest::newRow("Meer Software") << "Help" << "Meer Software" << "opens:https://www.dobbelwerken.example/software.htm";
+}
+
+void TestMain::menuItemsRunTheirCommands() {
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QString, shows);
+    closeEveryDialog();
+    m_platform->answers << Platform::Answer::No; // whatever the question, No changes nothing
+    menuItem(menu, caption)->trigger();
+    QStringList seen;
+    for (const auto& message : m_platform->messages)
+        seen << "message:" + message.title;
+    for (const QString& title : m_dialogs)
+        seen << "dialog:" + title;
+    for (const QString& target : m_platform->opened)
+        seen << "opens:" + QString(target).remove(m_dir->path() + "/");
+    QCOMPARE(seen, QStringList{shows});
+}
+
+// The window is not destroyed while one of its handlers waits, whatever the user does in the
+// wait: here the exit question is answered Yes and deferred deletes run inside the wait.
+void TestMain::closingDuringAWaitLeavesTheWindowStanding_data() {
+    QTest::addColumn<bool>("endOfGame"); // else during a throw
+    QTest::newRow("during a throw") << false;
+    QTest::newRow("during the second before the score list") << true;
+}
+
+void TestMain::closingDuringAWaitLeavesTheWindowStanding() {
+    QFETCH(bool, endOfGame);
+    if (endOfGame)
+        for (int row : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13}) {
+            throwDice({1, 2, 3, 4, 5});
+            place(1, row);
         }
-        m_platform->answers << Platform::Answer::No << Platform::Answer::Yes;
-        QVERIFY(!m_main->close()); // No: the dice roll on
-        QVERIFY(m_main->close());  // Yes: the files are written and the throw stops
-        waitsAfterYes = 0;
+    QPointer<Main> window = m_main;
+    bool closed = false;
+    m_platform->onWait = [&] {
+        if (closed || (endOfGame && m_platform->waits.last() != 1.0))
+            return;
+        closed = true;
+        QVERIFY(window->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    for (int i = 0; i < 25; ++i)
-        m_platform->faces.enqueue(3);
-    QTest::mouseClick(find<QPushButton>(QStringLiteral("SchudKnop")), Qt::LeftButton);
+    m_platform->answers << Platform::Answer::Yes << Platform::Answer::Yes; // the score, the exit
+    closeEveryDialog();
+    if (endOfGame) {
+        throwDice({1, 2, 3, 4, 5});
+        place(1, 14);
+    } else {
+        QTest::mouseClick(button(), Qt::LeftButton);
+    }
     m_platform->onWait = nullptr;
-    QCOMPARE(m_platform->messages.size(), 2);
-    QCOMPARE(m_platform->messages[1].title, QStringLiteral(" Exit programma"));
-    QCOMPARE(waitsAfterYes, 0);
-    QVERIFY(m_main->game().state().throwing); // abandoned with the program, never finished
-    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("Scorelijst.lst"))));
+    QVERIFY(closed);
+    QVERIFY(window); // still standing; the program's own main() deletes it after the event loop
+    QVERIFY(!window->isVisible());
+    QVERIFY(m_dialogs.isEmpty()); // nothing more was shown once the exit was answered Yes
+    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("Kwintor.ini"))));
+}
+
+void TestMain::namesAreShownAsTyped() {
+    const QString name = QStringLiteral("<s>A&n\"n,</s>");
+    setPlayers({name});
+    auto* label = find<QLabel>("SpelersLabel(1)");
+    QCOMPARE(label->text(), name);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    m_platform->answers << Platform::Answer::Yes;
+    closeEveryDialog();
+    for (int row : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14}) {
+        throwDice({1, 2, 3, 4, 5});
+        place(1, row);
+    }
+    QCOMPARE(m_platform->messages[0].text.section("voor ", 1), name + "?");
+    // A quote cannot be stored in the file and becomes a single quote.
+    QCOMPARE(m_main->files().scores().at(0), std::string("0100 - <s>A&n'n,</s>"));
+    QCOMPARE(m_dialogs, QStringList{" Scorelijst"});
 }
 
 void TestMain::zetAchtergrondPaintsFramesButNotTheStoredCorners() {
@@ -413,17 +499,16 @@ void TestMain::zetAchtergrondPaintsFramesButNotTheStoredCorners() {
         QCOMPARE(find(QStringLiteral("Frame%1").arg(f))->palette().color(QPalette::Window), QColor(0, 0, 0));
     QCOMPARE(find("DobbelsteenPic(1)")->palette().color(QPalette::Window), QColor(170, 170, 170));
     QCOMPARE(find("WorpPic")->palette().color(QPalette::Window), QColor(128, 128, 128));
-    for (int die = 1; die <= 5; ++die) {
-        QCOMPARE(m_main->diePicture(die).pixelColor(0, 0), QColor(110, 140, 90));
-        QCOMPARE(m_main->diePicture(die).pixelColor(49, 49), QColor(110, 140, 90));
+    for (int d = 1; d <= 5; ++d) {
+        QCOMPARE(die(d).pixelColor(0, 0), QColor(110, 140, 90));
+        QCOMPARE(die(d).pixelColor(49, 49), QColor(110, 140, 90));
     }
     const QImage frame = find("Frame8")->grab().toImage();
     QCOMPARE(frame.pixelColor(frame.width() / 2 + 3, frame.height() - 5), QColor(0, 0, 0));
 }
 
 void TestMain::helpPanelTwiceRestoresTheSheet() {
-    auto* helpHelp = m_main->findChild<QAction*>(QStringLiteral("HelpHelp"));
-    QVERIFY(helpHelp);
+    QAction* helpHelp = menuItem("Help", "Help");
     helpHelp->trigger();
     QVERIFY(find("Frame4")->isHidden());
     QVERIFY(find("Frame6")->isHidden());
@@ -440,8 +525,6 @@ void TestMain::helpPanelTwiceRestoresTheSheet() {
     QVERIFY(find("HelpLabel")->isHidden());
     QVERIFY(find("BackHelp")->isHidden());
     QVERIFY(!helpHelp->isChecked());
-    helpHelp->trigger();
-    QCOMPARE(find<QLabel>("HelpLabel")->text(), text);
 }
 
 void TestMain::infoCaptionFollowsTheSeconds_data() {

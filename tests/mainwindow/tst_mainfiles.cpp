@@ -45,9 +45,12 @@ private slots:
     void failingWriteAsksAndLosesNothing();
     void damagedScoreListIsKeptBesideTheNewOne();
     void twoPlayerGameRecordsOnlyTheScoreAnsweredYes();
+    void aFullListRecordsNothingAndSaysSo();
+    void aSessionEndWithoutQuestionsKeepsBothFiles();
 
 private:
     void throwAndPlace(Main& main, ScriptedPlatform& platform, int player, int row);
+    void playColumn(Main& main, ScriptedPlatform& platform);
 };
 
 void TestMainFiles::startReadsTheSettingsFile_data() {
@@ -76,7 +79,7 @@ void TestMainFiles::startReadsTheSettingsFile() {
     Main main(platform);
     QCOMPARE(main.centralWidget()->palette().color(QPalette::Window), window);
     QCOMPARE(main.findChild<QWidget*>("Frame7")->palette().color(QPalette::Window), window);
-    QCOMPARE(int(main.settings().DobbelsteenKleur), diceColour);
+    QCOMPARE(int(main.files().settings().DobbelsteenKleur), diceColour);
     QCOMPARE(readAll(dir.filePath("Kwintor.ini")), fileAfterStart);
     QVERIFY(!QFile::exists(dir.filePath("Scorelijst.lst"))); // not before the first exit
     QVERIFY(platform.messages.isEmpty());
@@ -87,7 +90,7 @@ void TestMainFiles::exitAnsweredNoWritesNothing() {
     ScriptedPlatform platform(dir.path());
     Main main(platform);
     main.show();
-    main.settings().AchtergrondRood = 1;
+    main.applySettings(kwintor::Settings{1, 2, 3, 6});
     const QByteArray before = readAll(dir.filePath("Kwintor.ini"));
     platform.answers.enqueue(Platform::Answer::No);
     QVERIFY(!main.close());
@@ -105,9 +108,9 @@ void TestMainFiles::exitAnsweredYesWritesBothFilesAndCloses() {
     ScriptedPlatform platform(dir.path());
     Main main(platform);
     main.show();
-    main.settings() = kwintor::Settings{200, 10, 20, 6};
-    kwintor::VoegScoreToe(main.ScoreLijst(), 87, "Jan, de Vries");
-    kwintor::VoegScoreToe(main.ScoreLijst(), 120, "Piet");
+    main.applySettings(kwintor::Settings{200, 10, 20, 6});
+    main.files().recordScore(87, "Jan, de Vries");
+    main.files().recordScore(120, "Piet");
     platform.answers.enqueue(Platform::Answer::Yes);
     QVERIFY(main.close());
     QVERIFY(!main.isVisible());
@@ -118,9 +121,9 @@ void TestMainFiles::exitAnsweredYesWritesBothFilesAndCloses() {
     // The next start reads them back.
     ScriptedPlatform again(dir.path());
     Main next(again);
-    QCOMPARE(next.ScoreLijst().count(), 2);
-    QCOMPARE(next.ScoreLijst().at(0), std::string("0087 - Jan, de Vries"));
-    QCOMPARE(next.settings(), (kwintor::Settings{200, 10, 20, 6}));
+    QCOMPARE(next.files().scores().count(), 2);
+    QCOMPARE(next.files().scores().at(0), std::string("0087 - Jan, de Vries"));
+    QCOMPARE(next.files().settings(), (kwintor::Settings{200, 10, 20, 6}));
 }
 
 void TestMainFiles::failingWriteAsksAndLosesNothing() {
@@ -128,16 +131,16 @@ void TestMainFiles::failingWriteAsksAndLosesNothing() {
     ScriptedPlatform platform(dir.path());
     Main main(platform);
     main.show();
-    kwintor::VoegScoreToe(main.ScoreLijst(), 250, "Anna");
-    // A directory where the score list should go: the write cannot succeed, even as root.
+    // A directory where the score list should go: no write can succeed, even as root.
     QVERIFY(QDir(dir.path()).mkdir("Scorelijst.lst"));
+    QVERIFY(main.files().recordScore(250, "Anna")); // kept in memory though the write fails
     platform.answers << Platform::Answer::Yes << Platform::Answer::No;
     QVERIFY(!main.close());
     QVERIFY(main.isVisible());
     QCOMPARE(platform.messages.size(), 2);
     QVERIFY(platform.messages[1].text.contains(QDir::toNativeSeparators(dir.filePath("Scorelijst.lst"))));
     QVERIFY(!platform.messages[1].text.contains("Kwintor.ini")); // that one was written
-    QCOMPARE(main.ScoreLijst().count(), 1);
+    QCOMPARE(main.files().scores().count(), 1);
 
     // Once the way is clear, the next exit saves it.
     QVERIFY(QDir(dir.path()).rmdir("Scorelijst.lst"));
@@ -154,8 +157,8 @@ void TestMainFiles::damagedScoreListIsKeptBesideTheNewOne() {
     ScriptedPlatform platform(dir.path());
     Main main(platform);
     main.show();
-    QCOMPARE(main.ScoreLijst().count(), 0);
-    kwintor::VoegScoreToe(main.ScoreLijst(), 99, "Cor");
+    QCOMPARE(main.files().scores().count(), 0);
+    main.files().recordScore(99, "Cor");
     platform.answers << Platform::Answer::Yes;
     QVERIFY(main.close());
     QCOMPARE(readAll(dir.filePath("Scorelijst.lst.bak")), damaged);
@@ -174,9 +177,7 @@ void TestMainFiles::twoPlayerGameRecordsOnlyTheScoreAnsweredYes() {
     ScriptedPlatform platform(dir.path());
     Main main(platform);
     main.show();
-    std::array<std::string, 7> names{"", "Ann", "Bob", "", "", "", ""};
-    main.game().choosePlayers(2, names);
-    main.refreshSheet();
+    main.applyPlayers(2, {"", "Ann", "Bob", "", "", "", ""});
 
     QStringList shownInDialog;
     std::function<void()> inspect;
@@ -187,6 +188,8 @@ void TestMainFiles::twoPlayerGameRecordsOnlyTheScoreAnsweredYes() {
             QTimer::singleShot(10, inspect);
             return;
         }
+        // The list opens only after the one-second pause that follows the question.
+        QVERIFY(platform.waits.contains(1.0));
         auto* list = dialog->findChild<QListWidget*>("List1");
         for (int i = 0; i < list->count(); ++i)
             shownInDialog << list->item(i)->text();
@@ -206,13 +209,57 @@ void TestMainFiles::twoPlayerGameRecordsOnlyTheScoreAnsweredYes() {
     QCOMPARE(platform.messages.size(), 2);
     QCOMPARE(platform.messages[0].text, QStringLiteral("Score van 110 toegevoegen aan de\r\nscorelijst voor Ann?"));
     QCOMPARE(platform.messages[1].text, QStringLiteral("Score van 110 toegevoegen aan de\r\nscorelijst voor Bob?"));
-    QCOMPARE(main.ScoreLijst().count(), 1);
-    QCOMPARE(main.ScoreLijst().at(0), std::string("0110 - Ann"));
+    QCOMPARE(main.files().scores().count(), 1);
+    QCOMPARE(main.files().scores().at(0), std::string("0110 - Ann"));
     QCOMPARE(shownInDialog, QStringList{"0110 - Ann"});
     // The recorded score is on disk at once, not only after a confirmed exit.
     QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), Header + "\"0110 - Ann\"\r\n");
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     platform.onMessage = nullptr;
+}
+
+void TestMainFiles::playColumn(Main& main, ScriptedPlatform& platform) {
+    for (int row : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14})
+        throwAndPlace(main, platform, 1, row);
+}
+
+void TestMainFiles::aFullListRecordsNothingAndSaysSo() {
+    QTemporaryDir dir;
+    QByteArray full = Header;
+    for (int i = 0; i < kwintor::ScoreList::MaxEntries; ++i)
+        full += "\"0100 - Speler\"\r\n";
+    writeAll(dir.filePath("Scorelijst.lst"), full);
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    QVERIFY(main.files().scores().isFull());
+    platform.answers << Platform::Answer::Yes;
+    playColumn(main, platform);
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(platform.messages[1].title, QStringLiteral(" Scorelijst"));
+    QCOMPARE(platform.messages[1].text,
+             QStringLiteral("De scorelijst is vol (32767 namen). Verwijder eerst namen uit de lijst."));
+    QVERIFY(!platform.waits.contains(1.0)); // and no score list dialog follows
+    QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), full);
+}
+
+void TestMainFiles::aSessionEndWithoutQuestionsKeepsBothFiles() {
+    QTemporaryDir dir;
+    ScriptedPlatform platform(dir.path());
+    Main main(platform);
+    main.applySettings(kwintor::Settings{1, 2, 3, 12});
+    QVERIFY(QDir(dir.path()).mkdir("Scorelijst.lst")); // the score of the session is not yet on disk
+    main.files().recordScore(77, "Ann");
+    QVERIFY(QDir(dir.path()).rmdir("Scorelijst.lst"));
+    QVERIFY(main.sessionEnds(false));
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(readAll(dir.filePath("Kwintor.ini")), Header + "1,2,3\r\n12\r\n");
+    QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), Header + "\"0077 - Ann\"\r\n");
+    // With questions allowed the exit question decides, and No cancels the end.
+    ScriptedPlatform asking(dir.path());
+    Main other(asking);
+    asking.answers << Platform::Answer::No;
+    QVERIFY(!other.sessionEnds(true));
+    QCOMPARE(asking.messages.size(), 1);
 }
 
 QTEST_MAIN(TestMainFiles)

@@ -1,26 +1,13 @@
 #pragma once
 
-#include "mainwindow/Main.h"
-#include "support/ScriptedPlatform.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace kwintor::test {
-
-// A real main window on a scripted platform, made anew for each test; the dialogs open from it.
-struct MainOnScript {
-    QTemporaryDir dir;
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<Main> main;
-    void open() { main = std::make_unique<Main>(*(platform = std::make_unique<ScriptedPlatform>(dir.path()))); }
-    void close() { main.reset(); }
-};
 
 // The named child; a missing one stops the run with its name.
 template <typename T = QWidget> T* child(QObject* parent, const QString& name) {

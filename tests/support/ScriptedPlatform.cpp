@@ -37,6 +37,9 @@ int ScriptedPlatform::randomFace() {
     return m_nextCycleFace;
 }
 
-void ScriptedPlatform::openWithShell(QWidget*, const QString& target) { opened.append(target); }
+bool ScriptedPlatform::openWithShell(QWidget*, const QString& target) {
+    opened.append(target);
+    return shellOpens;
+}
 
 } // namespace kwintor::test

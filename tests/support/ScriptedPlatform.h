@@ -30,7 +30,7 @@ public:
     bool processEventsFor(double seconds) override;
     int randomFace() override;
     void beep() override { ++beeps; }
-    void openWithShell(QWidget* owner, const QString& target) override;
+    bool openWithShell(QWidget* owner, const QString& target) override;
     QSize screenPixels() const override { return screen; }
     int screenDpi() const override { return dpi; }
     void setBusyCursor(bool busy) override { busyCursor.append(busy); }
@@ -46,6 +46,7 @@ public:
 
     QList<Message> messages;
     QStringList opened;
+    bool shellOpens = true; // false: the desktop has no program for what is opened
     QList<double> waits; // the length of each processEventsFor call
     int beeps = 0;
     QSize screen{1920, 1080};

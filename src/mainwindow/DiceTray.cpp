@@ -1,0 +1,123 @@
+#include "mainwindow/DiceTray.h"
+
+#include "engine/Game.h"
+#include "mainwindow/ClickLabel.h"
+#include "mainwindow/Theme.h"
+#include "mainwindow/Twips.h"
+#include "resources/Plaatjes.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace kwintor {
+
+namespace {
+
+const QColor DieBackground(170, 170, 170);
+// The tray stands at (11370, 690) twips in the window; its frames are placed relative to that.
+constexpr int Left = 11370;
+constexpr int Top = 690;
+
+QFrame* addFrame(QWidget* parent, const QString& name, int top, int height) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(twipsRect(0, top - Top, 1350, height));
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+} // namespace
+
+DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("DiceTray"));
+    setGeometry(twipsRect(Left, Top, 1350, 7890 - Top));
+    m_frames = {addFrame(this, QStringLiteral("Frame13"), 690, 6000), addFrame(this, QStringLiteral("Frame16"), 6690, 600),
+                addFrame(this, QStringLiteral("Frame15"), 7290, 600)};
+
+    for (int die = 1; die <= DiceCount; ++die) {
+        const int y = 450 + 1125 * (DiceCount - die);
+        auto* shape = new HoldShape(m_frames[0]);
+        shape->setObjectName(QStringLiteral("Shape(%1)").arg(die));
+        shape->setGeometry(twipsRect(210, y - 90, 945, 945));
+        shape->hide();
+        m_shape[die] = shape;
+        auto* picture = new ClickLabel(m_frames[0]);
+        picture->setObjectName(QStringLiteral("DobbelsteenPic(%1)").arg(die));
+        picture->setGeometry(twipsRect(300, y, 750, 750));
+        kwintor::setBackground(picture, DieBackground);
+        picture->onClick = [this, die] { emit dieClicked(die); };
+        m_dobbelsteenPic[die] = picture;
+    }
+
+    m_scoreLabel = new QLabel(QStringLiteral("0"), m_frames[1]);
+    m_scoreLabel->setObjectName(QStringLiteral("ScoreLabel"));
+    m_scoreLabel->setFont(arialFont(14.25, true));
+    setTextColour(m_scoreLabel, QColor(0, 0, 64));
+    m_scoreLabel->move(twips(585), twips(180));
+    m_scoreLabel->setAlignment(Qt::AlignCenter);
+    m_scoreLabel->adjustSize();
+    m_worpPic = new QLabel(m_frames[2]);
+    m_worpPic->setObjectName(QStringLiteral("WorpPic"));
+    m_worpPic->setGeometry(twipsRect(120, 210, 1125, 300));
+    kwintor::setBackground(m_worpPic, QColor(128, 128, 128));
+}
+
+void DiceTray::setColours(const QColor& corners, int diceColour) {
+    m_corners = corners;
+    m_diceColour = diceColour;
+}
+
+void DiceTray::setBackground(const QColor& colour) {
+    for (QFrame* frame : m_frames)
+        kwintor::setBackground(frame, colour);
+}
+
+void DiceTray::show(const GameState& state) {
+    for (int die = 1; die <= DiceCount; ++die)
+        m_shape[die]->setVisible(state.Vastgezet[die]);
+    showWorp(state);
+    m_scoreLabel->setText(QString::number(tableSum(state)));
+    m_scoreLabel->adjustSize();
+}
+
+void DiceTray::showWorp(const GameState& state) {
+    m_worpPic->setPixmap(QPixmap::fromImage(Plaatjes::instance().Worp(state.WorpTeller)));
+}
+
+void DiceTray::showDice(const GameState& state) {
+    for (int die = 1; die <= DiceCount; ++die)
+        showDie(die, state);
+    DobbelHoeken();
+}
+
+void DiceTray::showDie(int die, const GameState& state) {
+    const int value = state.DobbelWaarde[die];
+    if (value == 0) {
+        m_canvas[die] = QImage(50, 50, QImage::Format_RGB888);
+        m_canvas[die].fill(DieBackground);
+    } else {
+        m_canvas[die] = Plaatjes::instance().Img(value + m_diceColour).copy();
+    }
+    m_dobbelsteenPic[die]->setPixmap(QPixmap::fromImage(m_canvas[die]));
+}
+
+void DiceTray::clearDie(int die) {
+    m_dobbelsteenPic[die]->clear();
+    m_canvas[die] = QImage();
+}
+
+void DiceTray::DobbelHoeken() {
+    static constexpr int corners[12][2] = {{0, 0},  {1, 0},  {0, 1},  {48, 0},  {49, 0},  {49, 1},
+                                           {0, 48}, {0, 49}, {1, 49}, {49, 48}, {49, 49}, {48, 49}};
+    for (int die = 1; die <= DiceCount; ++die) {
+        QImage& canvas = m_canvas[die];
+        if (canvas.isNull())
+            continue;
+        for (const auto& corner : corners)
+            canvas.setPixelColor(corner[0], corner[1], m_corners);
+        m_dobbelsteenPic[die]->setPixmap(QPixmap::fromImage(canvas));
+    }
+}
+
+} // namespace kwintor

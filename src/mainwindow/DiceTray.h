@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/GameState.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+
+namespace kwintor {
+
+class ClickLabel;
+class HoldShape;
+
+// The dice column beside the sheet: the five die pictures (die 5 at the top) with their hold
+// frames, the dice sum and the throw counter. It draws what the game state holds.
+class DiceTray : public QWidget {
+    Q_OBJECT
+public:
+    explicit DiceTray(QWidget* parent = nullptr);
+
+    // The colour the die corners take (the stored window colour) and the dice colour (0, 6, 12).
+    void setColours(const QColor& corners, int diceColour);
+    void setBackground(const QColor& colour);
+
+    using QWidget::show;
+    // The holds, the throw counter and the sum ("0" until the turn's first throw has ended).
+    void show(const GameState& state);
+    void showWorp(const GameState& state);
+    // Every die's face as the state holds it, corners rounded.
+    void showDice(const GameState& state);
+    // One die as the state holds it now, without rounded corners (the throw rounds them at its end).
+    void showDie(int die, const GameState& state);
+    // A die that is about to roll shows nothing.
+    void clearDie(int die);
+    // Paints the twelve corner pixels of each die picture in the corner colour.
+    void DobbelHoeken();
+
+    const QImage& diePicture(int die) const { return m_canvas[die]; }
+
+signals:
+    void dieClicked(int die);
+
+private:
+    std::array<QFrame*, 3> m_frames{}; // Frame13, Frame16, Frame15
+    std::array<ClickLabel*, DiceCount + 1> m_dobbelsteenPic{};
+    std::array<HoldShape*, DiceCount + 1> m_shape{};
+    std::array<QImage, DiceCount + 1> m_canvas{};
+    QLabel* m_scoreLabel = nullptr;
+    QLabel* m_worpPic = nullptr;
+    QColor m_corners;
+    int m_diceColour = 0;
+};
+
+} // namespace kwintor

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/GameState.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+
+namespace kwintor {
+
+class ClickLabel;
+
+// The score sheet: twelve frames with the row captions, the player count, the six name
+// labels and the 6 × 17 cells, and the help panel that stands beneath them. It holds no game
+// state: show() draws every cell, name and total from the state.
+class ScoreSheet : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScoreSheet(QWidget* parent = nullptr);
+
+    using QWidget::show;
+    void show(const GameState& state);
+    // Paints the twelve frames in the window's colour.
+    void setBackground(const QColor& colour);
+    // The help panel in place of the upper rows (Frame4 and Frame6), or the rows again.
+    void setHelpShown(bool shown);
+    bool helpShown() const;
+
+    QLabel* cell(int player, int row) const;
+    QLabel* nameLabel(int player) const { return m_spelersLabel[player]; }
+
+signals:
+    void cellClicked(int player, int row);
+
+private:
+    void addFrames();
+    void addCaptions();
+    void addCells();
+    void addHelpPanel();
+
+    std::array<QFrame*, 13> m_frames{}; // Frame1..Frame12
+    std::array<std::array<ClickLabel*, CellCount>, MaxPlayers + 1> m_cells{};
+    std::array<QLabel*, MaxPlayers + 1> m_spelersLabel{};
+    QLabel* m_label1 = nullptr;
+    QLabel* m_backHelp = nullptr;
+    QLabel* m_helpLabel = nullptr;
+};
+
+} // namespace kwintor
