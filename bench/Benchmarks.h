@@ -7,9 +7,10 @@ void benchPersistence();
 
 class QString;
 
-// Process start to the title window and to the main window shown (medians), and memory.
+// Process start to the first paint of the main and the title window, against an empty main
+// window measured the same way in the same run (medians), CPU and peak memory.
 void benchStartup(const QString& self);
-int benchStartupChild(bool title);
+int benchStartupChild(const char* which);
 // A five-dice throw with the real waits (frame timing, CPU), and idle CPU.
 void benchMainWindow();
 // Screenshots of the main window into `directory`.

@@ -1,27 +1,20 @@
 // The main window's figures: start-up time, memory, the throw's timing and CPU, idle CPU.
 #include "Benchmarks.h"
 
-#include "dialogs/Titel.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/Theme.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <sys/resource.h>
-#include <unistd.h>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -30,29 +23,6 @@ double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-// Seconds since this process started, from /proc (boot-time clock ticks).
-double secondsSinceProcessStart() {
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-    const double startTicks = fields.value(19).toDouble(); // field 22 of the whole line
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return now.tv_sec + now.tv_nsec / 1e9 - startTicks / sysconf(_SC_CLK_TCK);
 }
 
 // A platform that records when each frame of the animation begins.
@@ -67,53 +37,6 @@ public:
 };
 
 } // namespace
-
-// Run in a child process: the same steps as the program's start, up to the window shown
-// (the title window, which the program opens first, or the main window).
-int benchStartupChild(bool title) {
-    int argc = 1;
-    char name[] = "kwintor_bench";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    kwintor::registerFontSubstitutes();
-    kwintor::QtPlatform platform;
-    std::unique_ptr<QWidget> window;
-    if (title)
-        window = std::make_unique<kwintor::Titel>(platform);
-    else
-        window = std::make_unique<kwintor::Main>(platform);
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        std::fprintf(stderr, "the window was not shown\n");
-    std::printf("%.1f %ld\n", secondsSinceProcessStart() * 1000.0, residentKiB());
-    return 0;
-}
-
-void benchStartup(const QString& self) {
-    for (const char* which : {"title", "main"}) {
-        std::vector<double> times;
-        long rss = 0;
-        for (int run = 0; run < 11; ++run) {
-            QProcess child;
-            child.start(self, {QStringLiteral("--startup-child"), QLatin1String(which)});
-            child.waitForFinished(20000);
-            const QList<QByteArray> parts = child.readAllStandardOutput().trimmed().split(' ');
-            if (parts.size() == 2) {
-                times.push_back(parts[0].toDouble());
-                rss = std::max(rss, parts[1].toLong());
-            }
-        }
-        if (times.empty()) {
-            std::printf("start-up: the child did not report\n");
-            return;
-        }
-        std::sort(times.begin(), times.end());
-        std::printf("start-up: process start to the %s window shown, median of %zu runs: %.1f ms (min %.1f, max %.1f); "
-                    "target < 300 ms\n",
-                    which, times.size(), times[times.size() / 2], times.front(), times.back());
-        std::printf("memory: resident set with the %s window shown: %.1f MB; target < 60 MB\n", which, rss / 1024.0);
-    }
-}
 
 void benchMainWindow() {
     TimedPlatform platform;

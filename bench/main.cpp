@@ -5,13 +5,15 @@
 
 int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)
-        return benchStartupChild(argc > 2 && std::strcmp(argv[2], "title") == 0);
+        return benchStartupChild(argc > 2 ? argv[2] : "main");
     QApplication app(argc, argv);
     if (argc > 2 && std::strcmp(argv[1], "--shots") == 0) {
         takeScreenshots(QString::fromLocal8Bit(argv[2]));
         return 0;
     }
     benchStartup(QCoreApplication::applicationFilePath());
+    if (argc > 1 && std::strcmp(argv[1], "--startup-only") == 0)
+        return 0;
     benchMainWindow();
     benchPersistence();
     return 0;

@@ -41,7 +41,8 @@ Main::~Main() = default;
 
 void Main::Form_Load() {
     setWindowTitle(QStringLiteral(" Kwintor"));
-    setWindowIcon(Plaatjes::windowIcon());
+    // The icon is drawn in seven sizes; the first frame does not need it.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(Plaatjes::windowIcon()); });
     createMenus();
     layOut();
     setFixedSize(ClientWidth, ClientHeight + MenuBarHeight);

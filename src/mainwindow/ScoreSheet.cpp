@@ -77,18 +77,23 @@ QColor cellColour(int row) {
 }
 
 // The small system fonts the sheet was designed in are narrower than the sans family that
-// stands in for them: narrow the font just enough for the widest of `lines` to fit.
+// stands in for them: narrow the font just enough for the widest of `lines` to fit. Each
+// stretch loads a font of its own, so it is computed, and measured again only to be sure.
 QFont narrowedToFit(QFont font, const QStringList& lines, int width) {
     auto widest = [&] {
         int most = 0;
+        const QFontMetrics metrics(font);
         for (const QString& line : lines)
-            most = std::max(most, QFontMetrics(font).horizontalAdvance(line));
+            most = std::max(most, metrics.horizontalAdvance(line));
         return most;
     };
-    // Stretch is applied by the font engine in steps, so measure again until it really fits.
-    for (int stretch = 100, now = widest(); now > width && stretch > 60; now = widest()) {
-        stretch = std::max(60, std::min(stretch - 1, 100 * width / now));
+    const int natural = widest();
+    if (natural <= width)
+        return font;
+    for (int stretch = std::max(60, 100 * width / natural); stretch >= 60; stretch -= 2) {
         font.setStretch(stretch);
+        if (widest() <= width)
+            break;
     }
     return font;
 }

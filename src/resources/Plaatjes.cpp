@@ -311,15 +311,8 @@ QRgb Plaatjes::cornerShade(int index)
 
 Plaatjes::Plaatjes()
 {
-    const DiePalette* sets[] = {&greyDice, &redDice, &greenDice};
-    for (int set = 0; set < 3; ++set) {
-        const QImage pip = drawPip(*sets[set]);
-        for (int pips = 1; pips <= 6; ++pips)
-            m_img[set * 6 + pips] = drawFace(*sets[set], pip, pips);
-    }
     for (int n = 0; n <= 3; ++n)
         m_worp[n] = drawWorp(n);
-    m_sampleDie = drawFace(sampleDice, drawPip(sampleDice), 1);
 }
 
 const Plaatjes& Plaatjes::instance()
@@ -331,7 +324,17 @@ const Plaatjes& Plaatjes::instance()
 const QImage& Plaatjes::Img(int index) const
 {
     static const QImage none;
-    return index >= 1 && index <= FaceCount ? m_img[index] : none;
+    if (index < 1 || index > FaceCount)
+        return none;
+    // A set of six is drawn when one of its faces is first asked for: the first throw, not the start.
+    if (m_img[index].isNull()) {
+        const DiePalette* sets[] = {&greyDice, &redDice, &greenDice};
+        const int set = (index - 1) / 6;
+        const QImage pip = drawPip(*sets[set]);
+        for (int pips = 1; pips <= 6; ++pips)
+            m_img[set * 6 + pips] = drawFace(*sets[set], pip, pips);
+    }
+    return m_img[index];
 }
 
 const QImage& Plaatjes::Worp(int count) const
@@ -349,6 +352,8 @@ const QImage& Plaatjes::Formulier() const
 
 const QImage& Plaatjes::sampleDie() const
 {
+    if (m_sampleDie.isNull())
+        m_sampleDie = drawFace(sampleDice, drawPip(sampleDice), 1);
     return m_sampleDie;
 }
 

@@ -9,8 +9,9 @@
 namespace kwintor {
 
 // The picture store: die faces, throw counter and blank form, drawn in code on first use.
-// The faces and counters are drawn when the store is created (a few milliseconds);
-// the form only when it is first asked for, since only printing needs it.
+// The counters are drawn when the store is created; a set of die faces when one of its
+// faces is first asked for, and the form only when printing asks for it. The store is used
+// from the window's thread only.
 class Plaatjes {
 public:
     static constexpr int FaceSize = 50;          // die faces are 50 x 50 pixels
@@ -40,9 +41,9 @@ public:
 private:
     Plaatjes();
 
-    std::array<QImage, FaceCount + 1> m_img;  // element 0 stays null
+    mutable std::array<QImage, FaceCount + 1> m_img; // element 0 stays null
     std::array<QImage, 4> m_worp;
-    QImage m_sampleDie;
+    mutable QImage m_sampleDie;
     mutable QImage m_formulier;               // drawn on first request
 };
 
