@@ -58,8 +58,6 @@ void ScoreListTest::namesSortWithoutCaseAndAccentsThenByBytes_data()
     QTest::newRow("É and é alike, then by bytes")
         << QStringList{"0050 - évb", "0050 - éva", "0050 - Evb", "0050 - Éva", "0050 - eva", "0050 - Eva"}
         << QStringList{"0050 - Eva", "0050 - eva", "0050 - Éva", "0050 - éva", "0050 - Evb", "0050 - évb"};
-    QTest::newRow("the score still comes first") << QStringList{"0100 - Ängel", "0087 - Zoë", "0100 - Aad"}
-                                                 << QStringList{"0087 - Zoë", "0100 - Aad", "0100 - Ängel"};
     QTest::newRow("ĳ as ij, ß as ss, Œ as oe")
         << QStringList{"0010 - Ik", "0010 - Ĳsbrand", "0010 - Strast", "0010 - Straße", "0010 - Of", "0010 - Œdipus", "0010 - Strasse"}
         << QStringList{"0010 - Ĳsbrand", "0010 - Ik", "0010 - Œdipus", "0010 - Of", "0010 - Strasse", "0010 - Straße", "0010 - Strast"};
@@ -92,11 +90,9 @@ void ScoreListTest::foldingForSorting_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("folded");
 
-    QTest::newRow("case") << QByteArray("Jan de VRIES") << QByteArray("jan de vries");
     QTest::newRow("Latin-1 accents") << QByteArray("ÀÉÎÕÜÇÑÝ àéîõüçñýÿ") << QByteArray("aeioucny aeioucnyy");
     QTest::newRow("Latin-1 letters of two") << QByteArray("Æsop Þór Straße") << QByteArray("aesop thor strasse");
     QTest::newRow("Latin Extended-A") << QByteArray("ĀčĐěĞħİıĳĶĹŁŃŉŐŒřŠţŦŰŵŶŸŹžſ") << QByteArray("acdeghiiijkllnnooersttuwyyzzs");
-    QTest::newRow("signs stay") << QByteArray("2×3÷4 «€»") << QByteArray("2×3÷4 «€»");
     QTest::newRow("bytes that are not UTF-8 stay") << QByteArray("\xC3 \xC9\xC5") << QByteArray("\xC3 \xC9\xC5");
 }
 
