@@ -40,6 +40,7 @@ public:
     // The scores of one name, in any case and with or without accents; all 0 for a name not on the list.
     Histogram histogram(std::string_view name) const;
 
+    // The bin a score falls in.
     static int binOf(int score);
 
 private:
