@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,7 +62,52 @@ void syncDirectory(const std::string& dir)
     if (d.fd() >= 0) ::fsync(d.fd());
 }
 
+bool isNumber(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The PID of a temporary name "<base>.tmp-PID-N", or 0 when the name is not one.
+pid_t tempFileProcess(std::string_view name, const std::vector<std::string>& baseNames)
+{
+    for (const std::string& base : baseNames) {
+        const std::string prefix = base + ".tmp-";
+        if (base.empty() || name.substr(0, prefix.size()) != prefix) continue;
+        const std::string_view rest = name.substr(prefix.size());
+        const auto dash = rest.find('-');
+        if (dash == std::string_view::npos || dash > 10 || !isNumber(rest.substr(0, dash)) || !isNumber(rest.substr(dash + 1)))
+            continue;
+        const long long pid = std::stoll(std::string(rest.substr(0, dash)));
+        if (pid > 0 && pid <= INT_MAX) return static_cast<pid_t>(pid);
+    }
+    return 0;
+}
+
 } // namespace
+
+int removeStaleTempFiles(const std::string& directory, const std::vector<std::string>& baseNames)
+{
+    DIR* dir = ::opendir(directory.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    try {
+        std::vector<std::string> stale;
+        while (const dirent* entry = ::readdir(dir)) {
+            const pid_t pid = tempFileProcess(entry->d_name, baseNames);
+            // ESRCH is the one answer that says no such process runs; EPERM means one does.
+            // This process runs, so its own temporary files stay.
+            if (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
+            stale.push_back(directory + "/" + entry->d_name);
+        }
+        for (const std::string& path : stale) {
+            struct stat info {};
+            if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::unlink(path.c_str()) == 0) ++removed;
+        }
+    } catch (...) { // out of memory: what was found so far stays
+    }
+    ::closedir(dir);
+    return removed;
+}
 
 FileRead readWholeFile(const std::string& path, std::string& bytes, std::size_t limit)
 {

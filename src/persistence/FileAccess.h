@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kwintor {
 
@@ -21,6 +22,13 @@ FileRead readWholeFile(const std::string& path, std::string& bytes, std::size_t 
 // failure the temporary file is removed, the old file stays as it was and the answer is false.
 // Never throws.
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files that writeFileAtomically left behind when its process was killed
+// in the middle of a write: "<base>.tmp-PID-N" in `directory` for each of `baseNames`, when no
+// process PID runs any more. Touches nothing else: no other name, no file of a process that
+// still runs (whatever it now is), none of this process, nothing but regular files.
+// Answers how many were removed.
+int removeStaleTempFiles(const std::string& directory, const std::vector<std::string>& baseNames);
 
 // Copies a file (for a backup before a damaged file is overwritten); false when it cannot.
 bool copyFileAtomically(const std::string& from, const std::string& to);

@@ -4,6 +4,7 @@
 #include "persistence/FieldWriter.h"
 #include "persistence/FileAccess.h"
 #include "persistence/TextEncoding.h"
+#include "persistence/TextFolding.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,22 +17,12 @@ namespace {
 // 32767 entries of even long names stay far below this; a larger file is read this far only.
 constexpr std::size_t ReadLimit = std::size_t{64} << 20;
 
-unsigned char folded(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
-}
-
 } // namespace
 
 bool ScoreList::lessThan(std::string_view a, std::string_view b)
 {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char x = folded(a[i]), y = folded(b[i]);
-        if (x != y) return x < y;
-    }
-    return a.size() < b.size();
+    const int folded = compareFolded(a, b);
+    return folded != 0 ? folded < 0 : a < b;
 }
 
 bool ScoreList::insert(const std::string& entry)
@@ -52,20 +43,19 @@ int ScoreList::insertAll(std::vector<std::string> entries)
     const std::size_t room = static_cast<std::size_t>(MaxEntries - count());
     if (entries.size() > room) entries.resize(room);
     const auto less = [](const std::string& a, const std::string& b) { return lessThan(a, b); };
-    // A stable sort followed by a stable merge puts every entry where insert() one after the
-    // other would have put it: after the entries that compare equal and came before it.
+    // Only equal texts compare equal, so a sort followed by a merge puts every entry where
+    // insert() one after the other would have put it.
     if (!std::is_sorted(entries.begin(), entries.end(), less)) {
-        // Sorting on case-folded copies lets the comparisons run as plain byte comparisons.
+        // Sorting on folded copies lets the comparisons run as plain byte comparisons.
         std::vector<std::string> keys(entries.size());
         std::vector<std::uint32_t> order(entries.size());
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            keys[i].resize(entries[i].size());
-            std::transform(entries[i].begin(), entries[i].end(), keys[i].begin(),
-                           [](char c) { return static_cast<char>(folded(c)); });
+            keys[i] = foldedForSorting(entries[i]);
             order[i] = static_cast<std::uint32_t>(i);
         }
-        std::stable_sort(order.begin(), order.end(), [&keys](std::uint32_t a, std::uint32_t b) {
-            return std::string_view(keys[a]).compare(keys[b]) < 0;
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            const int folded = std::string_view(keys[a]).compare(keys[b]);
+            return folded != 0 ? folded < 0 : entries[a] < entries[b];
         });
         std::vector<std::string> sorted;
         sorted.reserve(entries.size());
@@ -77,12 +67,6 @@ int ScoreList::insertAll(std::vector<std::string> entries)
                      std::make_move_iterator(entries.end()));
     std::inplace_merge(m_entries.begin(), m_entries.begin() + middle, m_entries.end(), less);
     return static_cast<int>(entries.size());
-}
-
-void ScoreList::removeAt(int index)
-{
-    if (index < 0 || index >= count()) return;
-    m_entries.erase(m_entries.begin() + index);
 }
 
 bool ScoreList::removeFirstEqual(const std::string& entry)

@@ -7,8 +7,8 @@
 
 namespace kwintor {
 
-// The score list: entry texts ("0087 - Jan") kept in ascending order without regard to
-// letter case; it keeps at most 32767 entries. Texts are UTF-8.
+// The score list: entry texts ("0087 - Jan") kept in ascending order, letters compared without
+// case and accents; it keeps at most 32767 entries. Texts are UTF-8.
 class ScoreList {
 public:
     static constexpr int MaxEntries = 32767;
@@ -19,19 +19,19 @@ public:
     const std::string& at(int index) const { return m_entries.at(static_cast<std::size_t>(index)); }
     const std::vector<std::string>& entries() const { return m_entries; }
 
-    // Inserts at its sorted place (after entries that compare equal); false when the list is full.
+    // Inserts at its sorted place; false when the list is full.
     // An entry that belongs at the end (as each entry of a sorted file does) is appended at once.
     bool insert(const std::string& entry);
     // Inserts the entries as if one after the other with insert(), in O(n log n); when they do
     // not all fit, only the first ones up to the limit are taken. Answers how many were taken.
     int insertAll(std::vector<std::string> entries);
-    // Does nothing for an index out of range.
-    void removeAt(int index);
     // Removes the first entry whose text equals `entry` exactly; false when there is none.
     bool removeFirstEqual(const std::string& entry);
     void clear() { m_entries.clear(); }
 
-    // The order of the list: ASCII letters compare without regard to case, all else by byte.
+    // The order of the list: the texts as foldedForSorting makes them ("0087 - émile" beside
+    // "0087 - Emile", before "0087 - Zoë"), then, where those are equal, the bytes, so that only
+    // equal texts compare equal and every list of the same entries has the same order.
     static bool lessThan(std::string_view a, std::string_view b);
 
 private:

@@ -82,11 +82,6 @@ std::string cp1252ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string toValidUtf8(std::string_view bytes)
-{
-    return isValidUtf8(bytes) ? std::string(bytes) : cp1252ToUtf8(bytes);
-}
-
 std::string decodeFileText(std::string_view bytes, bool* droppedNul)
 {
     constexpr std::string_view Bom = "\xEF\xBB\xBF";

@@ -13,9 +13,6 @@ bool isValidUtf8(std::string_view bytes);
 // Windows itself converts them.
 std::string cp1252ToUtf8(std::string_view bytes);
 
-// The bytes as they are when they are valid UTF-8, otherwise read as Windows-1252.
-std::string toValidUtf8(std::string_view bytes);
-
 // The text of a data file in UTF-8: a leading UTF-8 byte order mark is skipped, NUL bytes are
 // dropped (a file cut short by a crash may hold them; `droppedNul` says whether there were any),
 // and a file that is not valid UTF-8 was written by an older installation in Windows-1252.

@@ -1,5 +1,6 @@
 #include "persistence/FileAccess.h"
 #include "persistence/ScoreList.h"
+#include "persistence/TextFolding.h"
 
 #include "FileTestHelpers.h"
 
@@ -19,6 +20,10 @@ class ScoreListTest : public QObject {
     Q_OBJECT
 private slots:
     void entriesAreInsertedAtTheirSortedPlace();
+    void namesSortWithoutCaseAndAccentsThenByBytes_data();
+    void namesSortWithoutCaseAndAccentsThenByBytes();
+    void foldingForSorting_data();
+    void foldingForSorting();
     void entryIsFourDigitsSeparatorAndName_data();
     void entryIsFourDigitsSeparatorAndName();
     void listTakesNoMoreThan32767Entries();
@@ -33,13 +38,69 @@ void ScoreListTest::entriesAreInsertedAtTheirSortedPlace()
     QVERIFY(VoegScoreToe(list, 87, "Jan") && VoegScoreToe(list, 120, "Piet") && VoegScoreToe(list, 87, "Anna"));
     QCOMPARE(entriesOf(list), (QStringList{"0087 - Anna", "0087 - Jan", "0120 - Piet"}));
 
-    // Letter case does not count, and an equal entry goes after those already there.
+    // Letter case does not count, then the bytes do: upper case before lower case.
     QVERIFY(list.insert("0087 - jan") && list.insert("0087 - ANNA") && list.insert("0087 - anna"));
     QCOMPARE(entriesOf(list),
-             (QStringList{"0087 - Anna", "0087 - ANNA", "0087 - anna", "0087 - Jan", "0087 - jan", "0120 - Piet"}));
+             (QStringList{"0087 - ANNA", "0087 - Anna", "0087 - anna", "0087 - Jan", "0087 - jan", "0120 - Piet"}));
 
-    QVERIFY(list.removeFirstEqual("0087 - anna") && !list.removeFirstEqual("0087 - anna"));
-    QCOMPARE(entriesOf(list), (QStringList{"0087 - Anna", "0087 - ANNA", "0087 - Jan", "0087 - jan", "0120 - Piet"}));
+    QVERIFY(list.insert("0087 - anna") && list.removeFirstEqual("0087 - anna") && list.removeFirstEqual("0087 - anna"));
+    QVERIFY(!list.removeFirstEqual("0087 - anna"));
+    QCOMPARE(entriesOf(list), (QStringList{"0087 - ANNA", "0087 - Anna", "0087 - Jan", "0087 - jan", "0120 - Piet"}));
+}
+
+void ScoreListTest::namesSortWithoutCaseAndAccentsThenByBytes_data()
+{
+    QTest::addColumn<QStringList>("entries"); // in the order they are recorded
+    QTest::addColumn<QStringList>("sorted");
+
+    QTest::newRow("accents among equal scores") << QStringList{"0087 - Zoë", "0087 - Ölaf", "0087 - Émile", "0087 - Anna"}
+                                                << QStringList{"0087 - Anna", "0087 - Émile", "0087 - Ölaf", "0087 - Zoë"};
+    QTest::newRow("É and é alike, then by bytes")
+        << QStringList{"0050 - évb", "0050 - éva", "0050 - Evb", "0050 - Éva", "0050 - eva", "0050 - Eva"}
+        << QStringList{"0050 - Eva", "0050 - eva", "0050 - Éva", "0050 - éva", "0050 - Evb", "0050 - évb"};
+    QTest::newRow("ĳ as ij, ß as ss, Œ as oe")
+        << QStringList{"0010 - Ik", "0010 - Ĳsbrand", "0010 - Strast", "0010 - Straße", "0010 - Of", "0010 - Œdipus", "0010 - Strasse"}
+        << QStringList{"0010 - Ĳsbrand", "0010 - Ik", "0010 - Œdipus", "0010 - Of", "0010 - Strasse", "0010 - Straße", "0010 - Strast"};
+    QTest::newRow("Latin Extended-A") << QStringList{"0001 - Šimon", "0001 - Łukasz", "0001 - Sara", "0001 - Lars", "0001 - Ťomas"}
+                                      << QStringList{"0001 - Lars", "0001 - Łukasz", "0001 - Sara", "0001 - Šimon", "0001 - Ťomas"};
+    QTest::newRow("signs and other scripts stay as they are")
+        << QStringList{"0001 - ×", "0001 - Ωmega", "0001 - y", "0001 - x"}
+        << QStringList{"0001 - x", "0001 - y", "0001 - ×", "0001 - Ωmega"};
+}
+
+void ScoreListTest::namesSortWithoutCaseAndAccentsThenByBytes()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, sorted);
+
+    // One by one, as scores are recorded, and all at once, as a file is read.
+    ScoreList recorded, read;
+    QByteArray file = Headers;
+    for (const QString& entry : entries) {
+        QVERIFY(recorded.insert(entry.toStdString()));
+        file += "\"" + entry.toUtf8() + "\"\r\n";
+    }
+    QCOMPARE(entriesOf(recorded), sorted);
+    QCOMPARE(parseScoreList(file.toStdString(), read), ScoreListLoad::Complete);
+    QCOMPARE(entriesOf(read), sorted);
+}
+
+void ScoreListTest::foldingForSorting_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("folded");
+
+    QTest::newRow("Latin-1 accents") << QByteArray("ÀÉÎÕÜÇÑÝ àéîõüçñýÿ") << QByteArray("aeioucny aeioucnyy");
+    QTest::newRow("Latin-1 letters of two") << QByteArray("Æsop Þór Straße") << QByteArray("aesop thor strasse");
+    QTest::newRow("Latin Extended-A") << QByteArray("ĀčĐěĞħİıĳĶĹŁŃŉŐŒřŠţŦŰŵŶŸŹžſ") << QByteArray("acdeghiiijkllnnooersttuwyyzzs");
+    QTest::newRow("bytes that are not UTF-8 stay") << QByteArray("\xC3 \xC9\xC5") << QByteArray("\xC3 \xC9\xC5");
+}
+
+void ScoreListTest::foldingForSorting()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, folded);
+    QCOMPARE(QByteArray::fromStdString(foldedForSorting(text.toStdString())), folded);
 }
 
 void ScoreListTest::entryIsFourDigitsSeparatorAndName_data()
@@ -99,9 +160,8 @@ void ScoreListTest::fileReadsAsTheseEntriesAndIsRewrittenExactly_data()
                                                         << QStringList{"0100 - Jan, Piet"};
     QTest::newRow("empty lines and empty quotes skipped") << Headers + "\r\n\"0050 - Kees\"\r\n\"\"\r\n\r\n" << Complete
                                                           << QStringList{"0050 - Kees"};
-    QTest::newRow("unsorted, equal entries keep the file's order")
-        << Headers + "\"0120 - Piet\"\r\n\"0087 - jan\"\r\n\"0087 - Jan\"\r\n\"0087 - Anna\"\r\n" << Complete
-        << QStringList{"0087 - Anna", "0087 - jan", "0087 - Jan", "0120 - Piet"};
+    QTest::newRow("unsorted") << Headers + "\"0120 - Piet\"\r\n\"0087 - jan\"\r\n\"0087 - Jan\"\r\n\"0087 - Anna\"\r\n"
+                              << Complete << QStringList{"0087 - Anna", "0087 - Jan", "0087 - jan", "0120 - Piet"};
     QTest::newRow("unquoted line with a comma") << Headers + "0100 - Jan, Piet\r\n" << Complete << QStringList{"0100 - Jan", "Piet"};
     QTest::newRow("Windows-1252 name") << Headers + "\"0100 - Jos\xE9\"\r\n" << Complete << QStringList{"0100 - José"};
     QTest::newRow("NUL bytes of a crash") << Headers + QByteArray("\"0050 - Kees\"\r\n\0\0", 17) << Damaged << QStringList{"0050 - Kees"};
