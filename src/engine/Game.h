@@ -22,8 +22,6 @@ public:
     Game();
 
     const GameState& state() const { return m_state; }
-    // Takes up a kept game where it was left, between two throws.
-    void restore(const GameState& state) { m_state = state; m_rolling = {}; }
 
     // A throw in three steps. beginThrow() counts the throw, clears every die that
     // is not held and answers which dice roll (the holds are read once, here); it

@@ -1,11 +1,12 @@
 #include "mainwindow/GameFiles.h"
 
 #include "persistence/FileAccess.h"
+#include "persistence/SavedGame.h"
 #include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QLockFile>
 
 namespace kwintor {
 
@@ -13,49 +14,50 @@ namespace {
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 } // namespace
 
-GameFiles::GameFiles(Platform& platform) : m_platform(platform) {}
+GameFiles::GameFiles(Platform& platform)
+    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))) {}
 
-QString GameFiles::settingsPath() const { return m_platform.dataDirectory() + QStringLiteral("/Kwintor.ini"); }
+QString GameFiles::path(const char* name) const { return m_platform.dataDirectory() + u'/' + QLatin1String(name); }
 
-QString GameFiles::scoreListPath() const { return m_platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"); }
+QString GameFiles::settingsPath() const { return path("Kwintor.ini"); }
+
+QString GameFiles::scoreListPath() const { return path("Scorelijst.lst"); }
 
 void GameFiles::load() {
-    m_scoreListDamaged = LaadScorelijst(nativePath(scoreListPath()), m_scores) == ScoreListLoad::Damaged;
+    removeStaleTempFiles(nativePath(m_platform.dataDirectory()),
+                         {"Kwintor.ini", "Scorelijst.lst", std::string(KeptGameFileName)});
+    m_scores.load();
     if (readSettings(nativePath(settingsPath()), m_settings) != SettingsRead::Ok)
         writeSettings(nativePath(settingsPath()), m_settings); // a failure here is told at the exit
 }
 
+ScoreListUpdate GameFiles::update(const ScoreListChange& change) {
+    QLockFile lock(scoreListPath() + QStringLiteral(".lock"));
+    lock.setStaleLockTime(30000);
+    // A lock that cannot be had within a few seconds belongs to a copy that hangs, or cannot be
+    // made in this folder at all: the change is written all the same, as a single copy writes it.
+    lock.tryLock(3000);
+    return m_scores.update(change);
+}
+
 bool GameFiles::recordScore(int score, const std::string& name) {
-    if (!VoegScoreToe(m_scores, score, name))
-        return false;
-    saveScoreList();
-    return true;
+    return update(ScoreListChange::record(score, name)) != ScoreListUpdate::Full;
 }
 
 void GameFiles::removeScores(const std::vector<std::string>& entries, bool all) {
     for (const std::string& entry : entries)
-        m_scores.removeFirstEqual(entry);
+        update(ScoreListChange::remove(entry));
     if (all)
-        m_scores.clear();
+        update(ScoreListChange::removeAll());
 }
 
 bool GameFiles::save(QStringList& failed) {
     const QString settings = settingsPath();
     if (!writeSettings(nativePath(settings), m_settings))
         failed << QDir::toNativeSeparators(settings);
-    if (!saveScoreList())
+    if (update({}) == ScoreListUpdate::Failed)
         failed << QDir::toNativeSeparators(scoreListPath());
     return failed.isEmpty();
-}
-
-bool GameFiles::saveScoreList() {
-    const QString scores = scoreListPath();
-    if (m_scoreListDamaged && QFileInfo::exists(scores)) {
-        if (!copyFileAtomically(nativePath(scores), nativePath(scores + QStringLiteral(".bak"))))
-            return false;
-        m_scoreListDamaged = false;
-    }
-    return writeScoreList(nativePath(scores), m_scores);
 }
 
 } // namespace kwintor

@@ -1,36 +1,38 @@
 #pragma once
 
-#include "persistence/ScoreList.h"
+#include "persistence/SharedScoreList.h"
 #include "persistence/Settings.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <string>
+#include <vector>
 
 namespace kwintor {
 
 class Platform;
 
-// The program's two files, the settings and the score list: where they live, reading them
-// at start-up, writing a recorded score at once and both files at the exit. A score list
-// file that could not be read to its end is kept as Scorelijst.lst.bak before it is replaced.
+// The program's files in the data folder: the settings and the score list. It reads them at
+// start-up, writes a recorded score and a deletion at once and both files at the exit. The
+// score list is shared by every copy of the program on the folder: each change is applied to
+// the file as it stands, under a lock file, so no copy undoes another's.
 class GameFiles {
 public:
     explicit GameFiles(Platform& platform);
 
     QString settingsPath() const;
     QString scoreListPath() const;
+    QString path(const char* name) const;
 
     Settings& settings() { return m_settings; }
-    const ScoreList& scores() const { return m_scores; }
+    const ScoreList& scores() const { return m_scores.list(); }
 
-    // Reads the score list, then the settings; a settings file that cannot be read is
-    // written anew from the defaults, so a first start creates it.
+    // Removes what writers that no longer run left behind, reads the score list, then the
+    // settings; a settings file that cannot be read is written anew, so a first start creates it.
     void load();
-    // Adds an entry for the score and writes the list at once, so that no crash can take it
-    // away; false (nothing added) when the list is full. Should the write fail, the exit
-    // tries again and says so.
+    // False (nothing added) when the list is full. Should the write fail, the change stays in
+    // memory and the next write, at the latest the exit, takes it along.
     bool recordScore(int score, const std::string& name);
     // Deletions chosen in the score list dialog.
     void removeScores(const std::vector<std::string>& entries, bool all);
@@ -38,12 +40,11 @@ public:
     bool save(QStringList& failed);
 
 private:
-    bool saveScoreList();
+    ScoreListUpdate update(const ScoreListChange& change);
 
     Platform& m_platform;
     Settings m_settings;
-    ScoreList m_scores;
-    bool m_scoreListDamaged = false;
+    SharedScoreList m_scores;
 };
 
 } // namespace kwintor

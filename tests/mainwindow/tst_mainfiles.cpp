@@ -1,4 +1,5 @@
 #include "dialogs/ScoreForm.h"
+#include "mainwindow/GameFiles.h"
 #include "mainwindow/Main.h"
 #include "support/ScriptedPlatform.h"
 
@@ -47,6 +48,7 @@ private slots:
     void twoPlayerGameRecordsOnlyTheScoreAnsweredYes();
     void aFullListRecordsNothingAndSaysSo();
     void aSessionEndWithoutQuestionsKeepsBothFiles();
+    void twoCopiesOnOneFolderLoseNoScore();
 
 private:
     void throwAndPlace(Main& main, ScriptedPlatform& platform, int player, int row);
@@ -262,6 +264,31 @@ void TestMainFiles::aSessionEndWithoutQuestionsKeepsBothFiles() {
     asking.answers << Platform::Answer::No;
     QVERIFY(!other.sessionEnds(true));
     QCOMPARE(asking.messages.size(), 1);
+}
+
+// Two copies of the program on one data folder, each recording and deleting in turn.
+void TestMainFiles::twoCopiesOnOneFolderLoseNoScore() {
+    QTemporaryDir dir;
+    ScriptedPlatform platform(dir.path());
+    kwintor::GameFiles first(platform), second(platform);
+    first.load();
+    second.load();
+    for (int i = 0; i < 25; ++i)
+        first.recordScore(100 + i, "Ann");
+    second.recordScore(7, "Bob");
+    first.recordScore(8, "Cor");
+    second.removeScores({"0100 - Ann"}, false); // read by the second copy only from the file
+    first.removeScores({"0007 - Bob"}, false);
+    second.recordScore(9, "Dirk");
+    QStringList failed;
+    QVERIFY(first.save(failed) && second.save(failed)); // the exits, in either order
+    QVERIFY(first.save(failed));
+    kwintor::GameFiles after(platform);
+    after.load();
+    QCOMPARE(after.scores().count(), 24 + 2); // 25 + Bob + Cor + Dirk, less Ann's 100 and Bob
+    QCOMPARE(after.scores().entries(), first.scores().entries());
+    QCOMPARE(std::count(after.scores().entries().begin(), after.scores().entries().end(), "0008 - Cor"), 1);
+    QCOMPARE(std::count(after.scores().entries().begin(), after.scores().entries().end(), "0100 - Ann"), 0);
 }
 
 QTEST_MAIN(TestMainFiles)
