@@ -36,6 +36,7 @@ private slots:
     void exitQuestionDuringAThrowStillWorks();
     void zetAchtergrondPaintsFramesButNotTheStoredCorners();
     void helpPanelTwiceRestoresTheSheet();
+    void spelregelsOpensTheDocumentOrSaysWhereItLooked();
     void infoCaptionFollowsTheSeconds_data();
     void infoCaptionFollowsTheSeconds();
 
@@ -442,6 +443,22 @@ void TestMain::helpPanelTwiceRestoresTheSheet() {
     QVERIFY(!helpHelp->isChecked());
     helpHelp->trigger();
     QCOMPARE(find<QLabel>("HelpLabel")->text(), text);
+}
+
+void TestMain::spelregelsOpensTheDocumentOrSaysWhereItLooked() {
+    const QString pdf = m_dir->filePath(QStringLiteral("spelregels.pdf"));
+    const qsizetype before = m_platform->messages.size();
+    m_main->HelpSpelregels_Click();
+    QCOMPARE(m_platform->opened, QStringList{});
+    QCOMPARE(m_platform->messages.size(), before + 1);
+    QCOMPARE(m_platform->messages.last().title, QStringLiteral(" Spelregels"));
+    QCOMPARE(m_platform->messages.last().text, QStringLiteral("De spelregels zijn niet gevonden. Gezocht in:\r\n") + pdf);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_main->HelpSpelregels_Click();
+    QCOMPARE(m_platform->opened, QStringList{pdf});
+    QCOMPARE(m_platform->messages.size(), before + 1);
 }
 
 void TestMain::infoCaptionFollowsTheSeconds_data() {
