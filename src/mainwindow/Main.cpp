@@ -295,7 +295,13 @@ void Main::HelpHelp_Click() {
 // Asks the desktop to open a document or a web address, owned by this window.
 void Main::OpenMetShell(const QString& target) { m_platform.openWithShell(this, target); }
 
-void Main::HelpSpelregels_Click() { OpenMetShell(m_platform.programDirectory() + QStringLiteral("/spelregels.pdf")); }
+void Main::HelpSpelregels_Click() {
+    const RulesDocument rules = m_platform.rulesDocument();
+    if (rules.found())
+        OpenMetShell(rules.path);
+    else
+        m_platform.messageBox(this, rules.missingText(), Platform::Buttons::Ok, QLatin1String(RulesDocument::Title));
+}
 
 void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite)); }
 

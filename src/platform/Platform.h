@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RulesDocument.h"
+
 #include <QDateTime>
 #include <QSize>
 #include <QString>
@@ -22,8 +24,8 @@ public:
     virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) = 0;
     // The directory of the executable, without a trailing separator.
     virtual QString programDirectory() const = 0;
-    // Where the settings and score list live: the program directory when it is writable,
-    // else the per-user data directory.
+    // Where the settings and score list live: beside a program run from its own folder while
+    // that is writable, else in the per-user data folder (always so for an installed program).
     virtual QString dataDirectory() const = 0;
     // Seconds since midnight, with fractions; starts again from 0 at midnight.
     virtual double clockSeconds() const = 0;
@@ -45,6 +47,9 @@ public:
     virtual int screenDpi() const = 0;
     // The mouse pointer of all windows: the hourglass while busy, else the arrow.
     virtual void setBusyCursor(bool busy) = 0;
+
+    // The rules document beside the program or in its installed share folder, and where it was looked for.
+    RulesDocument rulesDocument() const { return findRulesDocument(programDirectory()); }
 
     // Waits `seconds` while the window stays live: ends at the first clock reading
     // at or past the wanted time, also when midnight passes during the wait.

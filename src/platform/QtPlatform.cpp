@@ -1,17 +1,16 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/DataDirectory.h"
+
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -51,18 +50,9 @@ QString QtPlatform::programDirectory() const {
 }
 
 QString QtPlatform::dataDirectory() const {
-    if (!m_dataDirectory.isEmpty())
-        return m_dataDirectory;
-    const QString program = programDirectory();
-    // Writable only if a file can really be made there (a read-only mount or an installed
-    // program's directory answers no).
-    QTemporaryFile probe(program + QStringLiteral("/.kwintor-XXXXXX"));
-    if (probe.open()) {
-        m_dataDirectory = program;
-    } else {
-        m_dataDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(m_dataDirectory);
-    }
+    if (m_dataDirectory.isEmpty())
+        m_dataDirectory = prepareDataDirectory(programDirectory(),
+                                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return m_dataDirectory;
 }
 

@@ -47,6 +47,7 @@ private slots:
     void namesAreShownAsTyped();
     void zetAchtergrondPaintsFramesButNotTheStoredCorners();
     void helpPanelTwiceRestoresTheSheet();
+    void spelregelsOpensTheDocumentOrSaysWhereItLooked();
     void infoCaptionFollowsTheSeconds_data();
     void infoCaptionFollowsTheSeconds();
 
@@ -420,6 +421,9 @@ void TestMain::menuItemsRunTheirCommands() {
     QFETCH(QString, menu);
     QFETCH(QString, caption);
     QFETCH(QString, shows);
+    QFile rules(m_dir->filePath(QStringLiteral("spelregels.pdf"))); // beside the program, as in a build tree
+    QVERIFY(rules.open(QIODevice::WriteOnly));
+    rules.close();
     closeEveryDialog();
     m_platform->answers << Platform::Answer::No; // whatever the question, No changes nothing
     menuItem(menu, caption)->trigger();
@@ -525,6 +529,22 @@ void TestMain::helpPanelTwiceRestoresTheSheet() {
     QVERIFY(find("HelpLabel")->isHidden());
     QVERIFY(find("BackHelp")->isHidden());
     QVERIFY(!helpHelp->isChecked());
+}
+
+void TestMain::spelregelsOpensTheDocumentOrSaysWhereItLooked() {
+    const QString pdf = m_dir->filePath(QStringLiteral("spelregels.pdf"));
+    const qsizetype before = m_platform->messages.size();
+    m_main->HelpSpelregels_Click();
+    QCOMPARE(m_platform->opened, QStringList{});
+    QCOMPARE(m_platform->messages.size(), before + 1);
+    QCOMPARE(m_platform->messages.last().title, QStringLiteral(" Spelregels"));
+    QCOMPARE(m_platform->messages.last().text, QStringLiteral("De spelregels zijn niet gevonden. Gezocht in:\r\n") + pdf);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_main->HelpSpelregels_Click();
+    QCOMPARE(m_platform->opened, QStringList{pdf});
+    QCOMPARE(m_platform->messages.size(), before + 1);
 }
 
 void TestMain::infoCaptionFollowsTheSeconds_data() {

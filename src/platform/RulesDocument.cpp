@@ -1,0 +1,33 @@
+#include "platform/RulesDocument.h"
+
+#include "platform/DataDirectory.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kwintor {
+
+QString RulesDocument::missingText() const {
+    QString text = QStringLiteral("De spelregels zijn niet gevonden. Gezocht in:");
+    for (const QString& place : searched)
+        text += QStringLiteral("\r\n") + QDir::toNativeSeparators(place);
+    return text;
+}
+
+RulesDocument findRulesDocument(const QString& programDirectory) {
+    const QString name = QStringLiteral("spelregels.pdf");
+    RulesDocument rules;
+    const QString share = installedShareDirectory(programDirectory);
+    if (!share.isEmpty())
+        rules.searched << QDir(share).filePath(name);
+    rules.searched << QDir(programDirectory).filePath(name);
+    for (const QString& place : std::as_const(rules.searched)) {
+        if (QFileInfo(place).isFile()) {
+            rules.path = place;
+            break;
+        }
+    }
+    return rules;
+}
+
+} // namespace kwintor
