@@ -44,6 +44,7 @@ DiceSets::DiceSets() : m_indexOfCode(6 * 6 * 6 * 6 * 6 * 6, -1) {
     for (int size = 0; size <= DiceCount; ++size)
         for (int distinct = 0; distinct <= DiceCount; ++distinct) {
             Counts counts{};
+            const int first = next;
             eachCounts(counts, 1, size, [&](const Counts& c) {
                 int faces = 0;
                 for (int face = 1; face <= 6; ++face)
@@ -54,6 +55,8 @@ DiceSets::DiceSets() : m_indexOfCode(6 * 6 * 6 * 6 * 6 * 6, -1) {
                 m_indexOfCode[codeOf(c)] = static_cast<std::int16_t>(next);
                 ++next;
             });
+            if (next > first)
+                m_runs.push_back({first, next, distinct});
         }
 
     for (int keep = 0; keep < KeepCount; ++keep) {

@@ -30,6 +30,14 @@ public:
     // The keeps one die smaller than `keep`, one for each face it shows.
     const std::uint16_t* smallerBegin(int keep) const { return m_smaller.data() + m_smallerStart[keep]; }
     const std::uint16_t* smallerEnd(int keep) const { return m_smaller.data() + m_smallerStart[keep + 1]; }
+    // Keeps numbered first..last-1 show `distinct` different faces each, so each has exactly that
+    // many smaller keeps; the runs come in numbering order and cover every keep.
+    struct Run {
+        int first;
+        int last;
+        int distinct;
+    };
+    const std::vector<Run>& runs() const { return m_runs; }
     // The chance that five fresh dice show this outcome.
     double probability(int outcome) const { return m_probability[outcome - FirstOutcome]; }
     // The points of category 0..12 for each outcome, from the engine's scoring, indexed by
@@ -47,6 +55,7 @@ private:
     std::array<std::array<std::uint16_t, 6>, KeepCount> m_withDie{};
     std::vector<std::uint16_t> m_smaller;
     std::array<std::uint16_t, KeepCount + 1> m_smallerStart{};
+    std::vector<Run> m_runs;
     std::array<double, OutcomeCount> m_probability{};
     std::array<std::array<double, OutcomeCount>, 13> m_score{};
     std::array<std::array<std::uint16_t, OutcomeCount>, 7> m_faceCount{};

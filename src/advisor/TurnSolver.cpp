@@ -12,37 +12,54 @@ namespace {
 // Written so that the compiler turns the lane loops into vector max instructions.
 inline double larger(double a, double b) { return a < b ? b : a; }
 
-// keep = next at the outcomes; a smaller keep averages over one more die.
+// In place: the outcome slots stay, each smaller keep becomes the average over one more die.
 template <int Lanes, typename Values>
-void averageDown(const Values& next, Values& keep) {
+void averageDown(Values& keep) {
     const DiceSets& sets = DiceSets::instance();
-    std::copy(next.begin() + DiceSets::FirstOutcome * Lanes, next.end(), keep.begin() + DiceSets::FirstOutcome * Lanes);
     for (int k = DiceSets::FirstOutcome - 1; k >= 0; --k) {
-        const double* d[6];
-        for (int face = 1; face <= 6; ++face)
-            d[face - 1] = keep.data() + sets.withDie(k, face) * Lanes;
-        double* out = keep.data() + k * Lanes;
+        const double* base = keep.data();
+        const double* const d[6] = {base + sets.withDie(k, 1) * Lanes, base + sets.withDie(k, 2) * Lanes,
+                                    base + sets.withDie(k, 3) * Lanes, base + sets.withDie(k, 4) * Lanes,
+                                    base + sets.withDie(k, 5) * Lanes, base + sets.withDie(k, 6) * Lanes};
+        // Through a local: the compiler cannot know that k lies apart from the larger keeps.
+        double mean[Lanes];
         for (int lane = 0; lane < Lanes; ++lane)
-            out[lane] = ((d[0][lane] + d[1][lane]) + (d[2][lane] + d[3][lane]) + (d[4][lane] + d[5][lane])) * (1.0 / 6.0);
+            mean[lane] = ((d[0][lane] + d[1][lane]) + (d[2][lane] + d[3][lane]) + (d[4][lane] + d[5][lane])) * (1.0 / 6.0);
+        for (int lane = 0; lane < Lanes; ++lane)
+            keep[k * Lanes + lane] = mean[lane];
     }
 }
 
-// best[k] = the largest keep[j] over every j contained in k.
-template <int Lanes, typename Values>
-void bestUp(const Values& keep, Values& best) {
+// best[k] = keep[k] or more, for keeps first..last-1, each with exactly D smaller keeps.
+template <int Lanes, int D, typename Values>
+void bestRun(const Values& keep, Values& best, int first, int last) {
     const DiceSets& sets = DiceSets::instance();
-    std::copy(keep.begin(), keep.begin() + Lanes, best.begin());
-    for (int k = 1; k < DiceSets::KeepCount; ++k) {
+    const std::uint16_t* smaller = sets.smallerBegin(first);
+    for (int k = first; k < last; ++k, smaller += D) {
         double m[Lanes];
         for (int lane = 0; lane < Lanes; ++lane)
             m[lane] = keep[k * Lanes + lane];
-        for (const std::uint16_t* s = sets.smallerBegin(k); s != sets.smallerEnd(k); ++s) {
-            const double* smaller = best.data() + *s * Lanes;
+        for (int j = 0; j < D; ++j)
             for (int lane = 0; lane < Lanes; ++lane)
-                m[lane] = larger(m[lane], smaller[lane]);
-        }
+                m[lane] = larger(m[lane], best[smaller[j] * Lanes + lane]);
         for (int lane = 0; lane < Lanes; ++lane)
             best[k * Lanes + lane] = m[lane];
+    }
+}
+
+// best[k] = the largest keep[j] over every j contained in k. Run by run of keeps with the same
+// number of smaller keeps, so that the innermost loop has a fixed length.
+template <int Lanes, typename Values>
+void bestUp(const Values& keep, Values& best) {
+    for (const DiceSets::Run& run : DiceSets::instance().runs()) {
+        switch (run.distinct) {
+        case 0: bestRun<Lanes, 0>(keep, best, run.first, run.last); break;
+        case 1: bestRun<Lanes, 1>(keep, best, run.first, run.last); break;
+        case 2: bestRun<Lanes, 2>(keep, best, run.first, run.last); break;
+        case 3: bestRun<Lanes, 3>(keep, best, run.first, run.last); break;
+        case 4: bestRun<Lanes, 4>(keep, best, run.first, run.last); break;
+        default: bestRun<Lanes, 5>(keep, best, run.first, run.last); break;
+        }
     }
 }
 
@@ -52,19 +69,23 @@ template <int Lanes>
 void BasicTurnSolver<Lanes>::solve(int throwMade) {
     if (throwMade >= 3)
         return;
-    averageDown<Lanes>(placement, m_keep2);
+    averageDown<Lanes>(placement); // the keeps before throw 3
     if (throwMade == 2)
         return;
-    bestUp<Lanes>(m_keep2, m_best2);
-    averageDown<Lanes>(m_best2, m_keep1);
-    bestUp<Lanes>(m_keep1, m_best1);
+    bestUp<Lanes>(placement, m_other); // the value of each outcome of throw 2
+    averageDown<Lanes>(m_other);       // the keeps before throw 2
     if (throwMade == 1)
         return;
+    bestUp<Lanes>(m_other, placement); // the value of each outcome of throw 1
     const DiceSets& sets = DiceSets::instance();
-    m_turnStart.fill(0);
-    for (int o = DiceSets::FirstOutcome; o < DiceSets::KeepCount; ++o)
+    double sum[Lanes] = {};
+    for (int o = DiceSets::FirstOutcome; o < DiceSets::KeepCount; ++o) {
+        const double p = sets.probability(o);
         for (int lane = 0; lane < Lanes; ++lane)
-            m_turnStart[lane] += sets.probability(o) * m_best1[o * Lanes + lane];
+            sum[lane] += p * placement[o * Lanes + lane];
+    }
+    for (int lane = 0; lane < Lanes; ++lane)
+        m_turnStart[lane] = sum[lane];
 }
 
 template class BasicTurnSolver<1>;

@@ -22,23 +22,20 @@ public:
     Values placement{};
 
     // Works out the stages that the choices after throw `throwMade` (1..3) need; 0 works out the
-    // whole turn and turnStart().
+    // whole turn and turnStart(). Two buffers serve all stages, so that they stay in the cache:
+    // `placement` becomes the keeps before throw 3, m_other those before throw 2.
     void solve(int throwMade);
 
-    // The expected value of keeping `keep` and throwing the other dice, after throw 1 or 2.
+    // The expected value of keeping `keep` and throwing the other dice, after solve(throwMade) for
+    // throw 1 or 2.
     double keepValue(int throwMade, int keep, int lane = 0) const {
-        return (throwMade == 1 ? m_keep1 : m_keep2)[keep * Lanes + lane];
-    }
-    // The value of the dice `outcome` right after throw 1..3, with the rest of the turn played well.
-    double outcomeValue(int throwMade, int outcome, int lane = 0) const {
-        return (throwMade == 1 ? m_best1 : throwMade == 2 ? m_best2 : placement)[outcome * Lanes + lane];
+        return (throwMade == 1 ? m_other : placement)[keep * Lanes + lane];
     }
     // The expected value of the turn before its first throw (after solve(0)).
     double turnStart(int lane = 0) const { return m_turnStart[lane]; }
 
 private:
-    // m_keepN: the value of a keep before throw N + 1; m_bestN: the best sub-keep of each keep.
-    Values m_keep2{}, m_best2{}, m_keep1{}, m_best1{};
+    Values m_other{};
     std::array<double, Lanes> m_turnStart{};
 };
 

@@ -158,9 +158,15 @@ void ValueTable::fillLanes(unsigned used, const int* uppers, typename BasicTurnS
             for (int lane = 0; lane < L; ++lane)
                 rest[lane] = next[uppers[lane]];
             const double* points = sets.scores(c);
-            for (int o = 0; o < DiceSets::OutcomeCount; ++o)
+            for (int o = 0; o < DiceSets::OutcomeCount; ++o) {
+                // Through a local, so that the compiler need not fear `out` overlapping `points`.
+                const double p = points[o];
+                double candidate[L];
                 for (int lane = 0; lane < L; ++lane)
-                    out[o * L + lane] = larger(out[o * L + lane], points[o] + rest[lane]);
+                    candidate[lane] = p + rest[lane];
+                for (int lane = 0; lane < L; ++lane)
+                    out[o * L + lane] = larger(out[o * L + lane], candidate[lane]);
+            }
         }
     }
 }
