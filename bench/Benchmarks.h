@@ -6,6 +6,10 @@
 void benchPersistence();
 
 class QString;
+namespace kwintor {
+class ValueTable;
+struct Simulation;
+} // namespace kwintor
 
 // Process start to the title window and to the main window shown (medians), and memory.
 void benchStartup(const QString& self);
@@ -14,3 +18,12 @@ int benchStartupChild(bool title);
 void benchMainWindow();
 // Screenshots of the main window into `directory`.
 void takeScreenshots(const QString& directory);
+
+// The advisor: its game value, the table's time on 1 and 2 threads, the cache, the time of one
+// piece of advice, the table's memory and 10^5 games played by it; then benchPlayers.
+void benchAdvisor();
+// The three levels of computer player: 10^5 games each, and the time to choose a move. The strong
+// level is the advisor, whose games are passed in.
+void benchPlayers(const kwintor::ValueTable& table, const kwintor::Simulation& strongGames);
+// `kwintor_bench advise`: answers positions from standard input (see advisor/BatchAdvice.h).
+int adviseFromInput();

@@ -4,6 +4,12 @@
 #include <cstring>
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "advise") == 0)
+        return adviseFromInput();
+    if (argc > 1 && std::strcmp(argv[1], "advisor") == 0) {
+        benchAdvisor();
+        return 0;
+    }
     if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)
         return benchStartupChild(argc > 2 && std::strcmp(argv[2], "title") == 0);
     QApplication app(argc, argv);
@@ -14,5 +20,6 @@ int main(int argc, char* argv[]) {
     benchStartup(QCoreApplication::applicationFilePath());
     benchMainWindow();
     benchPersistence();
+    benchAdvisor();
     return 0;
 }
