@@ -31,8 +31,12 @@ PlayedGame playGame(const Strategy& strategy, std::mt19937_64& dice, std::mt1993
             result.fault = "a fourth throw";
             break;
         }
-        if (a.keep >= 1u << DiceCount || (p.throwNumber == 0 && a.keep != 0)) {
+        if (p.throwNumber == 0 && a.keep != 0) {
             result.fault = "a hold before the first throw";
+            break;
+        }
+        if (a.keep >= 1u << DiceCount) {
+            result.fault = "a hold of a sixth die";
             break;
         }
         for (int i = 0; i < DiceCount; ++i)
