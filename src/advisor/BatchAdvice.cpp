@@ -29,7 +29,7 @@ std::vector<std::string_view> fields(std::string_view line) {
 
 // A whole field of decimal digits within [low, high].
 bool number(std::string_view field, int low, int high, int& value) {
-    if (field.empty() || field.size() > 9 || field.front() == '-' || field.front() == '+')
+    if (field.size() > 9) // from_chars takes no '+' and no blanks; the range refuses a '-'
         return false;
     const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     return error == std::errc() && end == field.data() + field.size() && value >= low && value <= high;

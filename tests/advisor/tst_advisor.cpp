@@ -120,6 +120,7 @@ private slots:
         QTest::newRow("Grote straat, throw 3") << open({RowGroteStraat}) << 0 << 3 << Five{1, 2, 3, 4, 6};
         QTest::newRow("Zessen and Kans at 40") << open({RowZessen, RowKans}) << 40 << 1 << Five{6, 6, 2, 1, 5};
         QTest::newRow("Enen and Drieen at 55") << open({RowEnen, RowDrieen}) << 55 << 2 << Five{1, 3, 3, 1, 4};
+        QTest::newRow("Drieen reach 63 exactly") << open({RowEnen, RowDrieen}) << 57 << 2 << Five{3, 3, 1, 1, 4};
         QTest::newRow("Full house and Kleine straat") << open({RowFullHouse, RowKleineStraat}) << 10 << 1
                                                       << Five{2, 3, 3, 4, 2};
         QTest::newRow("Vier gelijke and Kwintor") << open({RowVierGelijke, RowKwintor}) << 63 << 2 << Five{4, 4, 4, 4, 6};
@@ -168,6 +169,16 @@ private slots:
         QFETCH(unsigned, keep);
         const Advice a = advise(m_table, Position{open({RowKwintor}), 0, 1, Five{2, 2, 5, 5, 1}, held});
         QCOMPARE(a.best, Action::throwKeeping(keep));
+    }
+
+    // When the dice cannot matter, throwing again gains nothing: the advice is to place.
+    void equalChoicesPlaceAtOnce() {
+        PlacementValues flat;
+        for (auto& row : flat)
+            row.fill(7);
+        const Advice a = adviseWithin(Position{open({RowKans, RowKwintor}), 0, 1, Five{1, 2, 3, 4, 6}, {}}, flat);
+        QCOMPARE(a.best, Action::placeIn(RowKans));
+        QCOMPARE(a.keepExpected, 7.0);
     }
 
     void positionsWithoutAMove_data() {

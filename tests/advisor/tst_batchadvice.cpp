@@ -25,6 +25,7 @@ private slots:
         QTest::newRow("five sixes: place at once") << "1111111111101 0 1 6 6 6 6 6" << "place 13 30.000000";
         QTest::newRow("four sixes for the bonus") << "1111101111111 33 1 6 6 1 6 6"
                                                    << "hold 11011 " + QString::number(24 + 41 * 11 / 36.0, 'f', 6);
+        QTest::newRow("the bonus at exactly 63") << "1111101111111 33 3 6 6 6 6 6" << "place 5 65.000000";
         QTest::newRow("upper above 63 is capped") << "1111111111101 90 3 1 2 3 4 6" << "place 13 16.000000";
         QTest::newRow("spaces, tabs and CR LF") << "  1111111111101\t0  3 1 2 3 4 6\r" << "place 13 16.000000";
         QTest::newRow("bonus out of reach") << "1111101111111 1 3 6 6 6 6 6" << "place 5 30.000000";

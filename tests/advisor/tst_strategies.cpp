@@ -52,6 +52,9 @@ private slots:
             const Simulation s = simulate(*makeStrategy(level, m_table), 3000, 13, 2);
             QCOMPARE(s.faults, 0);
             means[int(level)] = s.mean;
+            // The bands each level is made for; the bench measures them on 10^5 games.
+            const double low[] = {190, 225, 0}, high[] = {210, 235, 400};
+            QVERIFY2(s.mean > low[int(level)] && s.mean < high[int(level)], qPrintable(QString::number(s.mean)));
             // Far enough apart that the order is no accident of these seeds.
             if (level != Level::Easy)
                 QVERIFY2(s.mean - means[int(level) - 1] > 6 * s.standardError, qPrintable(QString::number(s.mean)));
