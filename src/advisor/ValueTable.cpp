@@ -104,10 +104,12 @@ bool ValueTable::canOccur(unsigned used, int upper) {
 }
 
 bool ValueTable::covers(unsigned used, int upper) const {
-    return ready() && !std::isnan(value(used, upper));
+    return !std::isnan(value(used, upper));
 }
 
 double ValueTable::value(unsigned used, int upper) const {
+    if (!ready())
+        return std::numeric_limits<double>::quiet_NaN();
     return at(used & AllCategories)[cappedUpper(upper)];
 }
 

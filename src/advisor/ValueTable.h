@@ -55,7 +55,7 @@ public:
 
     bool ready() const { return !m_values.empty(); }
     // Expected points still to come at the start of a turn; `upper` is capped here. NaN for a
-    // state that the table does not cover.
+    // state that the table does not cover, and for every state before compute() or load().
     double value(unsigned used, int upper) const;
     double gameValue() const { return value(0, 0); }
     // Placing `outcome` in the open `category` now: its points, the bonus it brings and the value
