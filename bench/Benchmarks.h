@@ -7,6 +7,10 @@
 void benchPersistence();
 
 class QString;
+namespace kwintor {
+class ValueTable;
+struct Simulation;
+} // namespace kwintor
 
 // Process start to the first paint of the main and the title window, against an empty main
 // window measured the same way in the same run (medians), CPU and peak memory.
@@ -16,3 +20,12 @@ int benchStartupChild(const char* which);
 void benchMainWindow();
 // Screenshots of the main window into `directory`.
 void takeScreenshots(const QString& directory);
+
+// The advisor: its game value, the table's time on 1 and 2 threads, the cache, the time of one
+// piece of advice, the table's memory and 10^5 games played by it; then benchPlayers.
+void benchAdvisor();
+// The three levels of computer player: 10^5 games each, and the time to choose a move. The strong
+// level is the advisor, whose games are passed in.
+void benchPlayers(const kwintor::ValueTable& table, const kwintor::Simulation& strongGames);
+// `kwintor_bench advise`: answers positions from standard input (see advisor/BatchAdvice.h).
+int adviseFromInput();

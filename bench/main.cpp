@@ -4,6 +4,12 @@
 #include <cstring>
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "advise") == 0)
+        return adviseFromInput();
+    if (argc > 1 && std::strcmp(argv[1], "advisor") == 0) {
+        benchAdvisor();
+        return 0;
+    }
     if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)
         return benchStartupChild(argc > 2 ? argv[2] : "main");
     QApplication app(argc, argv);
@@ -16,5 +22,6 @@ int main(int argc, char* argv[]) {
         return 0;
     benchMainWindow();
     benchPersistence();
+    benchAdvisor();
     return 0;
 }

@@ -1,0 +1,210 @@
+#include "advisor/Advisor.h"
+#include "advisor/ValueTable.h"
+#include "engine/Scoring.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+using namespace kwintor;
+
+namespace {
+
+using Five = std::array<int, DiceCount>;
+using Holds = std::array<bool, DiceCount>;
+constexpr int Pow6[7] = {1, 6, 36, 216, 1296, 7776, 46656};
+
+// The same game worked out the long way, for sheets with one or two open categories: every
+// ordered throw of the dice, every one of the 32 holds, the engine's scoring on the dice as they
+// lie, and the bonus as the placement awards it. It shares nothing with the solver but the rules.
+class BruteForce {
+public:
+    double turnStart(unsigned used, int upper) {
+        upper = std::min(upper, BonusThreshold);
+        if (used == AllCategories)
+            return 0;
+        const auto key = std::make_pair(used, upper);
+        if (const auto found = m_turns.find(key); found != m_turns.end())
+            return found->second;
+        double sum = 0;
+        Turn turn{*this, used, upper};
+        for (int code = 0; code < 7776; ++code) {
+            Five dice;
+            for (int i = 0, c = code; i < DiceCount; ++i, c /= 6)
+                dice[i] = 1 + c % 6;
+            sum += turn.after(1, dice);
+        }
+        return m_turns[key] = sum / 7776;
+    }
+
+    // One turn from a start state: the value after each throw, remembered by the multiset of dice.
+    struct Turn {
+        BruteForce& game;
+        unsigned used;
+        int upper;
+        std::vector<double> memo[4] = {{}, std::vector<double>(38881, NAN), std::vector<double>(38881, NAN),
+                                       std::vector<double>(38881, NAN)};
+
+        double place(const Five& d, int category) {
+            Dice dice{};
+            for (int i = 0; i < DiceCount; ++i)
+                dice[i + 1] = static_cast<std::uint8_t>(d[i]);
+            const int row = category < 6 ? category : category + 2;
+            const int points = categoryValue(row, dice);
+            const int reached = category < 6 ? upper + points : upper;
+            const int bonus = upper < BonusThreshold && reached >= BonusThreshold ? BonusPoints : 0;
+            return points + bonus + game.turnStart(used | 1u << category, reached);
+        }
+        double hold(int throwMade, const Five& d, unsigned mask) {
+            int free[DiceCount], count = 0;
+            for (int i = 0; i < DiceCount; ++i)
+                if (!(mask >> i & 1))
+                    free[count++] = i;
+            double sum = 0;
+            for (int code = 0; code < Pow6[count]; ++code) {
+                Five next = d;
+                for (int j = 0, c = code; j < count; ++j, c /= 6)
+                    next[free[j]] = 1 + c % 6;
+                sum += after(throwMade + 1, next);
+            }
+            return sum / Pow6[count];
+        }
+        double after(int throwMade, const Five& d) {
+            int key = 0;
+            for (int v : d)
+                key += Pow6[v - 1];
+            double& known = memo[throwMade][key];
+            if (!std::isnan(known))
+                return known;
+            double best = -1;
+            for (int c = 0; c < CategoryCount; ++c)
+                if (!(used >> c & 1))
+                    best = std::max(best, place(d, c));
+            for (unsigned mask = 0; throwMade < 3 && mask < 32; ++mask)
+                best = std::max(best, hold(throwMade, d, mask));
+            return known = best;
+        }
+    };
+
+private:
+    std::map<std::pair<unsigned, int>, double> m_turns;
+};
+
+constexpr unsigned open(std::initializer_list<int> rows) {
+    unsigned used = AllCategories;
+    for (int row : rows)
+        used &= ~(1u << rowCategory(row));
+    return used;
+}
+
+} // namespace
+
+class TestAdvisor : public QObject {
+    Q_OBJECT
+    ValueTable m_table;
+    BruteForce m_brute;
+
+private slots:
+    void initTestCase() { m_table.compute(2); }
+
+    void adviceMatchesBruteForce_data() {
+        QTest::addColumn<unsigned>("used");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("throwMade");
+        QTest::addColumn<Five>("dice");
+        QTest::newRow("Kans, throw 1") << open({RowKans}) << 0 << 1 << Five{6, 5, 4, 3, 2};
+        QTest::newRow("Zessen at 33, throw 1") << open({RowZessen}) << 33 << 1 << Five{6, 1, 6, 6, 2};
+        QTest::newRow("Kwintor, throw 2") << open({RowKwintor}) << 0 << 2 << Five{5, 5, 2, 5, 1};
+        QTest::newRow("Grote straat, throw 3") << open({RowGroteStraat}) << 0 << 3 << Five{1, 2, 3, 4, 6};
+        QTest::newRow("Zessen and Kans at 40") << open({RowZessen, RowKans}) << 40 << 1 << Five{6, 6, 2, 1, 5};
+        QTest::newRow("Enen and Drieen at 55") << open({RowEnen, RowDrieen}) << 55 << 2 << Five{1, 3, 3, 1, 4};
+        QTest::newRow("Drieen reach 63 exactly") << open({RowEnen, RowDrieen}) << 57 << 2 << Five{3, 3, 1, 1, 4};
+        QTest::newRow("Full house and Kleine straat") << open({RowFullHouse, RowKleineStraat}) << 10 << 1
+                                                      << Five{2, 3, 3, 4, 2};
+        QTest::newRow("Vier gelijke and Kwintor") << open({RowVierGelijke, RowKwintor}) << 63 << 2 << Five{4, 4, 4, 4, 6};
+    }
+    void adviceMatchesBruteForce() {
+        QFETCH(unsigned, used);
+        QFETCH(int, upper);
+        QFETCH(int, throwMade);
+        QFETCH(Five, dice);
+        BruteForce::Turn turn{m_brute, used, upper};
+        const Advice advice = advise(m_table, Position{used, upper, throwMade, dice, {}});
+        QVERIFY(advice.valid);
+        QVERIFY(std::abs(m_table.value(used, upper) - m_brute.turnStart(used, upper)) < 1e-9);
+        for (int c = 0; c < CategoryCount; ++c) {
+            const double got = advice.placeExpected[c < 6 ? c : c + 2];
+            QCOMPARE(std::isnan(got), bool(used >> c & 1));
+            if (!std::isnan(got))
+                QVERIFY2(std::abs(got - turn.place(dice, c)) < 1e-9, qPrintable(QString::number(c)));
+        }
+        const double best = turn.after(throwMade, dice);
+        QVERIFY2(std::abs(advice.expected - best) < 1e-9, qPrintable(QString::number(advice.expected - best)));
+        // The move named is one that earns that value, by the long way too.
+        const double chosen = advice.best.kind == Action::Kind::Place
+                                  ? turn.place(dice, rowCategory(advice.best.row))
+                                  : turn.hold(throwMade, dice, advice.best.keep);
+        QVERIFY(std::abs(chosen - best) < 1e-9);
+        if (throwMade < 3) {
+            double bestHold = -1;
+            for (unsigned mask = 0; mask < 31; ++mask)
+                bestHold = std::max(bestHold, turn.hold(throwMade, dice, mask));
+            QVERIFY(std::abs(advice.keepExpected - bestHold) < 1e-9);
+            QVERIFY(std::abs(turn.hold(throwMade, dice, advice.bestKeep) - bestHold) < 1e-9);
+        }
+    }
+
+    // Keeping the two 2s or the two 5s is worth the same for a Kwintor: the hold that changes fewer
+    // of the player's own holds wins, and without holds the first dice.
+    void equalHoldsFollowThePlayersHolds_data() {
+        QTest::addColumn<Holds>("held");
+        QTest::addColumn<unsigned>("keep");
+        QTest::newRow("none held") << Holds{} << 0b00011u;
+        QTest::newRow("a five held") << Holds{false, false, false, true, false} << 0b01100u;
+    }
+    void equalHoldsFollowThePlayersHolds() {
+        QFETCH(Holds, held);
+        QFETCH(unsigned, keep);
+        const Advice a = advise(m_table, Position{open({RowKwintor}), 0, 1, Five{2, 2, 5, 5, 1}, held});
+        QCOMPARE(a.best, Action::throwKeeping(keep));
+    }
+
+    // When the dice cannot matter, throwing again gains nothing: the advice is to place.
+    void equalChoicesPlaceAtOnce() {
+        PlacementValues flat;
+        for (auto& row : flat)
+            row.fill(7);
+        const Advice a = adviseWithin(Position{open({RowKans, RowKwintor}), 0, 1, Five{1, 2, 3, 4, 6}, {}}, flat);
+        QCOMPARE(a.best, Action::placeIn(RowKans));
+        QCOMPARE(a.keepExpected, 7.0);
+    }
+
+    void positionsWithoutAMove_data() {
+        QTest::addColumn<unsigned>("used");
+        QTest::addColumn<int>("throwMade");
+        QTest::addColumn<Five>("dice");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("before the first throw") << 0u << 0 << Five{} << true;
+        QTest::newRow("a die not thrown") << 0u << 1 << Five{1, 2, 0, 4, 5} << false;
+        QTest::newRow("a die of seven") << 0u << 2 << Five{1, 2, 7, 4, 5} << false;
+        QTest::newRow("a fourth throw") << 0u << 4 << Five{1, 2, 3, 4, 5} << false;
+        QTest::newRow("a full sheet") << AllCategories << 1 << Five{1, 2, 3, 4, 5} << false;
+    }
+    void positionsWithoutAMove() {
+        QFETCH(unsigned, used);
+        QFETCH(int, throwMade);
+        QFETCH(Five, dice);
+        QFETCH(bool, valid);
+        const Advice a = advise(m_table, Position{used, 0, throwMade, dice, {}});
+        QCOMPARE(a.valid, valid);
+        if (valid) {
+            QCOMPARE(a.best, Action::throwKeeping(0));
+            QCOMPARE(a.expected, m_table.gameValue());
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestAdvisor)
+#include "tst_advisor.moc"
