@@ -1,0 +1,97 @@
+#include "dialogs/ComputerForm.h"
+
+#include "dialogs/DialogParts.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace kwintor {
+
+namespace {
+
+constexpr int KindCount = 4;
+
+const QString& kindText(int kind) {
+    static const std::array<QString, KindCount> texts{QStringLiteral("Mens"), QStringLiteral("Computer: makkelijk"),
+                                                      QStringLiteral("Computer: gemiddeld"),
+                                                      QStringLiteral("Computer: sterk")};
+    return texts[kind];
+}
+
+// Room for the name left of the choice; a longer name is cut short with an ellipsis.
+constexpr int NameWidthTwips = 2250;
+
+} // namespace
+
+ComputerForm::ComputerForm(int count, const PlayerNames& names, const std::array<int, MaxPlayers + 1>& kinds,
+                           QWidget* parent)
+    : FormDialog(parent, QStringLiteral(" Computerspelers"), twips(5100) - 6, twips(3315) - 31),
+      m_count(std::clamp(count, 1, MaxPlayers)), m_kinds(kinds) {
+    Form_Load(names);
+}
+
+void ComputerForm::Form_Load(const PlayerNames& names) {
+    QFrame* frame1 = addFrame1(*this, 4905, 2820);
+
+    for (int i = 1; i <= MaxPlayers; ++i) {
+        const int top = 240 + 300 * (i - 1);
+        QLabel* naam = addCaption(frame1, QStringLiteral("Naam(%1)").arg(i), QString(), 150, top + 30);
+        // A name is whatever the player typed, markup included, so it is never read as rich text.
+        naam->setTextFormat(Qt::PlainText);
+        const QString full = QString::fromStdString(names[i]);
+        naam->setText(naam->fontMetrics().elidedText(full, Qt::ElideRight, twips(NameWidthTwips)));
+        if (naam->text() != full)
+            naam->setToolTip(full);
+        naam->adjustSize();
+        m_naam[i] = naam;
+
+        auto* soort = new QComboBox(frame1);
+        soort->setObjectName(QStringLiteral("Soort(%1)").arg(i));
+        for (int kind = 0; kind < KindCount; ++kind)
+            soort->addItem(kindText(kind));
+        soort->setCurrentIndex(std::clamp(m_kinds[i], 0, KindCount - 1));
+        soort->setGeometry(twipsRect(2490, top, 2250, 285));
+        m_soort[i] = soort;
+
+        const bool inPlay = i <= m_count;
+        naam->setVisible(inPlay);
+        soort->setVisible(inPlay);
+        soort->setEnabled(inPlay);
+    }
+
+    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropDark);
+    m_cancelKnop = addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"),
+                             twipsRect(3420, 2340, 690, 300));
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
+
+    connectButtons(m_okKnop, m_cancelKnop);
+
+    for (int i = 1; i < MaxPlayers; ++i)
+        setTabOrder(m_soort[i], m_soort[i + 1]);
+    setTabOrder(m_soort[MaxPlayers], m_okKnop);
+    setTabOrder(m_okKnop, m_cancelKnop);
+    m_soort[1]->setFocus();
+}
+
+void ComputerForm::OkKnop_Click() {
+    for (int i = 1; i <= m_count; ++i)
+        m_kinds[i] = m_soort[i]->currentIndex();
+    accept();
+}
+
+void ComputerForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        reject();
+        return;
+    }
+    FormDialog::keyPressEvent(event);
+}
+
+} // namespace kwintor
