@@ -47,4 +47,20 @@ void HoldShape::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(box, 9, 9);
 }
 
+AdviceMark::AdviceMark(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(Size, Size);
+    hide();
+}
+
+void AdviceMark::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 255, 255), 1));
+    painter.setBrush(QColor(0, 70, 200));
+    const QPointF triangle[] = {{1, 1}, {Size - 1.0, Size / 2.0}, {1, Size - 1.0}};
+    painter.drawPolygon(triangle, 3);
+}
+
 } // namespace kwintor

@@ -30,4 +30,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// The advisor's mark: a blue triangle pointing at a die or a cell. Its shape, not only its
+// colour, tells it from the red hold frame. It lets clicks through.
+class AdviceMark : public QWidget {
+public:
+    static constexpr int Size = 12;
+    explicit AdviceMark(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 } // namespace kwintor

@@ -48,6 +48,9 @@ DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
         kwintor::setBackground(picture, DieBackground);
         picture->onClick = [this, die] { emit dieClicked(die); };
         m_dobbelsteenPic[die] = picture;
+        auto* mark = m_mark[die] = new AdviceMark(m_frames[0]);
+        mark->setObjectName(QStringLiteral("Advies(%1)").arg(die));
+        mark->move(1, twips(y + 375) - AdviceMark::Size / 2); // left of the die, at its middle
     }
 
     m_scoreLabel = new QLabel(QStringLiteral("0"), m_frames[1]);
@@ -101,6 +104,13 @@ void DiceTray::showDie(int die, const GameState& state) {
     }
     m_dobbelsteenPic[die]->setPixmap(QPixmap::fromImage(m_canvas[die]));
 }
+
+void DiceTray::setAdviceMarks(unsigned keep) {
+    for (int die = 1; die <= DiceCount; ++die)
+        m_mark[die]->setVisible(keep & (1u << (die - 1)));
+}
+
+bool DiceTray::adviceMarked(int die) const { return !m_mark[die]->isHidden(); }
 
 void DiceTray::clearDie(int die) {
     m_dobbelsteenPic[die]->clear();

@@ -12,6 +12,7 @@ class QLabel;
 
 namespace kwintor {
 
+class AdviceMark;
 class ClickLabel;
 class HoldShape;
 
@@ -40,6 +41,9 @@ public:
     void DobbelHoeken();
 
     const QImage& diePicture(int die) const { return m_canvas[die]; }
+    // The advisor's marks beside the dice to keep: bit i for die i + 1; 0 shows none.
+    void setAdviceMarks(unsigned keep);
+    bool adviceMarked(int die) const;
 
 signals:
     void dieClicked(int die);
@@ -48,6 +52,7 @@ private:
     std::array<QFrame*, 3> m_frames{}; // Frame13, Frame16, Frame15
     std::array<ClickLabel*, DiceCount + 1> m_dobbelsteenPic{};
     std::array<HoldShape*, DiceCount + 1> m_shape{};
+    std::array<AdviceMark*, DiceCount + 1> m_mark{};
     std::array<QImage, DiceCount + 1> m_canvas{};
     QLabel* m_scoreLabel = nullptr;
     QLabel* m_worpPic = nullptr;

@@ -15,7 +15,8 @@ std::string nativePath(const QString& path) { return QFile::encodeName(path).toS
 } // namespace
 
 GameFiles::GameFiles(Platform& platform)
-    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))) {}
+    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))),
+      m_kept(nativePath(platform.dataDirectory() + u'/' + QLatin1String(KeptGameFileName.data()))) {}
 
 QString GameFiles::path(const char* name) const { return m_platform.dataDirectory() + u'/' + QLatin1String(name); }
 
@@ -49,6 +50,24 @@ void GameFiles::removeScores(const std::vector<std::string>& entries, bool all) 
         update(ScoreListChange::remove(entry));
     if (all)
         update(ScoreListChange::removeAll());
+}
+
+std::optional<KeptGame> GameFiles::keptGame() {
+    KeptGame game;
+    switch (readKeptGame(m_kept.path(), game)) {
+    case KeptGameRead::Ok: return game;
+    case KeptGameRead::Missing: return std::nullopt;
+    default: setKeptGameAside(m_kept.path()); return std::nullopt;
+    }
+}
+
+void GameFiles::keepGame(const KeptGame& game) {
+    if (game.state.throwing)
+        return; // the file keeps the game as it was before this throw
+    if (isWorthKeeping(game.state))
+        m_kept.keep(game);
+    else
+        m_kept.remove();
 }
 
 bool GameFiles::save(QStringList& failed) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "persistence/KeptGameWriter.h"
+#include "persistence/SavedGame.h"
 #include "persistence/SharedScoreList.h"
 #include "persistence/Settings.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +16,9 @@ namespace kwintor {
 
 class Platform;
 
-// The program's files in the data folder: the settings and the score list. It reads them at
-// start-up, writes a recorded score and a deletion at once and both files at the exit. The
+// The program's files in the data folder: the settings, the score list and a game left
+// unfinished. It reads them at start-up, writes a recorded score and a deletion at once and
+// both files at the exit, and keeps the game in progress after every throw and placement. The
 // score list is shared by every copy of the program on the folder: each change is applied to
 // the file as it stands, under a lock file, so no copy undoes another's.
 class GameFiles {
@@ -39,12 +43,22 @@ public:
     // Writes both files; the paths of those that could not be written go to `failed`.
     bool save(QStringList& failed);
 
+    // The game left unfinished at the last end, if one reads whole; one that does not (or that a
+    // newer version wrote) is set aside as Spel.sav.bak and never trusted.
+    std::optional<KeptGame> keptGame();
+    // Keeps the game for the next start while it is in progress, else removes the kept game.
+    // The write happens beside the window, which never waits for it.
+    void keepGame(const KeptGame& game);
+    // Waits until the kept game is on disk (tests, and nothing else, need to know).
+    bool flushKeptGame() { return m_kept.flush(); }
+
 private:
     ScoreListUpdate update(const ScoreListChange& change);
 
     Platform& m_platform;
     Settings m_settings;
     SharedScoreList m_scores;
+    KeptGameWriter m_kept;
 };
 
 } // namespace kwintor

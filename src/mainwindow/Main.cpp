@@ -1,10 +1,14 @@
 #include "mainwindow/Main.h"
 
+#include "dialogs/ComputerForm.h"
 #include "dialogs/Config.h"
 #include "dialogs/ScoreForm.h"
 #include "dialogs/SpelerForm.h"
+#include "mainwindow/ClockFrame.h"
+#include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/FormPrinter.h"
+#include "mainwindow/MenuTable.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
 #include "mainwindow/Theme.h"
@@ -15,7 +19,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -50,10 +53,11 @@ void Main::Form_Load() {
 
     // The game starts with one player, "Speler 1".."Speler 6" and the default colours;
     // then the score list and the settings are read, and the colour is applied.
-    refresh();
     m_files.load();
+    refresh();
     applySettings(m_files.settings());
     m_tray->showDice(m_game.state()); // blank until the first throw, corners in the stored colour
+    QTimer::singleShot(0, this, &Main::offerKeptGame); // once the window stands
 
     m_klokTimer = new QTimer(this);
     m_klokTimer->setObjectName(QStringLiteral("KlokTimer"));
@@ -69,41 +73,9 @@ void Main::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     bar->setFixedHeight(MenuBarHeight);
-    auto addMenu = [bar](const char* name) {
-        QMenu* menu = bar->addMenu(QLatin1String(name));
-        menu->setObjectName(QLatin1String(name));
-        return menu;
-    };
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, void (Main::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    auto addSeparator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
-
-    QMenu* bestand = addMenu("Bestand");
-    addItem(bestand, "BestandNieuw", QStringLiteral("Nieuw"), &Main::BestandNieuw_Click);
-    addSeparator(bestand, "BestandStreep1");
-    addItem(bestand, "PrintFormulieren", QStringLiteral("Print Formulieren"), &Main::PrintFormulieren_Click);
-    addSeparator(bestand, "BestandStreep2");
-    addItem(bestand, "BestandExit", QStringLiteral("Exit"), &Main::BestandExit_Click);
-
-    QMenu* spelers = addMenu("Spelers");
-    addItem(spelers, "Spelersaantal", QStringLiteral("Aantal Speler"), &Main::Spelersaantal_Click);
-    addSeparator(spelers, "Streep2");
-    addItem(spelers, "HoogstScores", QStringLiteral("Scorelijst"), &Main::HoogstScores_Click);
-
-    addItem(addMenu("Tools"), "ToolsConfig", QStringLiteral("Instellingen"), &Main::ToolsConfig_Click);
-
-    QMenu* help = addMenu("Help");
-    m_helpHelp = addItem(help, "HelpHelp", QStringLiteral("Help"), &Main::HelpHelp_Click);
-    m_helpHelp->setCheckable(true);
-    addItem(help, "HelpSpelregels", QStringLiteral("Spelregels"), &Main::HelpSpelregels_Click);
-    addSeparator(help, "Helpstreep1");
-    addItem(help, "HelpZegelhof", QStringLiteral("Zegelhof"), &Main::HelpZegelhof_Click);
-    addItem(help, "HelpMeerSoftware", QStringLiteral("Meer Software"), &Main::HelpMeerSoftware_Click);
-
+    buildMenus(*bar, *this);
+    m_helpHelp = bar->findChild<QAction*>(QStringLiteral("HelpHelp"));
+    m_advies = bar->findChild<QAction*>(QStringLiteral("ToolsAdvies"));
     bar->addAction(QStringLiteral("|"))->setObjectName(QStringLiteral("tussenlas"));
     m_info = bar->addAction(QString());
     m_info->setObjectName(QStringLiteral("Info"));
@@ -116,20 +88,10 @@ void Main::layOut() {
     setCentralWidget(client);
 
     m_sheet = new ScoreSheet(client);
-    connect(m_sheet, &ScoreSheet::cellClicked, this, &Main::SP_Click);
+    connect(m_sheet, &ScoreSheet::cellClicked, this, [this](int p, int row) { byPerson([=, this] { SP_Click(p, row); }); });
     m_tray = new DiceTray(client);
-    connect(m_tray, &DiceTray::dieClicked, this, &Main::DobbelsteenPic_Click);
-
-    auto* frame14 = new QFrame(client);
-    frame14->setObjectName(QStringLiteral("Frame14"));
-    frame14->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame14->setGeometry(twipsRect(11370, 0, 1350, 690));
-    m_frame14 = frame14;
-    m_klokLabel = new QLabel(QStringLiteral("00:00:00"), frame14);
-    m_klokLabel->setObjectName(QStringLiteral("KlokLabel"));
-    m_klokLabel->setFont(arialFont(14.25));
-    setTextColour(m_klokLabel, QColor(180, 180, 180));
-    m_klokLabel->move(twips(30), twips(240));
+    connect(m_tray, &DiceTray::dieClicked, this, [this](int die) { byPerson([=, this] { DobbelsteenPic_Click(die); }); });
+    m_clock = new ClockFrame(client);
 
     auto* backKnop = new QLabel(client);
     backKnop->setObjectName(QStringLiteral("BackKnop"));
@@ -139,14 +101,25 @@ void Main::layOut() {
     m_schudKnop->setObjectName(QStringLiteral("SchudKnop"));
     m_schudKnop->setGeometry(twipsRect(11400, 8010, 1290, 460));
     m_schudKnop->setAutoDefault(false);
-    connect(m_schudKnop, &QPushButton::clicked, this, &Main::SchudKnop_Click);
+    connect(m_schudKnop, &QPushButton::clicked, this, [this] { byPerson([this] { SchudKnop_Click(); }); });
     m_schudKnop->setFocus();
+    m_coach = new Coach(*m_sheet, *m_tray, *m_schudKnop, m_files.path("Advies.tabel"), this);
+    m_computers = new ComputerPlayers(*this, *m_coach);
+}
+
+void Main::byPerson(const std::function<void()>& handler) {
+    if (!m_computers->onTurn(m_game.state()))
+        handler();
 }
 
 void Main::refresh() {
-    m_sheet->show(m_game.state());
-    m_tray->show(m_game.state());
+    const GameState& s = m_game.state();
+    m_sheet->show(s);
+    m_tray->show(s);
     m_schudKnop->setEnabled(m_game.canThrow());
+    m_files.keepGame({s, m_computers->kinds()});
+    m_coach->show(s);
+    m_computers->wake(s);
 }
 
 // ---- throwing and holding ----
@@ -185,7 +158,7 @@ void Main::SchudKnop_Click() {
 
 void Main::DobbelsteenPic_Click(int index) {
     m_game.toggleHold(index);
-    m_tray->show(m_game.state());
+    refresh();
 }
 
 // ---- placing a score ----
@@ -205,6 +178,8 @@ void Main::SP_Click(int player, int index) {
 }
 
 void Main::endOfGame(int player) {
+    if (m_computers->isComputer(player))
+        return; // the score list is for people
     const GameState& s = m_game.state();
     const QString question = QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
                                  .arg(s.TotaalAB[player])
@@ -239,6 +214,7 @@ void Main::BestandNieuw_Click() {
                                   QStringLiteral(" Nieuw")) != Platform::Answer::Yes)
             return;
         m_game.newGame();
+        m_computers->setKinds({}); // the players are new, and people
         refresh();
         m_schudKnop->setFocus();
     });
@@ -270,6 +246,20 @@ void Main::applyPlayers(int count, const std::array<std::string, MaxPlayers + 1>
     refresh();
 }
 
+void Main::Computerspelers_Click() {
+    whenIdle([this] {
+        ComputerForm dialog(m_game.state().AantalSpelers, m_game.state().SpelerNaam, m_computers->kinds(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            applyKinds(dialog.kinds());
+    });
+}
+
+void Main::applyKinds(const PlayerKinds& kinds) {
+    m_computers->setKinds(kinds);
+    m_sheet->setPlayerKinds(kinds);
+    refresh();
+}
+
 void Main::HoogstScores_Click() {
     whenIdle([this] {
         ScoreForm dialog(m_files.scores(), m_platform, this);
@@ -286,6 +276,8 @@ void Main::ToolsConfig_Click() {
         applySettings(dialog.settings());
     });
 }
+
+void Main::ToolsAdvies_Click() { m_coach->setOn(m_advies->isChecked()); }
 
 void Main::HelpHelp_Click() {
     m_sheet->setHelpShown(!m_sheet->helpShown());
@@ -309,8 +301,7 @@ void Main::HelpMeerSoftware_Click() { OpenMetShell(QLatin1String(links::Software
 
 void Main::KlokTimer_Timer() {
     const QDateTime moment = m_platform.now();
-    m_klokLabel->setText(QStringLiteral(" ") + moment.time().toString(QStringLiteral("H:mm:ss")));
-    m_klokLabel->adjustSize();
+    m_clock->show(moment);
     m_info->setText(infoCaption(moment));
 }
 
@@ -326,7 +317,7 @@ void Main::applySettings(const Settings& settings) {
 void Main::ZetAchtergrond(int rood, int groen, int blauw) {
     const QColor colour(std::clamp(rood, 0, 255), std::clamp(groen, 0, 255), std::clamp(blauw, 0, 255));
     setBackground(centralWidget(), colour);
-    setBackground(m_frame14, colour);
+    setBackground(m_clock, colour);
     m_sheet->setBackground(colour);
     m_tray->setBackground(colour);
     m_tray->DobbelHoeken();
@@ -365,6 +356,22 @@ bool Main::sessionEnds(bool mayAsk) {
     }
     m_closing = true;
     return true;
+}
+
+void Main::offerKeptGame() {
+    std::optional<KeptGame> kept = m_files.keptGame();
+    if (!kept || m_closing)
+        return;
+    if (m_platform.messageBox(this, QStringLiteral("Het vorige spel is niet afgemaakt. Wilt u het afmaken?"),
+                              Platform::Buttons::YesNo, QStringLiteral(" Spel")) != Platform::Answer::Yes) {
+        m_files.keepGame({}); // a game that has not begun: the kept one goes
+        return;
+    }
+    m_game.restore(kept->state);
+    m_computers->setKinds(kept->kinds);
+    m_sheet->setPlayerKinds(kept->kinds);
+    refresh();
+    m_tray->showDice(m_game.state());
 }
 
 bool Main::Form_Unload() {

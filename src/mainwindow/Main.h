@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Game.h"
+#include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFiles.h"
 
 #include <QMainWindow>
@@ -9,20 +10,22 @@
 #include <vector>
 
 class QAction;
-class QLabel;
 class QPushButton;
 class QSessionManager;
 class QTimer;
 
 namespace kwintor {
 
+class ClockFrame;
+class Coach;
 class DiceTray;
 class Platform;
 class ScoreSheet;
 
 // The window in which the game is played: the score sheet, the dice tray, the throw button,
 // the clock and the menu bar. Its handlers call the game and redraw the views from its state;
-// the window keeps no game state of its own.
+// the window keeps no game state of its own. People, the keyboard and the computer players all
+// act through the same handlers.
 class Main : public QMainWindow {
     Q_OBJECT
 public:
@@ -33,9 +36,14 @@ public:
     GameFiles& files() { return m_files; }
     ScoreSheet& sheet() const { return *m_sheet; }
     DiceTray& tray() const { return *m_tray; }
+    Coach& coach() const { return *m_coach; }
+    ComputerPlayers& computers() const { return *m_computers; }
+    // The exit was answered Yes: no handler goes on with the game.
+    bool closing() const { return m_closing; }
 
-    // The results of the players and settings dialogs are applied here, and only here.
+    // The results of the dialogs are applied here, and only here.
     void applyPlayers(int count, const std::array<std::string, MaxPlayers + 1>& names);
+    void applyKinds(const PlayerKinds& kinds);
     void applySettings(const Settings& settings);
 
     // Paints the window and its sixteen frames in the colour; the die corners keep the stored colour.
@@ -51,8 +59,10 @@ public:
     void PrintFormulieren_Click();
     void BestandExit_Click();
     void Spelersaantal_Click();
+    void Computerspelers_Click();
     void HoogstScores_Click();
     void ToolsConfig_Click();
+    void ToolsAdvies_Click();
     void HelpHelp_Click();
     void HelpSpelregels_Click();
     void HelpZegelhof_Click();
@@ -72,12 +82,17 @@ private:
     void createMenus();
     void layOut();
     void commitData(QSessionManager& manager);
+    // Offers to finish the game left unfinished at the last end.
+    void offerKeptGame();
     // Asks the exit question and writes both files on Yes; false keeps the window open.
     bool Form_Unload();
     void endOfGame(int player);
     // Runs a command now, or at the end of the throw under way.
     void whenIdle(std::function<void()> command);
-    // Redraws the sheet and the tray from the game (the dice faces only change with a throw).
+    // A click of a person: refused while a computer player is on turn.
+    void byPerson(const std::function<void()>& handler);
+    // After every change: redraws the sheet and the tray (the dice faces only change with a
+    // throw), keeps the game for the next start, and lets the advisor and the computer look.
     void refresh();
 
     Platform& m_platform;
@@ -88,11 +103,13 @@ private:
 
     ScoreSheet* m_sheet = nullptr;
     DiceTray* m_tray = nullptr;
-    QWidget* m_frame14 = nullptr;
-    QLabel* m_klokLabel = nullptr;
+    ClockFrame* m_clock = nullptr;
+    Coach* m_coach = nullptr;
+    ComputerPlayers* m_computers = nullptr;
     QPushButton* m_schudKnop = nullptr;
     QTimer* m_klokTimer = nullptr;
     QAction* m_helpHelp = nullptr;
+    QAction* m_advies = nullptr;
     QAction* m_info = nullptr;
 };
 

@@ -222,7 +222,10 @@ void ScoreSheet::show(const GameState& s) {
         QLabel* label = m_spelersLabel[p];
         const bool inPlay = p <= s.AantalSpelers;
         const bool onTurn = p == s.AanDeBeurt;
-        label->setText(QString::fromStdString(inPlay ? s.SpelerNaam[p] : defaultPlayerName(p)));
+        const QString name = QString::fromStdString(inPlay ? s.SpelerNaam[p] : defaultPlayerName(p));
+        const bool computer = inPlay && m_kinds[p] > 0;
+        label->setText(computer ? name + QStringLiteral(" [PC]") : name);
+        label->setAccessibleDescription(computer ? QStringLiteral("computerspeler") : QString());
         label->setEnabled(inPlay);
         QFont font = label->font();
         font.setUnderline(onTurn);
@@ -252,5 +255,25 @@ void ScoreSheet::setHelpShown(bool shown) {
 }
 
 bool ScoreSheet::helpShown() const { return !m_helpLabel->isHidden(); }
+
+void ScoreSheet::setAdviceMark(int player, int row) {
+    m_markedRow = row;
+    if (row < 0 || player < 1 || player > MaxPlayers) {
+        if (m_mark)
+            m_mark->hide();
+        return;
+    }
+    QLabel* target = m_cells[player][row];
+    if (!m_mark || m_mark->parentWidget() != target->parentWidget()) {
+        delete m_mark;
+        m_mark = new AdviceMark(target->parentWidget());
+        m_mark->setObjectName(QStringLiteral("AdviesCel"));
+    }
+    m_mark->move(target->x() - AdviceMark::Size - 2, target->y() + (target->height() - AdviceMark::Size) / 2);
+    m_mark->show();
+    m_mark->raise();
+}
+
+void ScoreSheet::setAdviceTip(int player, int row, const QString& tip) { m_cells[player][row]->setToolTip(tip); }
 
 } // namespace kwintor

@@ -11,6 +11,7 @@ class QLabel;
 
 namespace kwintor {
 
+class AdviceMark;
 class ClickLabel;
 
 // The score sheet: twelve frames with the row captions, the player count, the six name
@@ -29,8 +30,16 @@ public:
     void setHelpShown(bool shown);
     bool helpShown() const;
 
+    // Which players the computer plays (kinds[p] > 0): their name labels carry a mark.
+    void setPlayerKinds(const std::array<int, MaxPlayers + 1>& kinds) { m_kinds = kinds; }
+
     QLabel* cell(int player, int row) const;
     QLabel* nameLabel(int player) const { return m_spelersLabel[player]; }
+
+    // The advisor's mark beside one cell (row -1: none), and its word on a cell.
+    void setAdviceMark(int player, int row);
+    int adviceMarkedRow() const { return m_markedRow; }
+    void setAdviceTip(int player, int row, const QString& tip);
 
 signals:
     void cellClicked(int player, int row);
@@ -44,6 +53,9 @@ private:
     std::array<QFrame*, 13> m_frames{}; // Frame1..Frame12
     std::array<std::array<ClickLabel*, CellCount>, MaxPlayers + 1> m_cells{};
     std::array<QLabel*, MaxPlayers + 1> m_spelersLabel{};
+    std::array<int, MaxPlayers + 1> m_kinds{};
+    AdviceMark* m_mark = nullptr;
+    int m_markedRow = -1;
     QLabel* m_label1 = nullptr;
     QLabel* m_backHelp = nullptr;
     QLabel* m_helpLabel = nullptr;

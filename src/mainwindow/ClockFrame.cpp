@@ -1,0 +1,27 @@
+#include "mainwindow/ClockFrame.h"
+
+#include "mainwindow/Theme.h"
+#include "mainwindow/Twips.h"
+
+#include <QDateTime>
+#include <QLabel>
+
+namespace kwintor {
+
+ClockFrame::ClockFrame(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("Frame14"));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setGeometry(twipsRect(11370, 0, 1350, 690));
+    m_klokLabel = new QLabel(QStringLiteral("00:00:00"), this);
+    m_klokLabel->setObjectName(QStringLiteral("KlokLabel"));
+    m_klokLabel->setFont(arialFont(14.25));
+    setTextColour(m_klokLabel, QColor(180, 180, 180));
+    m_klokLabel->move(twips(30), twips(240));
+}
+
+void ClockFrame::show(const QDateTime& moment) {
+    m_klokLabel->setText(QStringLiteral(" ") + moment.time().toString(QStringLiteral("H:mm:ss")));
+    m_klokLabel->adjustSize();
+}
+
+} // namespace kwintor

@@ -1,0 +1,102 @@
+#include "mainwindow/Coach.h"
+
+#include "advisor/Advisor.h"
+#include "advisor/Position.h"
+#include "advisor/ValueTable.h"
+#include "mainwindow/DiceTray.h"
+#include "mainwindow/ScoreSheet.h"
+#include "mainwindow/SheetTexts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QThread>
+
+#include <cmath>
+
+namespace kwintor {
+
+namespace {
+
+// Expected points with one decimal and a Dutch decimal comma.
+QString points(double value) { return QLocale(QLocale::Dutch).toString(value, 'f', 1); }
+
+} // namespace
+
+Coach::Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath, QObject* parent)
+    : QObject(parent), m_sheet(sheet), m_tray(tray), m_throwButton(throwButton), m_cachePath(cachePath) {}
+
+Coach::~Coach() = default;
+
+void Coach::prepare() {
+    if (m_preparing)
+        return;
+    m_preparing = true;
+    const std::string path = QFile::encodeName(m_cachePath).toStdString();
+    QPointer<Coach> self(this);
+    QThread* worker = QThread::create([self, path] {
+        auto table = std::make_shared<ValueTable>();
+        table->loadOrCompute(path, std::max(1, QThread::idealThreadCount()));
+        std::shared_ptr<const ValueTable> done = std::move(table);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [self, done] {
+                if (!self)
+                    return;
+                self->m_table = done;
+                self->show(self->m_last);
+                emit self->tableReady();
+            },
+            Qt::QueuedConnection);
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->setObjectName(QStringLiteral("AdviceTable"));
+    worker->start(QThread::LowPriority);
+}
+
+const ValueTable* Coach::table() const { return m_table.get(); }
+
+void Coach::setOn(bool on) {
+    m_on = on;
+    if (on)
+        prepare();
+    show(m_last);
+}
+
+void Coach::clear() {
+    m_tray.setAdviceMarks(0);
+    m_sheet.setAdviceMark(0, -1);
+    for (int row = 0; row < CellCount; ++row)
+        for (int p = 1; p <= MaxPlayers; ++p)
+            m_sheet.setAdviceTip(p, row, QString());
+    m_throwButton.setToolTip(QString());
+}
+
+void Coach::show(const GameState& state) {
+    m_last = state;
+    clear();
+    if (!m_on || !m_table || state.throwing || state.WorpTeller == 0)
+        return;
+    const int player = state.AanDeBeurt;
+    const Advice advice = advise(*m_table, positionOf(state, player));
+    if (!advice.valid)
+        return;
+    const int scored = state.TotaalAB[player];
+    for (int row = 0; row < CellCount; ++row)
+        if (!std::isnan(advice.placeExpected[row]))
+            m_sheet.setAdviceTip(player, row,
+                                 QStringLiteral("Verwacht eindtotaal: ") + points(scored + advice.placeExpected[row]));
+    if (advice.best.kind == Action::Kind::Place) {
+        m_sheet.setAdviceMark(player, advice.best.row);
+        m_throwButton.setToolTip(QStringLiteral("Beter: nu plaatsen in %1 (verwacht eindtotaal %2)")
+                                     .arg(rowCaption(advice.best.row).simplified(), points(scored + advice.expected)));
+    } else {
+        m_tray.setAdviceMarks(advice.best.keep);
+        m_throwButton.setToolTip(QStringLiteral("Beter: opnieuw gooien met de gemarkeerde stenen vast "
+                                                "(verwacht eindtotaal %1)")
+                                     .arg(points(scored + advice.expected)));
+    }
+}
+
+} // namespace kwintor

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/GameState.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace kwintor {
+
+class DiceTray;
+class ScoreSheet;
+class ValueTable;
+
+// The advisor in the window. It loads (or computes and caches) the table of best play on a
+// thread of its own, so the window never waits for it; while "Advies" is
+// on it marks, after each throw of the player on turn, the dice the best move keeps or the cell
+// it places in, and tells the expected final total of each open cell. It never makes a move.
+class Coach : public QObject {
+    Q_OBJECT
+public:
+    // The table is cached in `cachePath`.
+    Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath,
+          QObject* parent = nullptr);
+    ~Coach() override;
+
+    // Starts loading the table on a thread of its own the first time it is needed (the advice
+    // switched on, a strong computer player chosen), computing and writing it when the cache is
+    // missing, damaged or foreign.
+    void prepare();
+    // Null until the table is there.
+    const ValueTable* table() const;
+
+    void setOn(bool on);
+    bool isOn() const { return m_on; }
+    // Marks what the state on the table calls for; nothing before the turn's first throw.
+    void show(const GameState& state);
+
+signals:
+    void tableReady();
+
+private:
+    void clear();
+
+    ScoreSheet& m_sheet;
+    DiceTray& m_tray;
+    QWidget& m_throwButton;
+    QString m_cachePath;
+    bool m_preparing = false;
+    std::shared_ptr<const ValueTable> m_table;
+    bool m_on = false;
+    GameState m_last;
+};
+
+} // namespace kwintor
