@@ -36,6 +36,8 @@ public:
     bool isComputer(int player) const { return player >= 1 && player <= MaxPlayers && m_kinds[player] > 0; }
     // A computer is on turn: clicks of people on dice, cells and the throw button do nothing.
     bool onTurn(const GameState& state) const;
+    // How long a step takes; people need about 0.6 s to follow, a test none.
+    void setStepInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
     // Plans the next step when a computer is on turn and has a move to make.
     void wake(const GameState& state);
 

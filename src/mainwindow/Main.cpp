@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace kwintor {
 
@@ -54,6 +55,7 @@ void Main::Form_Load() {
     // The game starts with one player, "Speler 1".."Speler 6" and the default colours;
     // then the score list and the settings are read, and the colour is applied.
     m_files.load();
+    m_offer = m_files.keptGame();
     refresh();
     applySettings(m_files.settings());
     m_tray->showDice(m_game.state()); // blank until the first throw, corners in the stored colour
@@ -117,7 +119,8 @@ void Main::refresh() {
     m_sheet->show(s);
     m_tray->show(s);
     m_schudKnop->setEnabled(m_game.canThrow());
-    m_files.keepGame({s, m_computers->kinds()});
+    if (!m_offer)
+        m_files.keepGame({s, m_computers->kinds()});
     m_coach->show(s);
     m_computers->wake(s);
 }
@@ -359,7 +362,7 @@ bool Main::sessionEnds(bool mayAsk) {
 }
 
 void Main::offerKeptGame() {
-    std::optional<KeptGame> kept = m_files.keptGame();
+    std::optional<KeptGame> kept = std::exchange(m_offer, std::nullopt);
     if (!kept || m_closing)
         return;
     if (m_platform.messageBox(this, QStringLiteral("Het vorige spel is niet afgemaakt. Wilt u het afmaken?"),

@@ -99,6 +99,7 @@ private:
     Game m_game;
     GameFiles m_files;
     bool m_closing = false;
+    std::optional<KeptGame> m_offer; // the game left unfinished, until the question is answered
     std::vector<std::function<void()>> m_pending; // commands chosen during a throw, in order
 
     ScoreSheet* m_sheet = nullptr;
