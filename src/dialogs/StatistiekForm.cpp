@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -56,7 +55,6 @@ void StatistiekForm::Form_Load() {
         palette.setColor(group, QPalette::Text, QColor(0, 0, 64));
     }
     m_list1->setPalette(palette);
-    m_list1->viewport()->installEventFilter(this);
 
     // Numbers read best from the highest down; a first click on a number column shows that.
     QTreeWidgetItem* header = m_list1->headerItem();
@@ -145,14 +143,6 @@ void StatistiekForm::List1_SelectionChanged() {
     }
     const PlayerStatistics& row = m_statistics.rows()[selected.first()->data(Naam, RowRole).toUInt()];
     m_chart->setHistogram(m_statistics.histogram(row.name), QStringLiteral("Scores van ") + QString::fromStdString(row.name));
-}
-
-bool StatistiekForm::eventFilter(QObject* watched, QEvent* event) {
-    // A click below the last row lets go of the chosen name, so the chart shows all names again.
-    if (watched == m_list1->viewport() && event->type() == QEvent::MouseButtonPress &&
-        !m_list1->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
-        m_list1->clearSelection();
-    return FormDialog::eventFilter(watched, event);
 }
 
 } // namespace kwintor

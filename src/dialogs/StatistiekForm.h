@@ -14,7 +14,8 @@ class ScoreList;
 
 // The statistics of the score list: per name the games, the best and worst score and the mean,
 // the highest mean first; a click on a column header sorts by that column. Below, the scores of
-// the chosen name as a histogram, or of every name while none is chosen.
+// the chosen name as a histogram, or of every name while none is chosen (a click below the
+// last row lets go of the name).
 class StatistiekForm : public FormDialog {
     Q_OBJECT
 public:
@@ -24,9 +25,6 @@ public:
 
     // Orders the rows by a column; the header's sort indicator follows.
     void sortBy(int column, Qt::SortOrder order);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();

@@ -101,11 +101,13 @@ private slots:
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
         if (sortColumn >= 0)
             dialog.sortBy(sortColumn, Qt::AscendingOrder);
-        else // below the last row
+        else // below the last row lets go of the name
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, {10, list->viewport()->height() - 5});
 
         auto* chart = child<ScoreHistogram>(&dialog, "Chart");
         QCOMPARE(chart->caption(), caption);
+        const QList<QTreeWidgetItem*> chosen = list->selectedItems(); // the list shows the same choice
+        QCOMPARE("Scores van " + (chosen.isEmpty() ? "alle namen" : chosen.first()->text(0)), caption);
         QCOMPARE(QList<int>(chart->counts().begin(), chart->counts().end()), bins);
         // The highest bar is painted in the text colour; beside it, an empty bin shows the background.
         const int highest = int(std::max_element(bins.begin(), bins.end()) - bins.begin());
