@@ -4,6 +4,7 @@
 #include "dialogs/Config.h"
 #include "dialogs/ScoreForm.h"
 #include "dialogs/SpelerForm.h"
+#include "dialogs/StatistiekForm.h"
 #include "dialogs/Titel.h"
 #include "mainwindow/Main.h"
 #include "platform/QtPlatform.h"
@@ -88,6 +89,8 @@ void takeScreenshots(const QString& directory) {
     shoot(players, "spelerform.png");
     kwintor::ScoreForm scores(window.files().scores(), platform, &window);
     shoot(scores, "scoreform.png");
+    kwintor::StatistiekForm statistics(window.files().scores(), &window);
+    shoot(statistics, "statistieken.png");
     window.applySettings(kwintor::Settings{192, 192, 255, 6});
     kwintor::Config config(window.files().settings(), &window);
     shoot(config, "config.png");

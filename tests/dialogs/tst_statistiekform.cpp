@@ -1,0 +1,133 @@
+#include "dialogs/ScoreHistogram.h"
+#include "dialogs/StatistiekForm.h"
+#include "persistence/ScoreList.h"
+#include "support/DialogTestHelpers.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+using namespace kwintor;
+using test::child;
+
+class TestStatistiekForm : public QObject {
+    Q_OBJECT
+
+    // Émile's three spellings are one player, shown as the list meets him first; the scores
+    // 99, 140 and 375 order differently as numbers and as text.
+    static ScoreList fixedList() {
+        ScoreList list;
+        for (const char* entry : {"0201 - Émile", "0250 - emile", "0300 - EMILE", "0375 - Cor", "0030 - Cor",
+                                  "0121 - Ann", "0130 - Ann", "0140 - Ann", "0099 - Bob"})
+            list.insert(entry);
+        return list;
+    }
+
+    static QStringList shown(StatistiekForm& dialog, int column = -1) {
+        auto* list = child<QTreeWidget>(&dialog, "List1");
+        QStringList rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStringList cells;
+            for (int c = 0; c < list->columnCount(); ++c)
+                cells << list->topLevelItem(i)->text(c);
+            rows << (column < 0 ? cells.join('|') : cells[column]);
+        }
+        return rows;
+    }
+
+    static void clickHeader(QTreeWidget* list, int column) {
+        QHeaderView* header = list->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
+    }
+
+private slots:
+    void openingShowsOneRowPerNameHighestMeanFirst() {
+        StatistiekForm dialog(fixedList());
+        test::checkWindow(dialog, " Statistieken", QSize(454, 402), {"List1", "OkKnop", "List1"});
+        QCOMPARE(child<QTreeWidget>(&dialog, "List1")->headerItem()->text(4), "Gemiddeld");
+        QCOMPARE(shown(dialog), (QStringList{"Émile|3|300|201|250,3", "Cor|2|375|30|202,5", "Ann|3|140|121|130,3",
+                                             "Bob|1|99|99|99,0"}));
+        QVERIFY(child<QWidget>(&dialog, "Chart")->isVisible());
+        QVERIFY(!child<QLabel>(&dialog, "LeegLabel")->isVisible());
+        test::click(&dialog, "OkKnop");
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void aHeaderClickSortsByNumber_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("Beste") << QList<int>{2} << QStringList{"Cor", "Émile", "Ann", "Bob"};
+        QTest::newRow("Beste twice") << QList<int>{2, 2} << QStringList{"Bob", "Ann", "Émile", "Cor"};
+        QTest::newRow("Slechtste") << QList<int>{3} << QStringList{"Émile", "Ann", "Bob", "Cor"};
+        QTest::newRow("Spellen, ties by mean") << QList<int>{1} << QStringList{"Émile", "Ann", "Cor", "Bob"};
+        QTest::newRow("Naam") << QList<int>{0} << QStringList{"Ann", "Bob", "Cor", "Émile"};
+        QTest::newRow("Gemiddeld, lowest first") << QList<int>{4} << QStringList{"Bob", "Ann", "Cor", "Émile"};
+    }
+    void aHeaderClickSortsByNumber() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QStringList, names);
+        StatistiekForm dialog(fixedList());
+        dialog.show();
+        for (int column : clicks)
+            clickHeader(child<QTreeWidget>(&dialog, "List1"), column);
+        QCOMPARE(shown(dialog, 0), names);
+    }
+
+    void theChartFollowsTheChosenName_data() {
+        QTest::addColumn<int>("row"); // -1: none chosen
+        QTest::addColumn<int>("sortColumn");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QList<int>>("bins");
+        QTest::newRow("none") << -1 << 4 << "Scores van alle namen"
+                              << QList<int>{0, 1, 0, 1, 1, 2, 0, 0, 1, 0, 1, 0, 1, 0, 1};
+        QTest::newRow("Émile") << 0 << 4 << "Scores van Émile" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1, 0, 0};
+        QTest::newRow("Ann") << 2 << 4 << "Scores van Ann" << QList<int>{0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        // Chosen, then the rows sorted by name: Ann stays chosen at her new place.
+        QTest::newRow("Ann, then by name") << 2 << 0 << "Scores van Ann"
+                                           << QList<int>{0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Cor, then let go") << 1 << -1 << "Scores van alle namen"
+                                          << QList<int>{0, 1, 0, 1, 1, 2, 0, 0, 1, 0, 1, 0, 1, 0, 1};
+    }
+    void theChartFollowsTheChosenName() {
+        QFETCH(int, row);
+        QFETCH(int, sortColumn);
+        QFETCH(QString, caption);
+        QFETCH(QList<int>, bins);
+        StatistiekForm dialog(fixedList());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* list = child<QTreeWidget>(&dialog, "List1");
+        if (row >= 0)
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
+        if (sortColumn >= 0)
+            dialog.sortBy(sortColumn, Qt::AscendingOrder);
+        else // below the last row lets go of the name
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, {10, list->viewport()->height() - 5});
+
+        auto* chart = child<ScoreHistogram>(&dialog, "Chart");
+        QCOMPARE(chart->caption(), caption);
+        const QList<QTreeWidgetItem*> chosen = list->selectedItems(); // the list shows the same choice
+        QCOMPARE("Scores van " + (chosen.isEmpty() ? "alle namen" : chosen.first()->text(0)), caption);
+        QCOMPARE(QList<int>(chart->counts().begin(), chart->counts().end()), bins);
+        // The highest bar is painted in the text colour; beside it, an empty bin shows the background.
+        const int highest = int(std::max_element(bins.begin(), bins.end()) - bins.begin());
+        const int empty = int(bins.indexOf(0, highest));
+        const QImage picture = chart->grab().toImage();
+        const QRect bar = chart->barRect(highest);
+        QVERIFY(bar.height() > 20);
+        QCOMPARE(picture.pixelColor(bar.center()), QColor(0, 0, 64));
+        QCOMPARE(picture.pixelColor(chart->barRect(empty).center().x(), bar.center().y()), QColor(150, 190, 180));
+    }
+
+    void anEmptyListShowsATextAndNoChart() {
+        StatistiekForm dialog{ScoreList()};
+        dialog.show();
+        QCOMPARE(child<QTreeWidget>(&dialog, "List1")->topLevelItemCount(), 0);
+        QVERIFY(!child<QWidget>(&dialog, "Chart")->isVisible());
+        QVERIFY(child<QLabel>(&dialog, "LeegLabel")->isVisible());
+        QCOMPARE(child<QLabel>(&dialog, "LeegLabel")->text(), "Nog geen scores op de lijst.");
+    }
+};
+
+QTEST_MAIN(TestStatistiekForm)
+#include "tst_statistiekform.moc"
