@@ -4,6 +4,7 @@
 #include "dialogs/Config.h"
 #include "dialogs/ScoreForm.h"
 #include "dialogs/SpelerForm.h"
+#include "dialogs/StatistiekForm.h"
 #include "mainwindow/ClockFrame.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
@@ -269,6 +270,10 @@ void Main::HoogstScores_Click() {
         dialog.exec();
         m_files.removeScores(dialog.removed(), dialog.removedAll());
     });
+}
+
+void Main::Statistieken_Click() {
+    whenIdle([this] { StatistiekForm(m_files.scores(), this).exec(); });
 }
 
 void Main::ToolsConfig_Click() {

@@ -61,6 +61,7 @@ public:
     void Spelersaantal_Click();
     void Computerspelers_Click();
     void HoogstScores_Click();
+    void Statistieken_Click();
     void ToolsConfig_Click();
     void ToolsAdvies_Click();
     void HelpHelp_Click();

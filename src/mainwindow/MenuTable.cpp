@@ -21,6 +21,7 @@ const MenuItem Items[] = {
     {"Spelers", "Computerspelers", "Computerspelers...", &Main::Computerspelers_Click},
     {"Spelers", "Streep2", "", nullptr},
     {"Spelers", "HoogstScores", "Scorelijst", &Main::HoogstScores_Click},
+    {"Spelers", "Statistieken", "Statistieken", &Main::Statistieken_Click},
     {"Tools", "ToolsConfig", "Instellingen", &Main::ToolsConfig_Click},
     {"Tools", "ToolsAdvies", "Advies", &Main::ToolsAdvies_Click, "", true},
     {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "", true},

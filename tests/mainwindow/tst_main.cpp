@@ -411,6 +411,8 @@ void TestMain::menuItemsRunTheirCommands_data() {
     QTest::newRow("Exit") << "Bestand" << "Exit" << "message: Exit programma";
     QTest::newRow("Aantal Speler") << "Spelers" << "Aantal Speler" << "dialog: Spelers";
     QTest::newRow("Scorelijst") << "Spelers" << "Scorelijst" << "dialog: Scorelijst";
+    QTest::newRow("Computerspelers") << "Spelers" << "Computerspelers..." << "dialog: Computerspelers";
+    QTest::newRow("Statistieken") << "Spelers" << "Statistieken" << "dialog: Statistieken";
     QTest::newRow("Instellingen") << "Tools" << "Instellingen" << "dialog: Instellingen";
     QTest::newRow("Spelregels") << "Help" << "Spelregels" << "opens:spelregels.pdf";
     QTest::newRow("Zegelhof") << "Help" << "Zegelhof" << "opens:https://www.zegelhof.example/";
