@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 
 namespace kwintor {
 
@@ -31,7 +32,7 @@ QFrame* addFrame(QWidget* parent, const QString& name, int top, int height) {
 
 DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DiceTray"));
-    setGeometry(twipsRect(Left, Top, 1350, 7890 - Top));
+    setGeometry(twipsRect(Left, Top, 1350, 8490 - Top));
     m_frames = {addFrame(this, QStringLiteral("Frame13"), 690, 6000), addFrame(this, QStringLiteral("Frame16"), 6690, 600),
                 addFrame(this, QStringLiteral("Frame15"), 7290, 600)};
 
@@ -64,6 +65,16 @@ DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
     m_worpPic->setObjectName(QStringLiteral("WorpPic"));
     m_worpPic->setGeometry(twipsRect(120, 210, 1125, 300));
     kwintor::setBackground(m_worpPic, QColor(128, 128, 128));
+
+    auto* backKnop = new QLabel(this);
+    backKnop->setObjectName(QStringLiteral("BackKnop"));
+    backKnop->setGeometry(twipsRect(0, 7980 - Top, 1350, 510));
+    backKnop->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_schudKnop = new QPushButton(QStringLiteral("Gooien"), this);
+    m_schudKnop->setObjectName(QStringLiteral("SchudKnop"));
+    m_schudKnop->setGeometry(twipsRect(11400 - Left, 8010 - Top, 1290, 460));
+    m_schudKnop->setAutoDefault(false);
+    connect(m_schudKnop, &QPushButton::clicked, this, &DiceTray::throwClicked);
 }
 
 void DiceTray::setColours(const QColor& corners, int diceColour) {

@@ -9,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 
 namespace kwintor {
 
@@ -17,7 +18,7 @@ class ClickLabel;
 class HoldShape;
 
 // The dice column beside the sheet: the five die pictures (die 5 at the top) with their hold
-// frames, the dice sum and the throw counter. It draws what the game state holds.
+// frames, the dice sum, the throw counter and the throw button. It draws what the game state holds.
 class DiceTray : public QWidget {
     Q_OBJECT
 public:
@@ -41,12 +42,14 @@ public:
     void DobbelHoeken();
 
     const QImage& diePicture(int die) const { return m_canvas[die]; }
+    QPushButton& throwButton() const { return *m_schudKnop; }
     // The advisor's marks beside the dice to keep: bit i for die i + 1; 0 shows none.
     void setAdviceMarks(unsigned keep);
     bool adviceMarked(int die) const;
 
 signals:
     void dieClicked(int die);
+    void throwClicked();
 
 private:
     std::array<QFrame*, 3> m_frames{}; // Frame13, Frame16, Frame15
@@ -56,6 +59,7 @@ private:
     std::array<QImage, DiceCount + 1> m_canvas{};
     QLabel* m_scoreLabel = nullptr;
     QLabel* m_worpPic = nullptr;
+    QPushButton* m_schudKnop = nullptr;
     QColor m_corners;
     int m_diceColour = 0;
 };

@@ -61,12 +61,6 @@ void Main::Form_Load() {
     applySettings(m_files.settings());
     m_tray->showDice(m_game.state()); // blank until the first throw, corners in the stored colour
     QTimer::singleShot(0, this, &Main::offerKeptGame); // once the window stands
-
-    m_klokTimer = new QTimer(this);
-    m_klokTimer->setObjectName(QStringLiteral("KlokTimer"));
-    m_klokTimer->setInterval(500);
-    connect(m_klokTimer, &QTimer::timeout, this, &Main::KlokTimer_Timer);
-    m_klokTimer->start();
     KlokTimer_Timer();
 
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Main::commitData);
@@ -94,20 +88,16 @@ void Main::layOut() {
     connect(m_sheet, &ScoreSheet::cellClicked, this, [this](int p, int row) { byPerson([=, this] { SP_Click(p, row); }); });
     m_tray = new DiceTray(client);
     connect(m_tray, &DiceTray::dieClicked, this, [this](int die) { byPerson([=, this] { DobbelsteenPic_Click(die); }); });
-    m_clock = new ClockFrame(client);
-
-    auto* backKnop = new QLabel(client);
-    backKnop->setObjectName(QStringLiteral("BackKnop"));
-    backKnop->setGeometry(twipsRect(11370, 7980, 1350, 510));
-    backKnop->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_schudKnop = new QPushButton(QStringLiteral("Gooien"), client);
-    m_schudKnop->setObjectName(QStringLiteral("SchudKnop"));
-    m_schudKnop->setGeometry(twipsRect(11400, 8010, 1290, 460));
-    m_schudKnop->setAutoDefault(false);
-    connect(m_schudKnop, &QPushButton::clicked, this, [this] { byPerson([this] { SchudKnop_Click(); }); });
+    connect(m_tray, &DiceTray::throwClicked, this, [this] { byPerson([this] { SchudKnop_Click(); }); });
+    m_schudKnop = &m_tray->throwButton();
     m_schudKnop->setFocus();
+    m_clock = new ClockFrame(client, [this] { KlokTimer_Timer(); });
     m_coach = new Coach(*m_sheet, *m_tray, *m_schudKnop, m_files.path("Advies.tabel"), this);
     m_computers = new ComputerPlayers(*this, *m_coach);
+}
+
+bool Main::ask(const QString& text, const QString& title) {
+    return m_platform.messageBox(this, text, Platform::Buttons::YesNo, title) == Platform::Answer::Yes;
 }
 
 void Main::byPerson(const std::function<void()>& handler) {
@@ -188,12 +178,10 @@ void Main::endOfGame(int player) {
     const QString question = QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
                                  .arg(s.TotaalAB[player])
                                  .arg(QString::fromStdString(s.SpelerNaam[player]));
-    if (m_platform.messageBox(this, question, Platform::Buttons::YesNo, QStringLiteral(" Score")) !=
-        Platform::Answer::Yes)
+    if (!ask(question, QStringLiteral(" Score")))
         return;
     if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
-        m_platform.messageBox(this,
-                              QStringLiteral("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
+        m_platform.messageBox(this, QStringLiteral("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
                                   .arg(ScoreList::MaxEntries),
                               Platform::Buttons::Ok, QStringLiteral(" Scorelijst"));
         return;
@@ -214,8 +202,7 @@ void Main::whenIdle(std::function<void()> command) {
 
 void Main::BestandNieuw_Click() {
     whenIdle([this] {
-        if (m_platform.messageBox(this, QStringLiteral("Wilt u het spel opnieuw spelen?"), Platform::Buttons::YesNo,
-                                  QStringLiteral(" Nieuw")) != Platform::Answer::Yes)
+        if (!ask(QStringLiteral("Wilt u het spel opnieuw spelen?"), QStringLiteral(" Nieuw")))
             return;
         m_game.newGame();
         m_computers->setKinds({}); // the players are new, and people
@@ -226,8 +213,7 @@ void Main::BestandNieuw_Click() {
 
 void Main::PrintFormulieren_Click() {
     whenIdle([this] {
-        if (m_platform.messageBox(this, QStringLiteral("Wilt u Kwintor formulieren afdrukken?"),
-                                  Platform::Buttons::YesNo, QStringLiteral(" Print")) == Platform::Answer::Yes)
+        if (ask(QStringLiteral("Wilt u Kwintor formulieren afdrukken?"), QStringLiteral(" Print")))
             printFormulieren(m_platform, this);
     });
 }
@@ -336,7 +322,7 @@ void Main::ZetAchtergrond(int rood, int groen, int blauw) {
 void Main::closeEvent(QCloseEvent* event) {
     if (m_closing || Form_Unload()) {
         m_closing = true;
-        m_klokTimer->stop();
+        m_clock->stop();
         event->accept();
     } else {
         event->ignore();
@@ -370,8 +356,7 @@ void Main::offerKeptGame() {
     std::optional<KeptGame> kept = std::exchange(m_offer, std::nullopt);
     if (!kept || m_closing)
         return;
-    if (m_platform.messageBox(this, QStringLiteral("Het vorige spel is niet afgemaakt. Wilt u het afmaken?"),
-                              Platform::Buttons::YesNo, QStringLiteral(" Spel")) != Platform::Answer::Yes) {
+    if (!ask(QStringLiteral("Het vorige spel is niet afgemaakt. Wilt u het afmaken?"), QStringLiteral(" Spel"))) {
         m_files.keepGame({}); // a game that has not begun: the kept one goes
         return;
     }
@@ -383,8 +368,7 @@ void Main::offerKeptGame() {
 }
 
 bool Main::Form_Unload() {
-    if (m_platform.messageBox(this, QStringLiteral("Wilt u dit programma nu afsluiten?"), Platform::Buttons::YesNo,
-                              QStringLiteral(" Exit programma")) != Platform::Answer::Yes)
+    if (!ask(QStringLiteral("Wilt u dit programma nu afsluiten?"), QStringLiteral(" Exit programma")))
         return false;
     QStringList failed;
     if (m_files.save(failed))
@@ -392,8 +376,7 @@ bool Main::Form_Unload() {
     const QString question =
         QStringLiteral("Kon niet opslaan:\r\n%1\r\n\r\nToch afsluiten? Dan gaan de wijzigingen verloren.")
             .arg(failed.join(QStringLiteral("\r\n")));
-    return m_platform.messageBox(this, question, Platform::Buttons::YesNo, QStringLiteral(" Exit programma")) ==
-           Platform::Answer::Yes;
+    return ask(question, QStringLiteral(" Exit programma"));
 }
 
 } // namespace kwintor

@@ -12,7 +12,6 @@
 class QAction;
 class QPushButton;
 class QSessionManager;
-class QTimer;
 
 namespace kwintor {
 
@@ -95,6 +94,8 @@ private:
     // After every change: redraws the sheet and the tray (the dice faces only change with a
     // throw), keeps the game for the next start, and lets the advisor and the computer look.
     void refresh();
+    // A question with Ja and Nee: true for Ja.
+    bool ask(const QString& text, const QString& title);
 
     Platform& m_platform;
     Game m_game;
@@ -109,7 +110,6 @@ private:
     Coach* m_coach = nullptr;
     ComputerPlayers* m_computers = nullptr;
     QPushButton* m_schudKnop = nullptr;
-    QTimer* m_klokTimer = nullptr;
     QAction* m_helpHelp = nullptr;
     QAction* m_advies = nullptr;
     QAction* m_info = nullptr;
