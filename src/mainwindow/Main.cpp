@@ -3,10 +3,13 @@
 #include "dialogs/Config.h"
 #include "dialogs/ScoreForm.h"
 #include "dialogs/SpelerForm.h"
+#include "mainwindow/Announcer.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/FormPrinter.h"
+#include "mainwindow/KeyboardControl.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
+#include "mainwindow/SpokenTexts.h"
 #include "mainwindow/Theme.h"
 #include "mainwindow/Twips.h"
 #include "platform/Links.h"
@@ -45,6 +48,8 @@ void Main::Form_Load() {
     QTimer::singleShot(0, this, [this] { setWindowIcon(Plaatjes::windowIcon()); });
     createMenus();
     layOut();
+    new KeyboardControl(*this);
+    m_announcer = new Announcer(m_tray);
     setFixedSize(ClientWidth, ClientHeight + MenuBarHeight);
     centreOnScreen(*this, size());
 
@@ -84,6 +89,7 @@ void Main::createMenus() {
 
     QMenu* bestand = addMenu("Bestand");
     addItem(bestand, "BestandNieuw", QStringLiteral("Nieuw"), &Main::BestandNieuw_Click);
+    m_ongedaan = addItem(bestand, "BestandOngedaan", QStringLiteral("Ongedaan maken"), &Main::BestandOngedaan_Click);
     addSeparator(bestand, "BestandStreep1");
     addItem(bestand, "PrintFormulieren", QStringLiteral("Print Formulieren"), &Main::PrintFormulieren_Click);
     addSeparator(bestand, "BestandStreep2");
@@ -94,7 +100,10 @@ void Main::createMenus() {
     addSeparator(spelers, "Streep2");
     addItem(spelers, "HoogstScores", QStringLiteral("Scorelijst"), &Main::HoogstScores_Click);
 
-    addItem(addMenu("Tools"), "ToolsConfig", QStringLiteral("Instellingen"), &Main::ToolsConfig_Click);
+    QMenu* tools = addMenu("Tools");
+    addItem(tools, "ToolsConfig", QStringLiteral("Instellingen"), &Main::ToolsConfig_Click);
+    addItem(tools, "ToolsMogelijkeScore", QStringLiteral("Toon mogelijke score"), &Main::ToolsMogelijkeScore_Click)
+        ->setCheckable(true);
 
     QMenu* help = addMenu("Help");
     m_helpHelp = addItem(help, "HelpHelp", QStringLiteral("Help"), &Main::HelpHelp_Click);
@@ -147,6 +156,9 @@ void Main::refresh() {
     m_sheet->show(m_game.state());
     m_tray->show(m_game.state());
     m_schudKnop->setEnabled(m_game.canThrow());
+    m_schudKnop->setAccessibleName(throwButtonText(m_game.state()));
+    m_ongedaan->setEnabled(m_game.canUndo());
+    m_announcer->update(m_game.state());
 }
 
 // ---- throwing and holding ----
@@ -158,6 +170,7 @@ void Main::SchudKnop_Click() {
     m_tray->showWorp(s);
     m_platform.beep();
     m_schudKnop->setEnabled(false);
+    m_ongedaan->setEnabled(false);
     const auto rolling = m_game.rolling();
     for (int die = 1; die <= DiceCount; ++die)
         if (rolling[die])
@@ -209,8 +222,10 @@ void Main::endOfGame(int player) {
     const QString question = QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
                                  .arg(s.TotaalAB[player])
                                  .arg(QString::fromStdString(s.SpelerNaam[player]));
-    if (m_platform.messageBox(this, question, Platform::Buttons::YesNo, QStringLiteral(" Score")) !=
-        Platform::Answer::Yes)
+    const Platform::Answer answer = m_platform.messageBox(this, question, Platform::Buttons::YesNo, QStringLiteral(" Score"));
+    m_game.forgetUndo(); // answered: the placement that ended the column stands
+    m_ongedaan->setEnabled(false);
+    if (answer != Platform::Answer::Yes)
         return;
     if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
         m_platform.messageBox(this,
@@ -239,6 +254,15 @@ void Main::BestandNieuw_Click() {
                                   QStringLiteral(" Nieuw")) != Platform::Answer::Yes)
             return;
         m_game.newGame();
+        refresh();
+        m_schudKnop->setFocus();
+    });
+}
+
+void Main::BestandOngedaan_Click() {
+    whenIdle([this] {
+        if (!m_game.undo())
+            return;
         refresh();
         m_schudKnop->setFocus();
     });
@@ -285,6 +309,12 @@ void Main::ToolsConfig_Click() {
         dialog.exec();
         applySettings(dialog.settings());
     });
+}
+
+void Main::ToolsMogelijkeScore_Click() {
+    m_sheet->setPreviewShown(!m_sheet->previewShown());
+    m_sheet->show(m_game.state());
+    findChild<QAction*>(QStringLiteral("ToolsMogelijkeScore"))->setChecked(m_sheet->previewShown());
 }
 
 void Main::HelpHelp_Click() {

@@ -16,6 +16,7 @@ class QTimer;
 
 namespace kwintor {
 
+class Announcer;
 class DiceTray;
 class Platform;
 class ScoreSheet;
@@ -48,11 +49,13 @@ public:
     void DobbelsteenPic_Click(int index);
     void SP_Click(int player, int index);
     void BestandNieuw_Click();
+    void BestandOngedaan_Click();
     void PrintFormulieren_Click();
     void BestandExit_Click();
     void Spelersaantal_Click();
     void HoogstScores_Click();
     void ToolsConfig_Click();
+    void ToolsMogelijkeScore_Click();
     void HelpHelp_Click();
     void HelpSpelregels_Click();
     void HelpZegelhof_Click();
@@ -94,6 +97,8 @@ private:
     QTimer* m_klokTimer = nullptr;
     QAction* m_helpHelp = nullptr;
     QAction* m_info = nullptr;
+    QAction* m_ongedaan = nullptr;
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace kwintor
