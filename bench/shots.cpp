@@ -75,6 +75,14 @@ void takeScreenshots(const QString& directory) {
     window.grab().save(directory + QStringLiteral("/main-help.png"));
     window.HelpHelp_Click();
 
+    // The keyboard's cell cursor on an open cell of the player on turn, and the score preview on.
+    window.ToolsMogelijkeScore_Click();
+    for (int down = 0; down < 9; ++down)
+        QTest::keyClick(&window, Qt::Key_Down);
+    window.grab().save(directory + QStringLiteral("/toetsenbord.png"));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    window.ToolsMogelijkeScore_Click();
+
     // The dialogs and the title window, with the game above as their data.
     for (auto [score, name] : {std::pair{120, "Annelies"}, {245, "Bob"}, {300, "Cor"}, {187, "Dirk"}, {99, "Eva"}})
         window.files().recordScore(score, name);

@@ -43,6 +43,7 @@ void Game::resetSheet() {
 bool Game::beginThrow() {
     if (!canThrow())
         return false;
+    m_undo.reset(); // undo is no way to throw again
     ++m_state.WorpTeller;
     m_state.ScoreGeplaatst = false;
     for (int i = 1; i <= DiceCount; ++i) {
@@ -99,6 +100,7 @@ PlaceResult Game::place(int player, int row) {
     if (player != m_state.AanDeBeurt)
         return PlaceResult::NotOnTurn;
 
+    m_undo = m_state;
     m_state.ScoreGeplaatst = true;
     cell.text = std::to_string(categoryValue(row, m_state.DobbelWaarde, m_state.DobbelSom));
     cell.scored = true;
@@ -124,7 +126,16 @@ PlaceResult Game::place(int player, int row) {
     return playerFinished(player) ? PlaceResult::PlayerFinished : PlaceResult::Placed;
 }
 
+bool Game::undo() {
+    if (!m_undo || m_state.throwing)
+        return false;
+    m_state = *m_undo;
+    m_undo.reset();
+    return true;
+}
+
 void Game::restore(const GameState& state) {
+    m_undo.reset();
     m_state = state;
     m_state.throwing = false;
     m_rolling = {};
@@ -136,12 +147,14 @@ bool Game::newGame() {
     for (int p = 1; p <= MaxPlayers; ++p)
         m_state.SpelerNaam[p] = defaultPlayerName(p);
     resetSheet();
+    m_undo.reset();
     return true;
 }
 
 void Game::choosePlayers(int count, const std::array<std::string, MaxPlayers + 1>& names) {
     if (count < 1 || count > MaxPlayers)
         return;
+    m_undo.reset();
     m_state.AantalSpelers = static_cast<std::uint8_t>(count);
     for (int p = 1; p <= MaxPlayers; ++p) {
         const bool inPlay = p <= count;

@@ -3,6 +3,7 @@
 #include "engine/GameState.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace kwintor {
@@ -62,11 +63,21 @@ public:
     // Puts back a state read from a kept game; no throw is under way in it.
     void restore(const GameState& state);
 
+    // The last placement can be taken back until the next throw begins, a new game starts or
+    // the players are chosen: the game keeps the state from just before it, and nothing older.
+    bool canUndo() const { return m_undo.has_value(); }
+    // Puts that state back (cells, totals, bonus, turn, dice, holds, throw count); false when
+    // there is nothing to take back.
+    bool undo();
+    // A finished player's score has gone to the score list: his last placement stays.
+    void forgetUndo() { m_undo.reset(); }
+
 private:
     void resetSheet();
 
     GameState m_state;
     std::array<bool, DiceCount + 1> m_rolling{};
+    std::optional<GameState> m_undo;
 };
 
 std::string defaultPlayerName(int player);

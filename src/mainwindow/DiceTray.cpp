@@ -2,6 +2,7 @@
 
 #include "engine/Game.h"
 #include "mainwindow/ClickLabel.h"
+#include "mainwindow/SpokenTexts.h"
 #include "mainwindow/Theme.h"
 #include "mainwindow/Twips.h"
 #include "resources/Plaatjes.h"
@@ -93,6 +94,10 @@ void DiceTray::show(const GameState& state) {
     showWorp(state);
     m_scoreLabel->setText(QString::number(tableSum(state)));
     m_scoreLabel->adjustSize();
+    for (int die = 1; die <= DiceCount; ++die)
+        m_dobbelsteenPic[die]->setAccessibleName(dieText(state, die));
+    m_scoreLabel->setAccessibleName(sumText(state));
+    m_worpPic->setAccessibleName(throwCounterText(state));
 }
 
 void DiceTray::showWorp(const GameState& state) {

@@ -10,8 +10,11 @@
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/FormPrinter.h"
 #include "mainwindow/MenuTable.h"
+#include "mainwindow/Announcer.h"
+#include "mainwindow/KeyboardControl.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
+#include "mainwindow/SpokenTexts.h"
 #include "mainwindow/Theme.h"
 #include "mainwindow/Twips.h"
 #include "platform/Links.h"
@@ -50,6 +53,8 @@ void Main::Form_Load() {
     QTimer::singleShot(0, this, [this] { setWindowIcon(Plaatjes::windowIcon()); });
     createMenus();
     layOut();
+    new KeyboardControl(*this);
+    m_announcer = new Announcer(m_tray);
     setFixedSize(ClientWidth, ClientHeight + MenuBarHeight);
     centreOnScreen(*this, size());
 
@@ -73,6 +78,7 @@ void Main::createMenus() {
     buildMenus(*bar, *this);
     m_helpHelp = bar->findChild<QAction*>(QStringLiteral("HelpHelp"));
     m_advies = bar->findChild<QAction*>(QStringLiteral("ToolsAdvies"));
+    m_ongedaan = bar->findChild<QAction*>(QStringLiteral("BestandOngedaan"));
     bar->addAction(QStringLiteral("|"))->setObjectName(QStringLiteral("tussenlas"));
     m_info = bar->addAction(QString());
     m_info->setObjectName(QStringLiteral("Info"));
@@ -110,6 +116,9 @@ void Main::refresh() {
     m_sheet->show(s);
     m_tray->show(s);
     m_schudKnop->setEnabled(m_game.canThrow());
+    m_schudKnop->setAccessibleName(throwButtonText(m_game.state()));
+    m_ongedaan->setEnabled(m_game.canUndo());
+    m_announcer->update(m_game.state());
     if (!m_offer)
         m_files.keepGame({s, m_computers->kinds()});
     m_coach->show(s);
@@ -125,6 +134,7 @@ void Main::SchudKnop_Click() {
     m_tray->showWorp(s);
     m_platform.beep();
     m_schudKnop->setEnabled(false);
+    m_ongedaan->setEnabled(false);
     const auto rolling = m_game.rolling();
     for (int die = 1; die <= DiceCount; ++die)
         if (rolling[die])
@@ -165,6 +175,8 @@ void Main::SP_Click(int player, int index) {
         m_platform.messageBox(this, QStringLiteral("U bent nu niet aan de beurt!"), Platform::Buttons::Ok);
         return;
     }
+    if (m_computers->isComputer(player))
+        m_game.forgetUndo(); // a person takes back his own misclick, not the computer's move
     refresh();
     m_schudKnop->setFocus();
     if (result == PlaceResult::PlayerFinished)
@@ -178,7 +190,10 @@ void Main::endOfGame(int player) {
     const QString question = QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
                                  .arg(s.TotaalAB[player])
                                  .arg(QString::fromStdString(s.SpelerNaam[player]));
-    if (!ask(question, QStringLiteral(" Score")))
+    const Platform::Answer answer = m_platform.messageBox(this, question, Platform::Buttons::YesNo, QStringLiteral(" Score"));
+    m_game.forgetUndo(); // answered: the placement that ended the column stands
+    m_ongedaan->setEnabled(false);
+    if (answer != Platform::Answer::Yes)
         return;
     if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
         m_platform.messageBox(this, QStringLiteral("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
@@ -206,6 +221,15 @@ void Main::BestandNieuw_Click() {
             return;
         m_game.newGame();
         m_computers->setKinds({}); // the players are new, and people
+        refresh();
+        m_schudKnop->setFocus();
+    });
+}
+
+void Main::BestandOngedaan_Click() {
+    whenIdle([this] {
+        if (!m_game.undo())
+            return;
         refresh();
         m_schudKnop->setFocus();
     });
@@ -272,6 +296,12 @@ void Main::ToolsConfig_Click() {
 }
 
 void Main::ToolsAdvies_Click() { m_coach->setOn(m_advies->isChecked()); }
+
+void Main::ToolsMogelijkeScore_Click() {
+    m_sheet->setPreviewShown(!m_sheet->previewShown());
+    m_sheet->show(m_game.state());
+    findChild<QAction*>(QStringLiteral("ToolsMogelijkeScore"))->setChecked(m_sheet->previewShown());
+}
 
 void Main::HelpHelp_Click() {
     m_sheet->setHelpShown(!m_sheet->helpShown());

@@ -17,6 +17,7 @@ namespace kwintor {
 
 class ClockFrame;
 class Coach;
+class Announcer;
 class DiceTray;
 class Platform;
 class ScoreSheet;
@@ -55,6 +56,7 @@ public:
     void DobbelsteenPic_Click(int index);
     void SP_Click(int player, int index);
     void BestandNieuw_Click();
+    void BestandOngedaan_Click();
     void PrintFormulieren_Click();
     void BestandExit_Click();
     void Spelersaantal_Click();
@@ -63,6 +65,7 @@ public:
     void Statistieken_Click();
     void ToolsConfig_Click();
     void ToolsAdvies_Click();
+    void ToolsMogelijkeScore_Click();
     void HelpHelp_Click();
     void HelpSpelregels_Click();
     void HelpZegelhof_Click();
@@ -113,6 +116,8 @@ private:
     QAction* m_helpHelp = nullptr;
     QAction* m_advies = nullptr;
     QAction* m_info = nullptr;
+    QAction* m_ongedaan = nullptr;
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace kwintor

@@ -13,6 +13,7 @@ namespace {
 
 const MenuItem Items[] = {
     {"Bestand", "BestandNieuw", "Nieuw", &Main::BestandNieuw_Click},
+    {"Bestand", "BestandOngedaan", "Ongedaan maken", &Main::BestandOngedaan_Click},
     {"Bestand", "BestandStreep1", "", nullptr},
     {"Bestand", "PrintFormulieren", "Print Formulieren", &Main::PrintFormulieren_Click},
     {"Bestand", "BestandStreep2", "", nullptr},
@@ -24,6 +25,7 @@ const MenuItem Items[] = {
     {"Spelers", "Statistieken", "Statistieken", &Main::Statistieken_Click},
     {"Tools", "ToolsConfig", "Instellingen", &Main::ToolsConfig_Click},
     {"Tools", "ToolsAdvies", "Advies", &Main::ToolsAdvies_Click, "", true},
+    {"Tools", "ToolsMogelijkeScore", "Toon mogelijke score", &Main::ToolsMogelijkeScore_Click, "", true},
     {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "", true},
     {"Help", "HelpSpelregels", "Spelregels", &Main::HelpSpelregels_Click},
     {"Help", "Helpstreep1", "", nullptr},

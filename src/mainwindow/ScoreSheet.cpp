@@ -1,11 +1,14 @@
 #include "mainwindow/ScoreSheet.h"
 
 #include "engine/Game.h"
+#include "mainwindow/CellCursor.h"
 #include "mainwindow/ClickLabel.h"
 #include "mainwindow/SheetTexts.h"
+#include "mainwindow/SpokenTexts.h"
 #include "mainwindow/Theme.h"
 #include "mainwindow/Twips.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -235,6 +238,7 @@ void ScoreSheet::show(const GameState& s) {
     }
     m_label1->setText(QStringLiteral("Aantal spelers : %1").arg(s.AantalSpelers));
     m_label1->adjustSize();
+    describe(s);
 }
 
 void ScoreSheet::setBackground(const QColor& colour) {
@@ -274,6 +278,57 @@ void ScoreSheet::setAdviceMark(int player, int row) {
     m_mark->raise();
 }
 
-void ScoreSheet::setAdviceTip(int player, int row, const QString& tip) { m_cells[player][row]->setToolTip(tip); }
+void ScoreSheet::setAdviceTip(int player, int row, const QString& tip) {
+    m_adviceTips[player][row] = tip;
+    showTip(player, row);
+}
+
+void ScoreSheet::showTip(int player, int row) {
+    QStringList parts{m_scoreTips[player][row], m_adviceTips[player][row]};
+    parts.removeAll(QString());
+    m_cells[player][row]->setToolTip(parts.join(u'\n'));
+}
+
+void ScoreSheet::describe(const GameState& s) {
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        for (int row = 0; row < CellCount; ++row) {
+            ClickLabel* cell = m_cells[p][row];
+            const int value = m_preview ? previewValue(s, p, row) : -1;
+            if (value >= 0)
+                cell->setText(QString::number(value));
+            QColor colour = cellColour(row);
+            colour.setAlpha(value >= 0 ? 100 : 255);
+            setTextColour(cell, colour);
+            m_scoreTips[p][row] = cellToolTip(s, p, row);
+            showTip(p, row);
+            cell->setAccessibleName(cellText(s, p, row));
+        }
+        m_spelersLabel[p]->setAccessibleName(nameText(s, p));
+    }
+    if (m_cursorPlayer != 0 && (m_cursorPlayer != s.AanDeBeurt || !s.cells[m_cursorPlayer][m_cursorRow].open))
+        clearCellCursor();
+}
+
+void ScoreSheet::setCellCursor(int player, int row) {
+    if (!m_cursor)
+        m_cursor = new CellCursor(this);
+    QLabel* target = m_cells[player][row];
+    m_cursor->setParent(target->parentWidget());
+    m_cursor->setGeometry(target->geometry().adjusted(-3, -2, 3, 2));
+    m_cursor->show();
+    m_cursor->raise();
+    m_cursorPlayer = player;
+    m_cursorRow = row;
+    // A screen reader follows the cursor as it would the focus.
+    QAccessibleEvent event(target, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ScoreSheet::clearCellCursor() {
+    if (m_cursor)
+        m_cursor->hide();
+    m_cursorPlayer = 0;
+    m_cursorRow = 0;
+}
 
 } // namespace kwintor

@@ -12,6 +12,7 @@ class QLabel;
 namespace kwintor {
 
 class AdviceMark;
+class CellCursor;
 class ClickLabel;
 
 // The score sheet: twelve frames with the row captions, the player count, the six name
@@ -32,6 +33,15 @@ public:
 
     // Which players the computer plays (kinds[p] > 0): their name labels carry a mark.
     void setPlayerKinds(const std::array<int, MaxPlayers + 1>& kinds) { m_kinds = kinds; }
+    // The keyboard's cell cursor around a cell, or none (cursorPlayer() is then 0). show()
+    // takes it away once its cell is no longer open to the player on turn.
+    void setCellCursor(int player, int row);
+    void clearCellCursor();
+    int cursorPlayer() const { return m_cursorPlayer; }
+    int cursorRow() const { return m_cursorRow; }
+    // What an open cell would score, shown faintly in place of its "0"; show() draws it.
+    void setPreviewShown(bool shown) { m_preview = shown; }
+    bool previewShown() const { return m_preview; }
 
     QLabel* cell(int player, int row) const;
     QLabel* nameLabel(int player) const { return m_spelersLabel[player]; }
@@ -49,16 +59,25 @@ private:
     void addCaptions();
     void addCells();
     void addHelpPanel();
+    // The tooltips, the preview and what a screen reader reads of each cell and name.
+    void describe(const GameState& state);
 
     std::array<QFrame*, 13> m_frames{}; // Frame1..Frame12
     std::array<std::array<ClickLabel*, CellCount>, MaxPlayers + 1> m_cells{};
     std::array<QLabel*, MaxPlayers + 1> m_spelersLabel{};
     std::array<int, MaxPlayers + 1> m_kinds{};
+    // A cell's tooltip is what it would score now, then the advisor's word on it.
+    std::array<std::array<QString, CellCount>, MaxPlayers + 1> m_scoreTips, m_adviceTips;
+    void showTip(int player, int row);
     AdviceMark* m_mark = nullptr;
     int m_markedRow = -1;
     QLabel* m_label1 = nullptr;
     QLabel* m_backHelp = nullptr;
     QLabel* m_helpLabel = nullptr;
+    CellCursor* m_cursor = nullptr;
+    int m_cursorPlayer = 0;
+    int m_cursorRow = 0;
+    bool m_preview = false;
 };
 
 } // namespace kwintor

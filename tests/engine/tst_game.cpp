@@ -42,7 +42,8 @@ QStringList dump(const GameState& s) {
 
 // Plays a script: "n3" chooses 3 players, "t12345" throws (each die that rolls lands on its
 // digit), "b" begins a throw, "s12345" settles the dice, "e" ends the throw, "h25" toggles the
-// holds of dice 2 and 5, "p8" places the player on turn in row 8, "N" starts a new game.
+// holds of dice 2 and 5, "p8" places the player on turn in row 8, "N" starts a new game,
+// "F" forgets the step undo would take back.
 void play(Game& g, const QString& script) {
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
         const char kind = step.at(0).toLatin1();
@@ -55,6 +56,8 @@ void play(Game& g, const QString& script) {
             QVERIFY2(g.place(g.state().AanDeBeurt, arg.toInt()) >= PlaceResult::Placed, qPrintable(step));
         if (kind == 'N')
             QVERIFY(g.newGame());
+        if (kind == 'F')
+            g.forgetUndo();
         if (kind == 't' || kind == 'b')
             QVERIFY2(g.beginThrow(), qPrintable(step));
         for (int i = 1; i <= DiceCount && (kind == 't' || kind == 's'); ++i)
@@ -274,6 +277,43 @@ private slots:
             }
         }
         QCOMPARE(dump(game.state()), dump(expected));
+    }
+
+    void undoTakesBackOnlyTheLastPlacementUntilTheNextThrow_data() {
+        QTest::addColumn<QString>("before"); // the state undo should return to
+        QTest::addColumn<QString>("after");  // then these steps, then an undo
+        QTest::addColumn<bool>("undone");
+        const QString twelve = "t11123 p0 t22256 p1 t33311 p2 t44441 p3 t55522 p4 t66612 p5 t55532 p8 "
+                               "t66633 p9 t12346 p10 t23456 p11 t33322 p12 t65465 p13 t44444";
+        QTest::newRow("plain placement: turn, holds and throw count go back") << "n2 t12345 h12 t12344" << "p3" << true;
+        QTest::newRow("the bonus it gave goes back too") << "t66666 p5 t55555 p4 t44442" << "p3" << true;
+        QTest::newRow("a player's last placement, before the question") << twelve << "p14" << true;
+        QTest::newRow("only the last of two placements") << "t12345 p13 t11111" << "p0" << true;
+        QTest::newRow("nothing placed yet") << "t12345" << "" << false;
+        QTest::newRow("refused after a throw") << "t12345" << "p13 t11111" << false;
+        QTest::newRow("refused once a throw has begun") << "t12345" << "p13 b s11111" << false;
+        QTest::newRow("refused after a new game") << "t12345" << "p13 N" << false;
+        QTest::newRow("refused after the players are chosen") << "n2 t12345" << "p13 n2" << false;
+        QTest::newRow("refused once the score list question is answered") << twelve << "p14 F" << false;
+    }
+
+    void undoTakesBackOnlyTheLastPlacementUntilTheNextThrow() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(bool, undone);
+        Game game;
+        play(game, before);
+        const GameState start = game.state();
+        play(game, after);
+        const GameState end = game.state();
+        QCOMPARE(game.canUndo(), undone);
+        QCOMPARE(game.undo(), undone);
+        QCOMPARE(dump(game.state()), dump(undone ? start : end));
+        QCOMPARE(game.state().ScoreGeplaatst, undone ? start.ScoreGeplaatst : end.ScoreGeplaatst);
+        // One step only: a second undo finds nothing.
+        QVERIFY(!game.canUndo() && !game.undo());
+        if (undone) // the cell is open again and takes the same dice
+            QVERIFY(game.place(game.state().AanDeBeurt, after.mid(1).toInt()) >= PlaceResult::Placed);
     }
 
     void invariantsHoldThroughRandomPlay() {

@@ -1,0 +1,129 @@
+#include "mainwindow/SpokenTexts.h"
+
+#include "engine/Game.h"
+#include "engine/Scoring.h"
+#include "mainwindow/SheetTexts.h"
+
+#include <QStringList>
+
+namespace kwintor {
+
+namespace {
+
+QString faceWord(int value) {
+    static const char* const Words[] = {"", "een", "twee", "drie", "vier", "vijf", "zes"};
+    return value >= 1 && value <= 6 ? QString::fromLatin1(Words[value]) : QString();
+}
+
+QString points(int value) { return value == 1 ? QStringLiteral("1 punt") : QStringLiteral("%1 punten").arg(value); }
+
+bool inPlay(const GameState& s, int player) { return player >= 1 && player <= s.AantalSpelers; }
+
+QString playerName(const GameState& s, int player) {
+    return inPlay(s, player) ? QString::fromStdString(s.SpelerNaam[player]) : QString::fromStdString(defaultPlayerName(player));
+}
+
+// "Totaal  A" is spaced out for the eye; a screen reader gets single spaces.
+QString caption(int row) { return rowCaption(row).simplified(); }
+
+QString bonusDistance(const GameState& s, int player) {
+    return s.BonusGegeven[player] ? QStringLiteral("bonus behaald")
+                                  : QStringLiteral("nog %1 tot de bonus").arg(points(BonusThreshold - s.TotaalA[player]));
+}
+
+} // namespace
+
+int previewValue(const GameState& s, int player, int row) {
+    if (player != s.AanDeBeurt || !inPlay(s, player) || !isCategoryRow(row) || s.WorpTeller == 0 || s.throwing ||
+        s.ScoreGeplaatst || s.DobbelSom == 0)
+        return -1;
+    const Cell& cell = s.cells[player][row];
+    if (!cell.open || cell.scored)
+        return -1;
+    return categoryValue(row, s.DobbelWaarde, s.DobbelSom);
+}
+
+QString cellToolTip(const GameState& s, int player, int row) {
+    if (row == RowBonus && inPlay(s, player)) {
+        const QString distance = bonusDistance(s, player);
+        return distance.left(1).toUpper() + distance.mid(1);
+    }
+    const int value = previewValue(s, player, row);
+    return value < 0 ? QString() : QStringLiteral("Nu ") + points(value);
+}
+
+QString dieText(const GameState& s, int die) {
+    const int value = s.DobbelWaarde[die];
+    QString text = QStringLiteral("Dobbelsteen %1: ").arg(die);
+    if (value == 0)
+        return text + QStringLiteral("nog niet gegooid");
+    text += faceWord(value);
+    if (s.Vastgezet[die])
+        text += QStringLiteral(", vastgezet");
+    return text;
+}
+
+QString cellText(const GameState& s, int player, int row) {
+    const Cell& cell = s.cells[player][row];
+    QString text = QStringLiteral("%1, %2: ").arg(playerName(s, player), caption(row));
+    if (isCategoryRow(row) && cell.open && !cell.scored) {
+        const int value = previewValue(s, player, row);
+        return text + (value < 0 ? QStringLiteral("open") : QStringLiteral("open, nu %1 waard").arg(value));
+    }
+    text += QString::fromStdString(cell.text);
+    if (row == RowTotalA && inPlay(s, player))
+        text += QStringLiteral(", ") + bonusDistance(s, player);
+    return text;
+}
+
+QString nameText(const GameState& s, int player) {
+    if (!inPlay(s, player))
+        return playerName(s, player) + QStringLiteral(", speelt niet mee");
+    return playerName(s, player) + (player == s.AanDeBeurt ? QStringLiteral(", aan de beurt") : QString());
+}
+
+QString throwCounterText(const GameState& s) {
+    return s.WorpTeller == 0 ? QStringLiteral("Nog niet gegooid") : QStringLiteral("Worp %1 van 3").arg(s.WorpTeller);
+}
+
+QString sumText(const GameState& s) { return QStringLiteral("Som van de stenen: %1").arg(tableSum(s)); }
+
+QString throwButtonText(const GameState& s) {
+    if (s.throwing)
+        return QStringLiteral("Gooien, de stenen rollen");
+    if (s.WorpTeller >= 3)
+        return QStringLiteral("Gooien, niet mogelijk na de derde worp");
+    return QStringLiteral("Gooien, worp %1 van 3").arg(s.WorpTeller + 1);
+}
+
+QString announcement(const GameState& before, const GameState& after) {
+    if (after.throwing)
+        return {};
+    const int player = before.AanDeBeurt;
+    const QString next = after.AanDeBeurt != before.AanDeBeurt
+                             ? QStringLiteral(" %1 is aan de beurt.").arg(playerName(after, after.AanDeBeurt))
+                             : QString();
+    for (int row = 0; row < CellCount && player >= 1 && player <= MaxPlayers; ++row) {
+        if (!isCategoryRow(row))
+            continue;
+        if (!before.cells[player][row].scored && after.cells[player][row].scored) {
+            QString text = QStringLiteral("%1 zet %2 bij %3.")
+                               .arg(playerName(after, player), QString::fromStdString(after.cells[player][row].text), caption(row));
+            if (after.BonusGegeven[player] && !before.BonusGegeven[player])
+                text += QStringLiteral(" Bonus behaald.");
+            return text + next;
+        }
+    }
+    for (int row = 0; row < CellCount && after.AanDeBeurt >= 1 && after.AanDeBeurt <= MaxPlayers; ++row)
+        if (isCategoryRow(row) && before.cells[after.AanDeBeurt][row].scored && !after.cells[after.AanDeBeurt][row].scored)
+            return QStringLiteral("Ongedaan gemaakt: %1 is weer open.").arg(caption(row)) + next;
+    if (after.WorpTeller > before.WorpTeller || (before.throwing && after.WorpTeller == before.WorpTeller)) {
+        QStringList faces;
+        for (int die = 1; die <= DiceCount; ++die)
+            faces << faceWord(after.DobbelWaarde[die]);
+        return QStringLiteral("%1: %2. Som %3.").arg(throwCounterText(after), faces.join(QStringLiteral(", "))).arg(after.DobbelSom);
+    }
+    return next.trimmed();
+}
+
+} // namespace kwintor

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/GameState.h"
+
+#include <QString>
+
+namespace kwintor {
+
+// What an open category cell of the player on turn would score with the dice on the table,
+// or -1 while it would score nothing (not his cell, no throw yet this turn, a throw rolling).
+int previewValue(const GameState& state, int player, int row);
+// The tooltip of a cell: "Nu 25 punten" on a cell that may be scored now, how far the upper
+// total is from the bonus on the bonus cell, else nothing.
+QString cellToolTip(const GameState& state, int player, int row);
+
+// The Dutch texts a screen reader reads for the controls of the window.
+QString dieText(const GameState& state, int die);
+QString cellText(const GameState& state, int player, int row);
+QString nameText(const GameState& state, int player);
+QString throwCounterText(const GameState& state);
+QString sumText(const GameState& state);
+QString throwButtonText(const GameState& state);
+// What changed from `before` to `after` that is worth saying at once: the dice of a throw
+// that ended, a placement, a placement taken back, the turn passing; empty when nothing did.
+QString announcement(const GameState& before, const GameState& after);
+
+} // namespace kwintor
