@@ -98,6 +98,8 @@ void DiceTray::show(const GameState& state) {
         m_dobbelsteenPic[die]->setAccessibleName(dieText(state, die));
     m_scoreLabel->setAccessibleName(sumText(state));
     m_worpPic->setAccessibleName(throwCounterText(state));
+    m_schudKnop->setEnabled(!state.throwing && state.WorpTeller < 3); // as Game::canThrow
+    m_schudKnop->setAccessibleName(throwButtonText(state));
 }
 
 void DiceTray::showWorp(const GameState& state) {
@@ -128,9 +130,12 @@ void DiceTray::setAdviceMarks(unsigned keep) {
 
 bool DiceTray::adviceMarked(int die) const { return !m_mark[die]->isHidden(); }
 
-void DiceTray::clearDie(int die) {
-    m_dobbelsteenPic[die]->clear();
-    m_canvas[die] = QImage();
+void DiceTray::clearDice(const std::array<bool, DiceCount + 1>& rolling) {
+    for (int die = 1; die <= DiceCount; ++die)
+        if (rolling[die]) {
+            m_dobbelsteenPic[die]->clear();
+            m_canvas[die] = QImage();
+        }
 }
 
 void DiceTray::DobbelHoeken() {

@@ -36,8 +36,8 @@ public:
     void showDice(const GameState& state);
     // One die as the state holds it now, without rounded corners (the throw rounds them at its end).
     void showDie(int die, const GameState& state);
-    // A die that is about to roll shows nothing.
-    void clearDie(int die);
+    // The dice that are about to roll show nothing (rolling[die] for die 1..5).
+    void clearDice(const std::array<bool, DiceCount + 1>& rolling);
     // Paints the twelve corner pixels of each die picture in the corner colour.
     void DobbelHoeken();
 

@@ -115,17 +115,13 @@ void Main::refresh() {
     const GameState& s = m_game.state();
     m_sheet->show(s);
     m_tray->show(s);
-    m_schudKnop->setEnabled(m_game.canThrow());
-    m_schudKnop->setAccessibleName(throwButtonText(m_game.state()));
     m_ongedaan->setEnabled(m_game.canUndo());
-    m_announcer->update(m_game.state());
+    m_announcer->update(s);
     if (!m_offer)
         m_files.keepGame({s, m_computers->kinds()});
     m_coach->show(s);
     m_computers->wake(s);
 }
-
-// ---- throwing and holding ----
 
 void Main::SchudKnop_Click() {
     if (!m_game.beginThrow())
@@ -134,11 +130,8 @@ void Main::SchudKnop_Click() {
     m_tray->showWorp(s);
     m_platform.beep();
     m_schudKnop->setEnabled(false);
-    m_ongedaan->setEnabled(false);
     const auto rolling = m_game.rolling();
-    for (int die = 1; die <= DiceCount; ++die)
-        if (rolling[die])
-            m_tray->clearDie(die);
+    m_tray->clearDice(rolling);
     constexpr int Frames = 5;
     for (int die = 1; die <= DiceCount; ++die) {
         for (int frame = 0; rolling[die] && frame < Frames; ++frame) {
@@ -165,8 +158,6 @@ void Main::DobbelsteenPic_Click(int index) {
     refresh();
 }
 
-// ---- placing a score ----
-
 void Main::SP_Click(int player, int index) {
     const PlaceResult result = m_game.place(player, index);
     if (result == PlaceResult::Ignored)
@@ -187,13 +178,13 @@ void Main::endOfGame(int player) {
     if (m_computers->isComputer(player))
         return; // the score list is for people
     const GameState& s = m_game.state();
-    const QString question = QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
-                                 .arg(s.TotaalAB[player])
-                                 .arg(QString::fromStdString(s.SpelerNaam[player]));
-    const Platform::Answer answer = m_platform.messageBox(this, question, Platform::Buttons::YesNo, QStringLiteral(" Score"));
+    const bool yes = ask(QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
+                             .arg(s.TotaalAB[player])
+                             .arg(QString::fromStdString(s.SpelerNaam[player])),
+                         QStringLiteral(" Score"));
     m_game.forgetUndo(); // answered: the placement that ended the column stands
     m_ongedaan->setEnabled(false);
-    if (answer != Platform::Answer::Yes)
+    if (!yes)
         return;
     if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
         m_platform.messageBox(this, QStringLiteral("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
@@ -205,8 +196,6 @@ void Main::endOfGame(int player) {
     if (!m_closing)
         HoogstScores_Click();
 }
-
-// ---- menu commands ----
 
 void Main::whenIdle(std::function<void()> command) {
     if (throwing())
@@ -228,10 +217,8 @@ void Main::BestandNieuw_Click() {
 
 void Main::BestandOngedaan_Click() {
     whenIdle([this] {
-        if (!m_game.undo())
-            return;
-        refresh();
-        m_schudKnop->setFocus();
+        if (m_game.undo())
+            refresh();
     });
 }
 
@@ -249,9 +236,8 @@ void Main::BestandExit_Click() { close(); }
 void Main::Spelersaantal_Click() {
     whenIdle([this] {
         SpelerForm dialog(m_game.state().AantalSpelers, m_game.state().SpelerNaam, this);
-        if (dialog.exec() != QDialog::Accepted)
-            return;
-        applyPlayers(dialog.count(), dialog.names());
+        if (dialog.exec() == QDialog::Accepted)
+            applyPlayers(dialog.count(), dialog.names());
     });
 }
 
@@ -329,8 +315,6 @@ void Main::KlokTimer_Timer() {
     m_info->setText(infoCaption(moment));
 }
 
-// ---- colour theme ----
-
 void Main::applySettings(const Settings& settings) {
     m_files.settings() = settings;
     m_tray->setColours(QColor(settings.AchtergrondRood, settings.AchtergrondGroen, settings.AchtergrondBlauw),
@@ -347,16 +331,11 @@ void Main::ZetAchtergrond(int rood, int groen, int blauw) {
     m_tray->DobbelHoeken();
 }
 
-// ---- closing ----
-
 void Main::closeEvent(QCloseEvent* event) {
-    if (m_closing || Form_Unload()) {
-        m_closing = true;
+    m_closing = m_closing || Form_Unload();
+    event->setAccepted(m_closing);
+    if (m_closing)
         m_clock->stop();
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 // The desktop is shutting down: Qt no longer closes the windows for it, so ask here.
@@ -370,14 +349,11 @@ void Main::commitData(QSessionManager& manager) {
 }
 
 bool Main::sessionEnds(bool mayAsk) {
-    if (m_closing)
-        return true;
-    if (mayAsk && !Form_Unload())
+    if (!m_closing && mayAsk && !Form_Unload())
         return false;
-    if (!mayAsk) {
-        QStringList failed;
+    QStringList failed;
+    if (!m_closing && !mayAsk)
         m_files.save(failed);
-    }
     m_closing = true;
     return true;
 }
@@ -391,9 +367,7 @@ void Main::offerKeptGame() {
         return;
     }
     m_game.restore(kept->state);
-    m_computers->setKinds(kept->kinds);
-    m_sheet->setPlayerKinds(kept->kinds);
-    refresh();
+    applyKinds(kept->kinds);
     m_tray->showDice(m_game.state());
 }
 
