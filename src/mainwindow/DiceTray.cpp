@@ -86,6 +86,7 @@ void DiceTray::setColours(const QColor& corners, int diceColour) {
 void DiceTray::setBackground(const QColor& colour) {
     for (QFrame* frame : m_frames)
         kwintor::setBackground(frame, colour);
+    DobbelHoeken();
 }
 
 void DiceTray::show(const GameState& state) {

@@ -9,14 +9,13 @@
 #include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/FormPrinter.h"
-#include "mainwindow/MenuTable.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/Announcer.h"
 #include "mainwindow/KeyboardControl.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
 #include "mainwindow/SpokenTexts.h"
 #include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 #include "resources/Plaatjes.h"
@@ -24,7 +23,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSessionManager>
@@ -146,11 +144,7 @@ void Main::SchudKnop_Click() {
     refresh();
     m_tray->DobbelHoeken();
     m_schudKnop->setFocus();
-    while (!m_pending.empty() && !throwing()) {
-        auto command = std::move(m_pending.front());
-        m_pending.erase(m_pending.begin());
-        command();
-    }
+    m_pending.release([this] { return throwing(); });
 }
 
 void Main::DobbelsteenPic_Click(int index) {
@@ -197,12 +191,7 @@ void Main::endOfGame(int player) {
         HoogstScores_Click();
 }
 
-void Main::whenIdle(std::function<void()> command) {
-    if (throwing())
-        m_pending.push_back(std::move(command));
-    else
-        command();
-}
+void Main::whenIdle(std::function<void()> command) { m_pending.run(throwing(), std::move(command)); }
 
 void Main::BestandNieuw_Click() {
     whenIdle([this] {
@@ -231,84 +220,6 @@ void Main::PrintFormulieren_Click() {
 
 void Main::BestandExit_Click() { close(); }
 
-// The dialogs are built afresh at every opening and shown modally; while the dice roll
-// they wait for the throw to end. What they return is applied here.
-void Main::Spelersaantal_Click() {
-    whenIdle([this] {
-        SpelerForm dialog(m_game.state().AantalSpelers, m_game.state().SpelerNaam, this);
-        if (dialog.exec() == QDialog::Accepted)
-            applyPlayers(dialog.count(), dialog.names());
-    });
-}
-
-void Main::applyPlayers(int count, const std::array<std::string, MaxPlayers + 1>& names) {
-    m_game.choosePlayers(count, names);
-    refresh();
-}
-
-void Main::Computerspelers_Click() {
-    whenIdle([this] {
-        ComputerForm dialog(m_game.state().AantalSpelers, m_game.state().SpelerNaam, m_computers->kinds(), this);
-        if (dialog.exec() == QDialog::Accepted)
-            applyKinds(dialog.kinds());
-    });
-}
-
-void Main::applyKinds(const PlayerKinds& kinds) {
-    m_computers->setKinds(kinds);
-    m_sheet->setPlayerKinds(kinds);
-    refresh();
-}
-
-void Main::HoogstScores_Click() {
-    whenIdle([this] {
-        ScoreForm dialog(m_files.scores(), m_platform, this);
-        dialog.exec();
-        m_files.removeScores(dialog.removed(), dialog.removedAll());
-    });
-}
-
-void Main::Statistieken_Click() {
-    whenIdle([this] { StatistiekForm(m_files.scores(), this).exec(); });
-}
-
-void Main::ToolsConfig_Click() {
-    whenIdle([this] {
-        Config dialog(m_files.settings(), this);
-        connect(&dialog, &Config::previewColour, this, &Main::ZetAchtergrond);
-        dialog.exec();
-        applySettings(dialog.settings());
-    });
-}
-
-void Main::ToolsAdvies_Click() { m_coach->setOn(m_advies->isChecked()); }
-
-void Main::ToolsMogelijkeScore_Click() {
-    m_sheet->setPreviewShown(!m_sheet->previewShown());
-    m_sheet->show(m_game.state());
-    findChild<QAction*>(QStringLiteral("ToolsMogelijkeScore"))->setChecked(m_sheet->previewShown());
-}
-
-void Main::HelpHelp_Click() {
-    m_sheet->setHelpShown(!m_sheet->helpShown());
-    m_helpHelp->setChecked(m_sheet->helpShown());
-}
-
-// Asks the desktop to open a document or a web address, owned by this window.
-void Main::OpenMetShell(const QString& target) { m_platform.openWithShell(this, target); }
-
-void Main::HelpSpelregels_Click() {
-    const RulesDocument rules = m_platform.rulesDocument();
-    if (rules.found())
-        OpenMetShell(rules.path);
-    else
-        m_platform.messageBox(this, rules.missingText(), Platform::Buttons::Ok, QLatin1String(RulesDocument::Title));
-}
-
-void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite)); }
-
-void Main::HelpMeerSoftware_Click() { OpenMetShell(QLatin1String(links::SoftwarePage)); }
-
 void Main::KlokTimer_Timer() {
     const QDateTime moment = m_platform.now();
     m_clock->show(moment);
@@ -324,11 +235,10 @@ void Main::applySettings(const Settings& settings) {
 
 void Main::ZetAchtergrond(int rood, int groen, int blauw) {
     const QColor colour(std::clamp(rood, 0, 255), std::clamp(groen, 0, 255), std::clamp(blauw, 0, 255));
-    setBackground(centralWidget(), colour);
-    setBackground(m_clock, colour);
+    for (QWidget* widget : {centralWidget(), static_cast<QWidget*>(m_clock)})
+        setBackground(widget, colour);
     m_sheet->setBackground(colour);
-    m_tray->setBackground(colour);
-    m_tray->DobbelHoeken();
+    m_tray->setBackground(colour); // the die corners keep the stored colour
 }
 
 void Main::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Game.h"
+#include "mainwindow/CommandQueue.h"
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFiles.h"
 
@@ -105,7 +106,7 @@ private:
     GameFiles m_files;
     bool m_closing = false;
     std::optional<KeptGame> m_offer; // the game left unfinished, until the question is answered
-    std::vector<std::function<void()>> m_pending; // commands chosen during a throw, in order
+    CommandQueue m_pending;
 
     ScoreSheet* m_sheet = nullptr;
     DiceTray* m_tray = nullptr;

@@ -18,6 +18,8 @@ struct MenuItem {
 };
 
 // Builds the menus of the table on the bar, each item's triggered() calling its handler.
+// MainMenus.cpp also holds those of Main's handlers that only the menus reach: the dialogs
+// (built afresh at every opening, their results applied by Main), the tools and the help.
 void buildMenus(QMenuBar& bar, Main& main);
 
 } // namespace kwintor
