@@ -41,8 +41,8 @@ class TestMainFiles : public QObject {
 private slots:
     void startReadsTheSettingsFile_data();
     void startReadsTheSettingsFile();
-    void exitAnsweredNoWritesNothing();
-    void exitAnsweredYesWritesBothFilesAndCloses();
+    void exitWritesBothFilesOnlyWhenAnsweredYes_data();
+    void exitWritesBothFilesOnlyWhenAnsweredYes();
     void failingWriteAsksAndLosesNothing();
     void damagedScoreListIsKeptBesideTheNewOne();
     void twoPlayerGameRecordsOnlyTheScoreAnsweredYes();
@@ -87,44 +87,40 @@ void TestMainFiles::startReadsTheSettingsFile() {
     QVERIFY(platform.messages.isEmpty());
 }
 
-void TestMainFiles::exitAnsweredNoWritesNothing() {
-    QTemporaryDir dir;
-    ScriptedPlatform platform(dir.path());
-    Main main(platform);
-    main.show();
-    main.applySettings(kwintor::Settings{1, 2, 3, 6});
-    const QByteArray before = readAll(dir.filePath("Kwintor.ini"));
-    platform.answers.enqueue(Platform::Answer::No);
-    QVERIFY(!main.close());
-    QVERIFY(main.isVisible());
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].text, QStringLiteral("Wilt u dit programma nu afsluiten?"));
-    QCOMPARE(platform.messages[0].title, QStringLiteral(" Exit programma"));
-    QCOMPARE(platform.messages[0].buttons, Platform::Buttons::YesNo);
-    QCOMPARE(readAll(dir.filePath("Kwintor.ini")), before);
-    QVERIFY(!QFile::exists(dir.filePath("Scorelijst.lst")));
+void TestMainFiles::exitWritesBothFilesOnlyWhenAnsweredYes_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("No: nothing written, the window stays") << false;
+    QTest::newRow("Yes: both written, the window closes") << true;
 }
 
-void TestMainFiles::exitAnsweredYesWritesBothFilesAndCloses() {
+void TestMainFiles::exitWritesBothFilesOnlyWhenAnsweredYes() {
+    QFETCH(bool, yes);
     QTemporaryDir dir;
     ScriptedPlatform platform(dir.path());
     Main main(platform);
     main.show();
     main.applySettings(kwintor::Settings{200, 10, 20, 6});
+    const QByteArray before = readAll(dir.filePath("Kwintor.ini"));
     main.files().recordScore(87, "Jan, de Vries");
     main.files().recordScore(120, "Piet");
-    platform.answers.enqueue(Platform::Answer::Yes);
-    QVERIFY(main.close());
-    QVERIFY(!main.isVisible());
+    const QByteArray scores = readAll(dir.filePath("Scorelijst.lst"));
+    platform.answers.enqueue(yes ? Platform::Answer::Yes : Platform::Answer::No);
+    QCOMPARE(main.close(), yes);
+    QCOMPARE(main.isVisible(), !yes);
     QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].text, QStringLiteral("Wilt u dit programma nu afsluiten?"));
+    QCOMPARE(platform.messages[0].title, QStringLiteral(" Exit programma"));
+    QCOMPARE(platform.messages[0].buttons, Platform::Buttons::YesNo);
+    if (!yes) {
+        QCOMPARE(readAll(dir.filePath("Kwintor.ini")), before);
+        QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), scores);
+        return;
+    }
     QCOMPARE(readAll(dir.filePath("Kwintor.ini")), Header + "200,10,20\r\n6\r\n");
     QCOMPARE(readAll(dir.filePath("Scorelijst.lst")), Header + "\"0087 - Jan, de Vries\"\r\n\"0120 - Piet\"\r\n");
-
-    // The next start reads them back.
-    ScriptedPlatform again(dir.path());
+    ScriptedPlatform again(dir.path()); // the next start reads them back
     Main next(again);
     QCOMPARE(next.files().scores().count(), 2);
-    QCOMPARE(next.files().scores().at(0), std::string("0087 - Jan, de Vries"));
     QCOMPARE(next.files().settings(), (kwintor::Settings{200, 10, 20, 6}));
 }
 
