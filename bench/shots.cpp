@@ -6,13 +6,16 @@
 #include "dialogs/SpelerForm.h"
 #include "dialogs/StatistiekForm.h"
 #include "dialogs/Titel.h"
+#include "mainwindow/Coach.h"
 #include "mainwindow/Main.h"
 #include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QAction>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +25,8 @@ namespace {
 class ShotPlatform : public kwintor::QtPlatform {
 public:
     int randomFace() override {
-        const int face = faces.isEmpty() ? 1 : faces.takeFirst();
+        // The scripted faces; once they run out (a computer player's throws), fair ones.
+        const int face = faces.isEmpty() ? (fair ? QtPlatform::randomFace() : 1) : faces.takeFirst();
         return face;
     }
     bool processEventsFor(double) override { return true; }
@@ -33,6 +37,7 @@ public:
         return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../src")).absolutePath();
     }
     QList<int> faces;
+    bool fair = false;
     mutable double m_clock = 0;
     QTemporaryDir m_dir;
 };
@@ -75,6 +80,13 @@ void takeScreenshots(const QString& directory) {
     window.grab().save(directory + QStringLiteral("/main-help.png"));
     window.HelpHelp_Click();
 
+    // The advice on the same throw: Tools / Advies, once the table is there.
+    window.findChild<QAction*>(QStringLiteral("ToolsAdvies"))->trigger();
+    if (!window.coach().table() && !QSignalSpy(&window.coach(), &kwintor::Coach::tableReady).wait(60000))
+        std::fprintf(stderr, "the advice table did not come\n");
+    window.grab().save(directory + QStringLiteral("/advies.png"));
+    window.findChild<QAction*>(QStringLiteral("ToolsAdvies"))->trigger();
+
     // The keyboard's cell cursor on an open cell of the player on turn, and the score preview on.
     window.ToolsMogelijkeScore_Click();
     for (int down = 0; down < 9; ++down)
@@ -97,6 +109,9 @@ void takeScreenshots(const QString& directory) {
     shoot(players, "spelerform.png");
     kwintor::ScoreForm scores(window.files().scores(), platform, &window);
     shoot(scores, "scoreform.png");
+    for (auto [score, name] : {std::pair{233, "Bob"}, {198, "Bob"}, {276, "Cor"}, {151, "Annelies"}, {262, "Cor"},
+                               {204, "Dirk"}, {219, "Bob"}, {312, "Cor"}})
+        window.files().recordScore(score, name);
     kwintor::StatistiekForm statistics(window.files().scores(), &window);
     shoot(statistics, "statistieken.png");
     window.applySettings(kwintor::Settings{192, 192, 255, 6});
@@ -106,5 +121,26 @@ void takeScreenshots(const QString& directory) {
     kwintor::Titel title(platform);
     title.Timer1_Timer();
     shoot(title, "titel.png");
+
+    // One person against a strong computer player, a few rounds in.
+    ShotPlatform duelPlatform; // a data folder of its own: no game left unfinished to offer
+    duelPlatform.fair = true;
+    kwintor::Main duel(duelPlatform);
+    duel.show();
+    if (!QTest::qWaitForWindowExposed(&duel))
+        std::fprintf(stderr, "the window was not shown\n");
+    duel.applyPlayers(2, {"", "Anna", "Bas", "", "", "", ""});
+    duel.computers().setStepInterval(0);
+    duel.applyKinds({0, 0, 3, 0, 0, 0, 0});
+    const QList<QList<int>> hers = {{5, 5, 5, 2, 1}, {1, 2, 3, 4, 4}, {6, 6, 2, 6, 3}, {4, 4, 4, 4, 1}};
+    const int herRows[] = {4, 10, 5, 3};
+    for (int t = 0; t < hers.size(); ++t) {
+        throwDice(duel, duelPlatform, hers[t]);
+        place(duel, 1, herRows[t]);
+        for (int wait = 0; wait < 400 && duel.game().state().AanDeBeurt != 1; ++wait)
+            QTest::qWait(5);
+    }
+    throwDice(duel, duelPlatform, {3, 3, 6, 3, 2});
+    duel.grab().save(directory + QStringLiteral("/computer.png"));
 
 }
