@@ -110,8 +110,9 @@ void benchAdvisor() {
     bool ok = saved;
     const Runs load = timeRuns(11, [&] { ok = loaded.load(cache) && ok; });
     std::printf("advisor: cache of %s MB, %s; load and check %s ms (median %s)\n",
-                fixed(std::filesystem::file_size(cache) / 1048576.0, 1).c_str(), ok ? "read back whole" : "NOT READ BACK",
-                fixed(load.best * 1000, 1).c_str(), fixed(load.median * 1000, 1).c_str());
+                fixed(std::filesystem::file_size(cache) / 1048576.0, 1).c_str(),
+                ok ? "read back whole" : "NOT READ BACK", fixed(load.best * 1000, 1).c_str(),
+                fixed(load.median * 1000, 1).c_str());
     std::filesystem::remove(cache);
 
     std::mt19937_64 rng(7);
@@ -130,7 +131,8 @@ void benchAdvisor() {
     std::printf("advisor: one piece of advice over 10000 random positions: median %s us, 99th percentile %s us, "
                 "worst %s us (processor time: worst %s us); target < 5 ms%s\n",
                 fixed(micros[micros.size() / 2], 1).c_str(), fixed(micros[micros.size() * 99 / 100], 1).c_str(),
-                fixed(micros.back(), 1).c_str(), fixed(*std::max_element(cpuMicros.begin(), cpuMicros.end()), 1).c_str(),
+                fixed(micros.back(), 1).c_str(),
+                fixed(*std::max_element(cpuMicros.begin(), cpuMicros.end()), 1).c_str(),
                 sink > 0 ? "" : " (no advice?)");
     std::printf("advisor: table memory %s MB (target <= 8 MB)\n", fixed(table.memoryBytes() / 1048576.0, 1).c_str());
 

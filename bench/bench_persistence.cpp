@@ -34,8 +34,7 @@ struct Timing {
 };
 
 template <typename F>
-Timing timed(F&& run)
-{
+Timing timed(F&& run) {
     std::vector<double> times;
     double cpuOfBest = 0;
     for (int i = 0; i < Runs; ++i) {
@@ -44,7 +43,8 @@ Timing timed(F&& run)
         run();
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         const double cpu = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-        if (times.empty() || ms < *std::min_element(times.begin(), times.end())) cpuOfBest = cpu;
+        if (times.empty() || ms < *std::min_element(times.begin(), times.end()))
+            cpuOfBest = cpu;
         times.push_back(ms);
     }
     std::sort(times.begin(), times.end());
@@ -52,8 +52,7 @@ Timing timed(F&& run)
 }
 
 // The entries of a list of `count` results with names of ordinary length.
-std::vector<std::string> entries(int count, bool windows1252)
-{
+std::vector<std::string> entries(int count, bool windows1252) {
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
@@ -61,41 +60,44 @@ std::vector<std::string> entries(int count, bool windows1252)
     return out;
 }
 
-std::string fileOf(const std::vector<std::string>& lines)
-{
+std::string fileOf(const std::vector<std::string>& lines) {
     std::string text = "\"Dobbelwerken Software 2009\"\r\n\"--------------------------\"\r\n";
-    for (const std::string& line : lines) text += "\"" + line + "\"\r\n";
+    for (const std::string& line : lines)
+        text += "\"" + line + "\"\r\n";
     return text;
 }
 
-bool report(const char* what, int count, Timing t, bool limited, double limitMs = LimitMs)
-{
+bool report(const char* what, int count, Timing t, bool limited, double limitMs = LimitMs) {
     const bool ok = !limited || t.bestMs < limitMs;
     char target[32] = "";
-    if (limited) std::snprintf(target, sizeof target, "  (%s %g ms)", ok ? "under" : "OVER", limitMs);
+    if (limited)
+        std::snprintf(target, sizeof target, "  (%s %g ms)", ok ? "under" : "OVER", limitMs);
     char entries[24] = "              "; // a kept game is one file of one game
-    if (count > 0) std::snprintf(entries, sizeof entries, "%6d entries", count);
-    std::printf("persistence: %-34s %s  best %6.3f ms (cpu %6.3f)  median %6.3f ms%s\n", what, entries, t.bestMs, t.cpuMs,
-                t.medianMs, target);
+    if (count > 0)
+        std::snprintf(entries, sizeof entries, "%6d entries", count);
+    std::printf("persistence: %-34s %s  best %6.3f ms (cpu %6.3f)  median %6.3f ms%s\n", what, entries, t.bestMs,
+                t.cpuMs, t.medianMs, target);
     return ok;
 }
 
 // A game of six in its eighth round, in the middle of a turn with dice held.
-kwintor::KeptGame gameOfSix()
-{
+kwintor::KeptGame gameOfSix() {
     kwintor::Game game;
     std::array<std::string, kwintor::MaxPlayers + 1> names{"", "Anna", "Bas", "Cor", "Dirk", "Els", "Femke"};
     game.choosePlayers(6, names);
     const int faces[5] = {6, 6, 6, 2, 3};
     for (int turn = 0; turn < 6 * 7; ++turn) {
         game.beginThrow();
-        for (int die = 1; die <= kwintor::DiceCount; ++die) game.settleDie(die, faces[die - 1]);
+        for (int die = 1; die <= kwintor::DiceCount; ++die)
+            game.settleDie(die, faces[die - 1]);
         game.endThrow();
         for (int row = 0; row < kwintor::CellCount; ++row)
-            if (game.place(game.state().AanDeBeurt, row) >= kwintor::PlaceResult::Placed) break;
+            if (game.place(game.state().AanDeBeurt, row) >= kwintor::PlaceResult::Placed)
+                break;
     }
     game.beginThrow();
-    for (int die = 1; die <= kwintor::DiceCount; ++die) game.settleDie(die, die);
+    for (int die = 1; die <= kwintor::DiceCount; ++die)
+        game.settleDie(die, die);
     game.endThrow();
     game.toggleHold(1);
     return {game.state(), {0, 0, 1, 2, 3, 0, 0}};
@@ -103,8 +105,7 @@ kwintor::KeptGame gameOfSix()
 
 } // namespace
 
-void benchPersistence()
-{
+void benchPersistence() {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path dir = fs::temp_directory_path(error) / ("kwintor_bench_" + std::to_string(std::random_device{}()));
@@ -119,7 +120,8 @@ void benchPersistence()
         kwintor::ScoreList list;
         const Timing insertTime = timed([&] {
             list.clear();
-            for (const std::string& line : lines) list.insert(line);
+            for (const std::string& line : lines)
+                list.insert(line);
         });
         report("VoegScoreToe in ascending order", count, insertTime, false);
 
@@ -128,7 +130,8 @@ void benchPersistence()
 
         const Timing loadTime = timed([&] {
             kwintor::ScoreList loaded;
-            ok = kwintor::LaadScorelijst(path, loaded) == kwintor::ScoreListLoad::Complete && loaded.count() == count && ok;
+            ok = kwintor::LaadScorelijst(path, loaded) == kwintor::ScoreListLoad::Complete && loaded.count() == count &&
+                 ok;
         });
         ok = report("load, sorted file", count, loadTime, true) && ok;
         perEntry[round++] = loadTime.cpuMs / count;
@@ -138,21 +141,27 @@ void benchPersistence()
         ok = report("load, shuffled file", count, timed([&] {
                         kwintor::ScoreList loaded;
                         kwintor::LaadScorelijst(path, loaded);
-                    }), true) && ok;
+                    }),
+                    true) &&
+             ok;
 
         { std::ofstream(path, std::ios::binary) << fileOf(entries(count, true)); }
         ok = report("load, Windows-1252 file", count, timed([&] {
                         kwintor::ScoreList loaded;
                         kwintor::LaadScorelijst(path, loaded);
-                    }), true) && ok;
+                    }),
+                    true) &&
+             ok;
     }
     {
         const auto lines = entries(kwintor::ScoreList::MaxEntries, false);
         kwintor::ScoreList list;
-        for (std::size_t i = 0; i < lines.size(); ++i) list.insert(lines[i].substr(0, 7) + "Speler " + std::to_string(i % 300));
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            list.insert(lines[i].substr(0, 7) + "Speler " + std::to_string(i % 300));
         std::size_t rows = 0;
-        ok = report("statistics (300 names)", list.count(), timed([&] { rows = kwintor::ScoreStatistics(list).rows().size(); }),
-                    true) && ok;
+        ok = report("statistics (300 names)", list.count(),
+                    timed([&] { rows = kwintor::ScoreStatistics(list).rows().size(); }), true) &&
+             ok;
         ok = ok && rows == 300;
     }
     {
@@ -175,11 +184,14 @@ void benchPersistence()
         std::sort(handOver.begin(), handOver.end());
         const Timing handOverTime{handOver.front().first, handOver[handOver.size() / 2].first, handOver.front().second};
         ok = report("kept game, hand-over to the writer", 0, handOverTime, true, 1.0) && ok;
-        report("kept game, write (atomic, fsync)", 0, timed([&] { ok = kwintor::writeKeptGame(keptPath, game) && ok; }), false);
+        report("kept game, write (atomic, fsync)", 0, timed([&] { ok = kwintor::writeKeptGame(keptPath, game) && ok; }),
+               false);
         ok = report("kept game, read", 0, timed([&] {
                         kwintor::KeptGame read;
                         ok = kwintor::readKeptGame(keptPath, read) == kwintor::KeptGameRead::Ok && ok;
-                    }), true, 1.0) && ok;
+                    }),
+                    true, 1.0) &&
+             ok;
     }
     const double growth = perEntry[1] / perEntry[0];
     // Processor time, which other processes on the machine do not inflate; quadratic loading

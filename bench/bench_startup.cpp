@@ -81,7 +81,8 @@ double median(std::vector<double> values) {
 } // namespace
 
 // Run in a child process: the program's own start for "main" and "title", a bare
-// 960 x 640 main window for "empty", and the same with one line of text for "label"; prints the moment of the first paint, CPU and peak memory.
+// 960 x 640 main window for "empty", and the same with one line of text for "label"; prints the moment of the first
+// paint, CPU and peak memory.
 int benchStartupChild(const char* which) {
     int argc = 1;
     char name[] = "kwintor_bench";

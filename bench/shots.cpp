@@ -10,10 +10,10 @@
 #include "mainwindow/Main.h"
 #include "platform/QtPlatform.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
-#include <QAction>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -65,8 +65,8 @@ void takeScreenshots(const QString& directory) {
 
     std::array<std::string, 7> names{"", "Anna", "Piet", "Jan", "", "", ""};
     window.applyPlayers(3, names);
-    const QList<QList<int>> turns = {{3, 3, 3, 5, 2}, {6, 6, 6, 6, 1}, {1, 2, 3, 4, 6}, {4, 4, 4, 2, 2},
-                                     {5, 5, 5, 1, 3}, {2, 2, 6, 6, 6}};
+    const QList<QList<int>> turns = {{3, 3, 3, 5, 2}, {6, 6, 6, 6, 1}, {1, 2, 3, 4, 6},
+                                     {4, 4, 4, 2, 2}, {5, 5, 5, 1, 3}, {2, 2, 6, 6, 6}};
     const int rows[] = {2, 5, 10, 12, 4, 8};
     for (int t = 0; t < turns.size(); ++t) {
         throwDice(window, platform, turns[t]);
@@ -109,8 +109,14 @@ void takeScreenshots(const QString& directory) {
     shoot(players, "spelerform.png");
     kwintor::ScoreForm scores(window.files().scores(), platform, &window);
     shoot(scores, "scoreform.png");
-    for (auto [score, name] : {std::pair{233, "Bob"}, {198, "Bob"}, {276, "Cor"}, {151, "Annelies"}, {262, "Cor"},
-                               {204, "Dirk"}, {219, "Bob"}, {312, "Cor"}})
+    for (auto [score, name] : {std::pair{233, "Bob"},
+                               {198, "Bob"},
+                               {276, "Cor"},
+                               {151, "Annelies"},
+                               {262, "Cor"},
+                               {204, "Dirk"},
+                               {219, "Bob"},
+                               {312, "Cor"}})
         window.files().recordScore(score, name);
     kwintor::StatistiekForm statistics(window.files().scores(), &window);
     shoot(statistics, "statistieken.png");
@@ -142,5 +148,4 @@ void takeScreenshots(const QString& directory) {
     }
     throwDice(duel, duelPlatform, {3, 3, 6, 3, 2});
     duel.grab().save(directory + QStringLiteral("/computer.png"));
-
 }

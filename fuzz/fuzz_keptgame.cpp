@@ -14,21 +14,21 @@ using kwintor::KeptGameRead;
 
 namespace {
 
-void require(bool condition)
-{
-    if (!condition) std::abort();
+void require(bool condition) {
+    if (!condition)
+        std::abort();
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     KeptGame game;
     const KeptGameRead result = kwintor::parseKeptGame(bytes, game);
     require(result == KeptGameRead::Ok || result == KeptGameRead::Damaged || result == KeptGameRead::NewerVersion);
-    if (result != KeptGameRead::Ok) return 0;
+    if (result != KeptGameRead::Ok)
+        return 0;
 
     const std::string text = kwintor::keptGameText(game);
     KeptGame again;
@@ -39,9 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kwintor::Game engine;
     engine.restore(game.state);
     for (int player = 0; player <= kwintor::MaxPlayers + 1; ++player)
-        for (int row = -1; row <= kwintor::CellCount; ++row) engine.place(player, row);
+        for (int row = -1; row <= kwintor::CellCount; ++row)
+            engine.place(player, row);
     if (engine.beginThrow()) {
-        for (int die = 1; die <= kwintor::DiceCount; ++die) engine.settleDie(die, die);
+        for (int die = 1; die <= kwintor::DiceCount; ++die)
+            engine.settleDie(die, die);
         engine.endThrow();
         engine.place(engine.state().AanDeBeurt, kwintor::RowKans);
     }

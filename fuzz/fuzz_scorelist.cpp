@@ -16,33 +16,35 @@ using kwintor::ScoreListLoad;
 
 namespace {
 
-void require(bool condition)
-{
-    if (!condition) std::abort();
+void require(bool condition) {
+    if (!condition)
+        std::abort();
 }
 
 // The same list built the slow way: every non-empty field after the first two, inserted one by one.
-ScoreList insertedOneByOne(std::string_view bytes)
-{
+ScoreList insertedOneByOne(std::string_view bytes) {
     const std::string text = kwintor::decodeFileText(bytes);
     kwintor::FieldReader reader(text);
     std::string field;
     ScoreList list;
-    if (!reader.next(field) || !reader.next(field)) return list;
+    if (!reader.next(field) || !reader.next(field))
+        return list;
     while (!reader.atEnd()) {
         reader.next(field);
-        if (field.empty()) continue;
+        if (field.empty())
+            continue;
         for (char& c : field)
-            if (c == '"') c = '\'';
-        if (!list.insert(field)) break;
+            if (c == '"')
+                c = '\'';
+        if (!list.insert(field))
+            break;
     }
     return list;
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     ScoreList list;
@@ -54,9 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!entry.empty());
         require(entry.find_first_of(std::string_view("\"\r\n\0", 4)) == std::string::npos);
         require(kwintor::isValidUtf8(entry));
-        if (i > 0) require(!ScoreList::lessThan(entry, list.at(i - 1)));
+        if (i > 0)
+            require(!ScoreList::lessThan(entry, list.at(i - 1)));
     }
-    if (size < 4096) require(insertedOneByOne(bytes).entries() == list.entries());
+    if (size < 4096)
+        require(insertedOneByOne(bytes).entries() == list.entries());
 
     const std::string text = kwintor::scoreListText(list);
     ScoreList again;

@@ -12,21 +12,19 @@ using kwintor::SettingsRead;
 
 namespace {
 
-void require(bool condition)
-{
-    if (!condition) std::abort();
+void require(bool condition) {
+    if (!condition)
+        std::abort();
 }
 
-bool usable(const Settings& s)
-{
-    return s.AchtergrondRood >= 0 && s.AchtergrondRood <= 255 && s.AchtergrondGroen >= 0
-        && s.AchtergrondGroen <= 255 && (s.DobbelsteenKleur == 0 || s.DobbelsteenKleur == 6 || s.DobbelsteenKleur == 12);
+bool usable(const Settings& s) {
+    return s.AchtergrondRood >= 0 && s.AchtergrondRood <= 255 && s.AchtergrondGroen >= 0 && s.AchtergrondGroen <= 255 &&
+           (s.DobbelsteenKleur == 0 || s.DobbelsteenKleur == 6 || s.DobbelsteenKleur == 12);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     Settings read;
@@ -37,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A complete read leaves nothing of the values held before.
     Settings other{1, 2, 3, 6};
     require(kwintor::parseSettings(bytes, other) == result);
-    if (result == SettingsRead::Ok) require(other == read);
+    if (result == SettingsRead::Ok)
+        require(other == read);
 
     // What is written from the settings reads back as the same settings.
     const std::string text = kwintor::settingsText(read);

@@ -1,5 +1,5 @@
-#include "dialogs/Titel.h"
 #include "mainwindow/Main.h"
+#include "dialogs/Titel.h"
 #include "mainwindow/Theme.h"
 #include "platform/QtPlatform.h"
 

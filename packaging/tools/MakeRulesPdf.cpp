@@ -40,8 +40,8 @@ int main(int argc, char* argv[]) {
         QPdfWriter writer(&out);
         writer.setTitle(QStringLiteral("Kwintor spelregels"));
         writer.setCreator(QStringLiteral("Kwintor"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                                         QPageLayout::Millimeter));
         document.print(&writer);
     }
     if (!out.commit()) {

@@ -91,8 +91,7 @@ DiceSets::DiceSets() : m_indexOfCode(6 * 6 * 6 * 6 * 6 * 6, -1) {
         }
         m_probability[outcome - FirstOutcome] = orderings / 7776.0;
         for (int category = 0; category < CategoryCount; ++category)
-            m_score[category][outcome - FirstOutcome] =
-                categoryValue(categoryRow(category), dice);
+            m_score[category][outcome - FirstOutcome] = categoryValue(categoryRow(category), dice);
     }
 }
 

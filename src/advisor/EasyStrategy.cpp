@@ -13,9 +13,9 @@ namespace {
 constexpr double Careless = 0.15;
 
 // Where a throw that scores nothing goes: the categories a beginner minds losing least first.
-constexpr int ScratchOrder[CategoryCount] = {RowEnen,       RowKwintor,   RowTweeen,      RowVierGelijke, RowGroteStraat,
-                                             RowDrieen,     RowFullHouse, RowKleineStraat, RowVieren,     RowDrieGelijke,
-                                             RowVijven,     RowZessen,    RowKans};
+constexpr int ScratchOrder[CategoryCount] = {RowEnen,   RowKwintor,   RowTweeen,       RowVierGelijke, RowGroteStraat,
+                                             RowDrieen, RowFullHouse, RowKleineStraat, RowVieren,      RowDrieGelijke,
+                                             RowVijven, RowZessen,    RowKans};
 
 bool open(const Position& p, int row) { return !(p.used >> rowCategory(row) & 1); }
 

@@ -9,9 +9,9 @@ namespace kwintor {
 // What a player sees on the table when a move is due: his own column, the throw count, the dice
 // and the holds. Never anything of the dice to come.
 struct Position {
-    unsigned used = 0;        // bit i: category i (sheet order, see Categories.h) is scored
-    int upper = 0;            // the upper total so far, not capped
-    int throwNumber = 0;      // throws made this turn, 0..3
+    unsigned used = 0;                  // bit i: category i (sheet order, see Categories.h) is scored
+    int upper = 0;                      // the upper total so far, not capped
+    int throwNumber = 0;                // throws made this turn, 0..3
     std::array<int, DiceCount> dice{};  // dice 1..5 at [0..4], each 1..6 after a throw
     std::array<bool, DiceCount> held{}; // the holds as they are now
 };

@@ -24,7 +24,8 @@ void averageDown(Values& keep) {
         // Through a local: the compiler cannot know that k lies apart from the larger keeps.
         double mean[Lanes];
         for (int lane = 0; lane < Lanes; ++lane)
-            mean[lane] = ((d[0][lane] + d[1][lane]) + (d[2][lane] + d[3][lane]) + (d[4][lane] + d[5][lane])) * (1.0 / 6.0);
+            mean[lane] =
+                ((d[0][lane] + d[1][lane]) + (d[2][lane] + d[3][lane]) + (d[4][lane] + d[5][lane])) * (1.0 / 6.0);
         for (int lane = 0; lane < Lanes; ++lane)
             keep[k * Lanes + lane] = mean[lane];
     }

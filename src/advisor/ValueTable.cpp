@@ -103,9 +103,7 @@ bool ValueTable::canOccur(unsigned used, int upper) {
     return upper >= 0 && (reachableTotals()[used & UpperCategories] >> cappedUpper(upper) & 1);
 }
 
-bool ValueTable::covers(unsigned used, int upper) const {
-    return !std::isnan(value(used, upper));
-}
+bool ValueTable::covers(unsigned used, int upper) const { return !std::isnan(value(used, upper)); }
 
 double ValueTable::value(unsigned used, int upper) const {
     if (!ready())
@@ -271,8 +269,7 @@ bool ValueTable::fromBytes(std::string_view bytes) {
         const double v = std::bit_cast<double>(getLittle(p + HeaderSize + 8 * i, 8));
         const auto used = static_cast<unsigned>(i / UpperStates);
         const int upper = static_cast<int>(i % UpperStates);
-        const bool needed = coverage == 1 || canOccur(used, upper) ||
-                            upper + upperStillPossible(used) < BonusThreshold;
+        const bool needed = coverage == 1 || canOccur(used, upper) || upper + upperStillPossible(used) < BonusThreshold;
         const bool inRange = v >= 0 && v <= MostPoints;
         if (!(used == AllCategories ? v == 0 : inRange || (!needed && std::isnan(v))))
             return false;
@@ -288,9 +285,7 @@ bool ValueTable::load(const std::string& path) {
     return readWholeFile(path, bytes, FileSize + 1) == FileRead::Ok && fromBytes(bytes);
 }
 
-bool ValueTable::save(const std::string& path) const {
-    return ready() && writeFileAtomically(path, toBytes());
-}
+bool ValueTable::save(const std::string& path) const { return ready() && writeFileAtomically(path, toBytes()); }
 
 ValueTable::Origin ValueTable::loadOrCompute(const std::string& path, int threads, Coverage coverage) {
     if (load(path) && (coverage == Coverage::Reachable || m_coverage == Coverage::EveryTotal))

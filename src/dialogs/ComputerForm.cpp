@@ -66,8 +66,8 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
     }
 
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropDark);
-    m_cancelKnop = addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"),
-                             twipsRect(3420, 2340, 690, 300));
+    m_cancelKnop =
+        addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
     m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
 
     connectButtons(m_okKnop, m_cancelKnop);

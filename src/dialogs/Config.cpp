@@ -30,9 +30,10 @@ void Config::Form_Load() {
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 240, 1500, 915), backdropBlack);
     for (int i = 1; i <= 3; ++i) {
         const int top = 270 + 285 * (i - 1);
-        m_scrollColor[i] = addScrollBar(frame1, QStringLiteral("ScrollColor(%1)").arg(i), twipsRect(180, top, 1440, 285),
-                                        0, 255);
-        m_kleurLabel[i] = addCaption(frame1, QStringLiteral("KleurLabel(%1)").arg(i), QStringLiteral("0"), 1740, top + 45);
+        m_scrollColor[i] =
+            addScrollBar(frame1, QStringLiteral("ScrollColor(%1)").arg(i), twipsRect(180, top, 1440, 285), 0, 255);
+        m_kleurLabel[i] =
+            addCaption(frame1, QStringLiteral("KleurLabel(%1)").arg(i), QStringLiteral("0"), 1740, top + 45);
     }
     addCaption(frame1, QStringLiteral("Label2"), QStringLiteral("Achtergrondkleur"), 2100, 315);
 
@@ -47,8 +48,8 @@ void Config::Form_Load() {
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().sampleDie()));
 
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropBlack);
-    m_cancelKnop = addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"),
-                             twipsRect(3420, 2340, 690, 300));
+    m_cancelKnop =
+        addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
     m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
 
     for (int i = 1; i <= 3; ++i)

@@ -58,5 +58,4 @@ QScrollBar* addScrollBar(QWidget* parent, const QString& name, const QRect& geom
     return bar;
 }
 
-
 } // namespace kwintor

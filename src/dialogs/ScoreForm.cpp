@@ -43,8 +43,8 @@ void ScoreForm::Form_Load(const ScoreList& scores) {
     m_label2->adjustSize();
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(105, 5340, 1800, 360), backdropDark);
-    m_deleteKnop = addButton(frame1, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"),
-                             twipsRect(135, 5370, 750, 300));
+    m_deleteKnop =
+        addButton(frame1, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"), twipsRect(135, 5370, 750, 300));
     m_deleteAllKnop = addButton(frame1, QStringLiteral("DeleteAllKnop"), QStringLiteral("Delete All"),
                                 twipsRect(885, 5370, 990, 300));
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(2250, 5340, 750, 360), backdropDark);
@@ -88,9 +88,10 @@ void ScoreForm::DeleteKnop_Click() {
 void ScoreForm::DeleteAllKnop_Click() {
     if (m_list1->count() == 0)
         return;
-    if (m_platform.messageBox(
-            this, QStringLiteral("Wilt u alle ") + QString::number(m_list1->count()) + QStringLiteral(" namen verwijderen?"),
-            Platform::Buttons::YesNo, QStringLiteral(" Delete All")) != Platform::Answer::Yes)
+    if (m_platform.messageBox(this,
+                              QStringLiteral("Wilt u alle ") + QString::number(m_list1->count()) +
+                                  QStringLiteral(" namen verwijderen?"),
+                              Platform::Buttons::YesNo, QStringLiteral(" Delete All")) != Platform::Answer::Yes)
         return;
     m_list1->clear();
     m_removedAll = true;

@@ -26,7 +26,8 @@ QString countText(int players) {
 } // namespace
 
 SpelerForm::SpelerForm(int count, const PlayerNames& names, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Spelers"), twips(5100) - 6, twips(3315) - 31), m_count(count), m_names(names) {
+    : FormDialog(parent, QStringLiteral(" Spelers"), twips(5100) - 6, twips(3315) - 31), m_count(count),
+      m_names(names) {
     Form_Load();
 }
 
@@ -57,8 +58,8 @@ void SpelerForm::Form_Load() {
     m_label2 = addCaption(frame1, QStringLiteral("Label2"), countText(1), 1740, 2370);
 
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropDark);
-    m_cancelKnop = addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"),
-                             twipsRect(3420, 2340, 690, 300));
+    m_cancelKnop =
+        addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
     m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
 
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &SpelerForm::HScroll1_Change);

@@ -124,9 +124,9 @@ void StatistiekForm::fillRows(int column, Qt::SortOrder order) {
     m_list1->clear();
     for (int index : shown) {
         const PlayerStatistics& row = rows[static_cast<std::size_t>(index)];
-        auto* item = new QTreeWidgetItem(m_list1, {QString::fromStdString(row.name), QString::number(row.games),
-                                                   QString::number(row.best), QString::number(row.worst),
-                                                   meanText(row.mean)});
+        auto* item =
+            new QTreeWidgetItem(m_list1, {QString::fromStdString(row.name), QString::number(row.games),
+                                          QString::number(row.best), QString::number(row.worst), meanText(row.mean)});
         item->setData(Naam, RowRole, index);
         for (int c = Spellen; c < ColumnCount; ++c)
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
@@ -142,7 +142,8 @@ void StatistiekForm::List1_SelectionChanged() {
         return;
     }
     const PlayerStatistics& row = m_statistics.rows()[selected.first()->data(Naam, RowRole).toUInt()];
-    m_chart->setHistogram(m_statistics.histogram(row.name), QStringLiteral("Scores van ") + QString::fromStdString(row.name));
+    m_chart->setHistogram(m_statistics.histogram(row.name),
+                          QStringLiteral("Scores van ") + QString::fromStdString(row.name));
 }
 
 } // namespace kwintor

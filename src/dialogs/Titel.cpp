@@ -99,8 +99,9 @@ QString Titel::factsText(const Facts& facts, const QLocale& locale) {
     const QString sizeText = facts.fileFound && facts.size > 0 ? locale.toString(facts.size) : QString();
     lines << QStringLiteral("Filesize............. : ") + sizeText + QStringLiteral(" Bytes");
     if (facts.fileFound)
-        lines << QStringLiteral("Filedate............ : ") + locale.toString(facts.written.date(), QLocale::ShortFormat) +
-                     u' ' + facts.written.time().toString(QStringLiteral("h:mm:ss"));
+        lines << QStringLiteral("Filedate............ : ") +
+                     locale.toString(facts.written.date(), QLocale::ShortFormat) + u' ' +
+                     facts.written.time().toString(QStringLiteral("h:mm:ss"));
     lines << QStringLiteral("Screen............. : ") + QString::number(qRound(width)) + QStringLiteral(" x ") +
                  QString::number(qRound(height)) + QStringLiteral(" pixels");
     lines << QStringLiteral("Dpi................... : ") + QString::number(facts.dpi);

@@ -78,7 +78,9 @@ void Game::toggleHold(int die) {
         m_state.Vastgezet[die] = !m_state.Vastgezet[die];
 }
 
-int Game::nextPlayer(int player) const { return player < m_state.AantalSpelers && player < MaxPlayers ? player + 1 : 1; }
+int Game::nextPlayer(int player) const {
+    return player < m_state.AantalSpelers && player < MaxPlayers ? player + 1 : 1;
+}
 
 bool Game::playerFinished(int player) const {
     if (player < 1 || player > MaxPlayers)

@@ -43,7 +43,8 @@ void HoldShape::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(250, 0, 0), BorderWidth));
     painter.setBrush(Qt::NoBrush);
-    const QRectF box = QRectF(rect()).adjusted(BorderWidth / 2.0, BorderWidth / 2.0, -BorderWidth / 2.0, -BorderWidth / 2.0);
+    const QRectF box =
+        QRectF(rect()).adjusted(BorderWidth / 2.0, BorderWidth / 2.0, -BorderWidth / 2.0, -BorderWidth / 2.0);
     painter.drawRoundedRect(box, 9, 9);
 }
 

@@ -41,7 +41,8 @@ void Coach::prepare() {
         table->loadOrCompute(path, std::max(1, QThread::idealThreadCount()));
         std::shared_ptr<const ValueTable> done = std::move(table);
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [self, done] {
+            QCoreApplication::instance(),
+            [self, done] {
                 if (!self)
                     return;
                 self->m_table = done;

@@ -20,8 +20,7 @@ class Coach : public QObject {
     Q_OBJECT
 public:
     // The table is cached in `cachePath`.
-    Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath,
-          QObject* parent = nullptr);
+    Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath, QObject* parent = nullptr);
     ~Coach() override;
 
     // Starts loading the table on a thread of its own the first time it is needed (the advice

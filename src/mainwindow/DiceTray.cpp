@@ -34,7 +34,8 @@ QFrame* addFrame(QWidget* parent, const QString& name, int top, int height) {
 DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DiceTray"));
     setGeometry(twipsRect(Left, Top, 1350, 8490 - Top));
-    m_frames = {addFrame(this, QStringLiteral("Frame13"), 690, 6000), addFrame(this, QStringLiteral("Frame16"), 6690, 600),
+    m_frames = {addFrame(this, QStringLiteral("Frame13"), 690, 6000),
+                addFrame(this, QStringLiteral("Frame16"), 6690, 600),
                 addFrame(this, QStringLiteral("Frame15"), 7290, 600)};
 
     for (int die = 1; die <= DiceCount; ++die) {

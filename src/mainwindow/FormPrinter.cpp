@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
@@ -92,10 +92,10 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
             writer.setTitle(QStringLiteral("Kwintor formulieren"));
             writer.setCreator(QStringLiteral("Kwintor"));
             writer.setResolution(PdfResolution);
-            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                             QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres,
-                                                       PdfMarginMillimetres, PdfMarginMillimetres),
-                                             QPageLayout::Millimeter));
+            writer.setPageLayout(QPageLayout(
+                QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                QMarginsF(PdfMarginMillimetres, PdfMarginMillimetres, PdfMarginMillimetres, PdfMarginMillimetres),
+                QPageLayout::Millimeter));
             saved = paintOn(writer);
         }
         saved = saved && file.commit();
@@ -103,7 +103,8 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
     if (!saved) {
         platform.messageBox(parent,
                             QStringLiteral("Er is geen printer gevonden en de formulieren konden niet worden "
-                                           "opgeslagen in ") + QDir::toNativeSeparators(path) + QStringLiteral("."),
+                                           "opgeslagen in ") +
+                                QDir::toNativeSeparators(path) + QStringLiteral("."),
                             Platform::Buttons::Ok, PrintTitle);
         return false;
     }

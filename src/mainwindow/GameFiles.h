@@ -2,8 +2,8 @@
 
 #include "persistence/KeptGameWriter.h"
 #include "persistence/SavedGame.h"
-#include "persistence/SharedScoreList.h"
 #include "persistence/Settings.h"
+#include "persistence/SharedScoreList.h"
 
 #include <QString>
 #include <QStringList>

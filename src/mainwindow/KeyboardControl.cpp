@@ -13,8 +13,10 @@ namespace kwintor {
 
 KeyboardControl::KeyboardControl(Main& window) : QObject(&window), m_main(window) {
     const std::pair<const char*, QKeySequence> shortcuts[] = {
-        {"BestandNieuw", QKeySequence(Qt::CTRL | Qt::Key_N)},    {"BestandOngedaan", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"PrintFormulieren", QKeySequence(Qt::CTRL | Qt::Key_P)}, {"BestandExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"BestandNieuw", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"BestandOngedaan", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"PrintFormulieren", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"BestandExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
         {"HelpHelp", QKeySequence(Qt::Key_F1)},
     };
     for (const auto& [name, keys] : shortcuts)
@@ -45,7 +47,9 @@ bool KeyboardControl::handle(int key, bool autoRepeat) {
         return true;
     }
     if (autoRepeat) // a key held down throws or places once
-        return key >= Qt::Key_1 && key <= Qt::Key_5 ? true : key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+        return key >= Qt::Key_1 && key <= Qt::Key_5
+                   ? true
+                   : key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
         m_main.DobbelsteenPic_Click(key - Qt::Key_0);
         return true;

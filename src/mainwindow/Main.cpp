@@ -5,13 +5,13 @@
 #include "dialogs/ScoreForm.h"
 #include "dialogs/SpelerForm.h"
 #include "dialogs/StatistiekForm.h"
+#include "mainwindow/Announcer.h"
 #include "mainwindow/ClockFrame.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/FormPrinter.h"
-#include "mainwindow/MainMenus.h"
-#include "mainwindow/Announcer.h"
 #include "mainwindow/KeyboardControl.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
 #include "mainwindow/SpokenTexts.h"
@@ -62,7 +62,7 @@ void Main::Form_Load() {
     m_offer = m_files.keptGame();
     refresh();
     applySettings(m_files.settings());
-    m_tray->showDice(m_game.state()); // blank until the first throw, corners in the stored colour
+    m_tray->showDice(m_game.state());                  // blank until the first throw, corners in the stored colour
     QTimer::singleShot(0, this, &Main::offerKeptGame); // once the window stands
     KlokTimer_Timer();
 
@@ -89,9 +89,11 @@ void Main::layOut() {
     setCentralWidget(client);
 
     m_sheet = new ScoreSheet(client);
-    connect(m_sheet, &ScoreSheet::cellClicked, this, [this](int p, int row) { byPerson([=, this] { SP_Click(p, row); }); });
+    connect(m_sheet, &ScoreSheet::cellClicked, this,
+            [this](int p, int row) { byPerson([=, this] { SP_Click(p, row); }); });
     m_tray = new DiceTray(client);
-    connect(m_tray, &DiceTray::dieClicked, this, [this](int die) { byPerson([=, this] { DobbelsteenPic_Click(die); }); });
+    connect(m_tray, &DiceTray::dieClicked, this,
+            [this](int die) { byPerson([=, this] { DobbelsteenPic_Click(die); }); });
     connect(m_tray, &DiceTray::throwClicked, this, [this] { byPerson([this] { SchudKnop_Click(); }); });
     m_schudKnop = &m_tray->throwButton();
     m_schudKnop->setFocus();
@@ -181,7 +183,8 @@ void Main::endOfGame(int player) {
     if (!yes)
         return;
     if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
-        m_platform.messageBox(this, QStringLiteral("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
+        m_platform.messageBox(this,
+                              QStringLiteral("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
                                   .arg(ScoreList::MaxEntries),
                               Platform::Buttons::Ok, QStringLiteral(" Scorelijst"));
         return;

@@ -15,17 +15,30 @@ struct RowText {
 };
 
 constexpr RowText RowTexts[CellCount] = {
-    {"Totaal enen", ""},       {"Totaal tweeen", ""}, {"Totaal drieen", ""}, {"Totaal vieren", ""},
-    {"Totaal vijven", ""},     {"Totaal zessen", ""}, {"Totaal  A", ""},      {"Bonus", ""},
-    {"Drie gelijke", " 3 Gelijke stenen "},           {"Vier gelijke", " 4 Gelijke stenen "},
-    {"Kleine straat", " 4 Opeenvolgende "},           {"Grote straat", " 5 Opeenvolgende "},
-    {"Full house", " 2 Gelijke en 3 Gelijke "},       {"Kans", " Totaal alle stenen "},
-    {"Kwintor", " 5 dezelfde "},                      {"Totaal  B", ""},      {"Totaal  A + B", ""},
+    {"Totaal enen", ""},
+    {"Totaal tweeen", ""},
+    {"Totaal drieen", ""},
+    {"Totaal vieren", ""},
+    {"Totaal vijven", ""},
+    {"Totaal zessen", ""},
+    {"Totaal  A", ""},
+    {"Bonus", ""},
+    {"Drie gelijke", " 3 Gelijke stenen "},
+    {"Vier gelijke", " 4 Gelijke stenen "},
+    {"Kleine straat", " 4 Opeenvolgende "},
+    {"Grote straat", " 5 Opeenvolgende "},
+    {"Full house", " 2 Gelijke en 3 Gelijke "},
+    {"Kans", " Totaal alle stenen "},
+    {"Kwintor", " 5 dezelfde "},
+    {"Totaal  B", ""},
+    {"Totaal  A + B", ""},
 };
 
 } // namespace
 
-QString rowCaption(int row) { return row >= 0 && row < CellCount ? QString::fromUtf8(RowTexts[row].caption) : QString(); }
+QString rowCaption(int row) {
+    return row >= 0 && row < CellCount ? QString::fromUtf8(RowTexts[row].caption) : QString();
+}
 
 QString rowHint(int row) { return row >= 0 && row < CellCount ? QString::fromUtf8(RowTexts[row].hint) : QString(); }
 
@@ -44,7 +57,8 @@ QString helpText() {
         QString(),
         QStringLiteral("  Kwintor is gemaakt door %1, 2009. Vrij te gebruiken.").arg(QLatin1String(links::Maker)),
         QStringLiteral("  %1  -  %2  -  %3")
-            .arg(QLatin1String(links::MakerMail), QLatin1String(links::SoftwareSite), QLatin1String(links::ZegelhofHost)),
+            .arg(QLatin1String(links::MakerMail), QLatin1String(links::SoftwareSite),
+                 QLatin1String(links::ZegelhofHost)),
     };
     QString text;
     for (const QString& line : lines)

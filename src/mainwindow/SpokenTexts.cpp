@@ -20,15 +20,17 @@ QString points(int value) { return value == 1 ? QStringLiteral("1 punt") : QStri
 bool inPlay(const GameState& s, int player) { return player >= 1 && player <= s.AantalSpelers; }
 
 QString playerName(const GameState& s, int player) {
-    return inPlay(s, player) ? QString::fromStdString(s.SpelerNaam[player]) : QString::fromStdString(defaultPlayerName(player));
+    return inPlay(s, player) ? QString::fromStdString(s.SpelerNaam[player])
+                             : QString::fromStdString(defaultPlayerName(player));
 }
 
 // "Totaal  A" is spaced out for the eye; a screen reader gets single spaces.
 QString caption(int row) { return rowCaption(row).simplified(); }
 
 QString bonusDistance(const GameState& s, int player) {
-    return s.BonusGegeven[player] ? QStringLiteral("bonus behaald")
-                                  : QStringLiteral("nog %1 tot de bonus").arg(points(BonusThreshold - s.TotaalA[player]));
+    return s.BonusGegeven[player]
+               ? QStringLiteral("bonus behaald")
+               : QStringLiteral("nog %1 tot de bonus").arg(points(BonusThreshold - s.TotaalA[player]));
 }
 
 } // namespace
@@ -108,20 +110,24 @@ QString announcement(const GameState& before, const GameState& after) {
             continue;
         if (!before.cells[player][row].scored && after.cells[player][row].scored) {
             QString text = QStringLiteral("%1 zet %2 bij %3.")
-                               .arg(playerName(after, player), QString::fromStdString(after.cells[player][row].text), caption(row));
+                               .arg(playerName(after, player), QString::fromStdString(after.cells[player][row].text),
+                                    caption(row));
             if (after.BonusGegeven[player] && !before.BonusGegeven[player])
                 text += QStringLiteral(" Bonus behaald.");
             return text + next;
         }
     }
     for (int row = 0; row < CellCount && after.AanDeBeurt >= 1 && after.AanDeBeurt <= MaxPlayers; ++row)
-        if (isCategoryRow(row) && before.cells[after.AanDeBeurt][row].scored && !after.cells[after.AanDeBeurt][row].scored)
+        if (isCategoryRow(row) && before.cells[after.AanDeBeurt][row].scored &&
+            !after.cells[after.AanDeBeurt][row].scored)
             return QStringLiteral("Ongedaan gemaakt: %1 is weer open.").arg(caption(row)) + next;
     if (after.WorpTeller > before.WorpTeller || (before.throwing && after.WorpTeller == before.WorpTeller)) {
         QStringList faces;
         for (int die = 1; die <= DiceCount; ++die)
             faces << faceWord(after.DobbelWaarde[die]);
-        return QStringLiteral("%1: %2. Som %3.").arg(throwCounterText(after), faces.join(QStringLiteral(", "))).arg(after.DobbelSom);
+        return QStringLiteral("%1: %2. Som %3.")
+            .arg(throwCounterText(after), faces.join(QStringLiteral(", ")))
+            .arg(after.DobbelSom);
     }
     return next.trimmed();
 }

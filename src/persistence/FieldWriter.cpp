@@ -2,39 +2,38 @@
 
 namespace kwintor {
 
-void FieldWriter::separate()
-{
-    if (m_lineHasField) m_out += ',';
+void FieldWriter::separate() {
+    if (m_lineHasField)
+        m_out += ',';
     m_lineHasField = true;
 }
 
-void FieldWriter::text(std::string_view value)
-{
+void FieldWriter::text(std::string_view value) {
     separate();
     m_out.reserve(m_out.size() + value.size() + 4);
     m_out += '"';
     for (char c : value) {
-        if (c == '"') m_out += '\'';
-        else if (c == '\r' || c == '\n') m_out += ' ';
-        else if (c != '\0') m_out += c;
+        if (c == '"')
+            m_out += '\'';
+        else if (c == '\r' || c == '\n')
+            m_out += ' ';
+        else if (c != '\0')
+            m_out += c;
     }
     m_out += '"';
 }
 
-void FieldWriter::number(long long value)
-{
+void FieldWriter::number(long long value) {
     separate();
     m_out += std::to_string(value);
 }
 
-void FieldWriter::endLine()
-{
+void FieldWriter::endLine() {
     m_out += "\r\n";
     m_lineHasField = false;
 }
 
-void FieldWriter::headerLines()
-{
+void FieldWriter::headerLines() {
     text("Dobbelwerken Software 2009");
     endLine();
     text("--------------------------");

@@ -4,8 +4,7 @@
 
 namespace kwintor {
 
-KeptGameWriter::KeptGameWriter(std::string path) : m_path(std::move(path))
-{
+KeptGameWriter::KeptGameWriter(std::string path) : m_path(std::move(path)) {
     try {
         m_thread = std::thread([this] { run(); });
         m_ownThread = true;
@@ -13,9 +12,9 @@ KeptGameWriter::KeptGameWriter(std::string path) : m_path(std::move(path))
     }
 }
 
-KeptGameWriter::~KeptGameWriter()
-{
-    if (!m_ownThread) return;
+KeptGameWriter::~KeptGameWriter() {
+    if (!m_ownThread)
+        return;
     {
         const std::lock_guard lock(m_mutex);
         m_stop = true;
@@ -24,9 +23,9 @@ KeptGameWriter::~KeptGameWriter()
     m_thread.join();
 }
 
-bool KeptGameWriter::keep(const KeptGame& game)
-{
-    if (game.state.throwing) return false;
+bool KeptGameWriter::keep(const KeptGame& game) {
+    if (game.state.throwing)
+        return false;
     try {
         hand(Request::Write, keptGameText(game));
         return true;
@@ -37,8 +36,7 @@ bool KeptGameWriter::keep(const KeptGame& game)
 
 void KeptGameWriter::remove() { hand(Request::Remove, {}); }
 
-void KeptGameWriter::hand(Request request, std::string text)
-{
+void KeptGameWriter::hand(Request request, std::string text) {
     if (!m_ownThread) {
         m_lastOk = carryOut(request, text);
         return;
@@ -51,15 +49,13 @@ void KeptGameWriter::hand(Request request, std::string text)
     m_wake.notify_one();
 }
 
-bool KeptGameWriter::flush()
-{
+bool KeptGameWriter::flush() {
     std::unique_lock lock(m_mutex);
     m_done.wait(lock, [this] { return m_request == Request::None && !m_busy; });
     return m_lastOk;
 }
 
-bool KeptGameWriter::carryOut(Request request, const std::string& text) const
-{
+bool KeptGameWriter::carryOut(Request request, const std::string& text) const {
     switch (request) {
     case Request::Write: return writeFileAtomically(m_path, text);
     case Request::Remove: return removeKeptGame(m_path);
@@ -68,12 +64,12 @@ bool KeptGameWriter::carryOut(Request request, const std::string& text) const
     return true;
 }
 
-void KeptGameWriter::run()
-{
+void KeptGameWriter::run() {
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_request != Request::None || m_stop; });
-        if (m_request == Request::None) return; // stopped, nothing due
+        if (m_request == Request::None)
+            return; // stopped, nothing due
         const Request request = m_request;
         const std::string text = std::move(m_text);
         m_request = Request::None;

@@ -4,11 +4,11 @@
 #include "persistence/FileAccess.h"
 #include "persistence/TextEncoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <initializer_list>
-#include <algorithm>
 #include <unistd.h>
 #include <vector>
 
@@ -20,20 +20,18 @@ namespace {
 constexpr std::size_t ReadLimit = std::size_t{1} << 20;
 
 constexpr std::array<std::string_view, CellCount> RowLabels = {
-    "Enen",         "Tweeen",       "Drieen",        "Vieren",       "Vijven",     "Zessen",
-    "Totaal A",     "Bonus",        "Drie gelijke",  "Vier gelijke", "Kleine straat",
-    "Grote straat", "Full house",   "Kans",          "Kwintor",      "Totaal B",   "Totaal A+B",
+    "Enen",       "Tweeen", "Drieen",       "Vieren",       "Vijven",        "Zessen",
+    "Totaal A",   "Bonus",  "Drie gelijke", "Vier gelijke", "Kleine straat", "Grote straat",
+    "Full house", "Kans",   "Kwintor",      "Totaal B",     "Totaal A+B",
 };
 
-int cellValue(const Cell& cell)
-{
+int cellValue(const Cell& cell) {
     int value = 0;
     std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
     return value;
 }
 
-void appendLine(std::string& out, std::string_view label, std::initializer_list<long long> numbers)
-{
+void appendLine(std::string& out, std::string_view label, std::initializer_list<long long> numbers) {
     out += '"';
     out += label;
     out += '"';
@@ -47,27 +45,29 @@ void appendLine(std::string& out, std::string_view label, std::initializer_list<
 // The one text field of the format is last on its line and runs to the line's last quote, so a
 // name keeps its quotes and commas; only a line end or a NUL, which no name box lets through,
 // cannot be kept.
-void appendNameLine(std::string& out, int player, std::string_view name)
-{
+void appendNameLine(std::string& out, int player, std::string_view name) {
     out += "\"Naam\",";
     out += std::to_string(player);
     out += ",\"";
     for (char c : name) {
-        if (c == '\r' || c == '\n') out += ' ';
-        else if (c != '\0') out += c;
+        if (c == '\r' || c == '\n')
+            out += ' ';
+        else if (c != '\0')
+            out += c;
     }
     out += "\"\r\n";
 }
 
 // The lines of a file, each without its line end (CR LF, or LF as an editor may leave it).
 // False when the last line has no line end: the file was cut short.
-bool splitLines(std::string_view text, std::vector<std::string_view>& lines)
-{
+bool splitLines(std::string_view text, std::vector<std::string_view>& lines) {
     while (!text.empty()) {
         const auto end = text.find('\n');
-        if (end == std::string_view::npos) return false;
+        if (end == std::string_view::npos)
+            return false;
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines.push_back(line);
         text.remove_prefix(end + 1);
     }
@@ -80,34 +80,36 @@ public:
     explicit LineReader(std::vector<std::string_view> lines) : m_lines(std::move(lines)) {}
 
     bool atEnd() const { return m_next >= m_lines.size(); }
-    bool skip()
-    {
-        if (atEnd()) return false;
+    bool skip() {
+        if (atEnd())
+            return false;
         ++m_next;
         return true;
     }
 
     // A line `"label",n1,...,nk`: exactly `count` whole numbers, none negative.
-    bool numbers(std::string_view label, int* values, int count)
-    {
+    bool numbers(std::string_view label, int* values, int count) {
         std::string_view rest;
-        if (!labelled(label, rest)) return false;
+        if (!labelled(label, rest))
+            return false;
         for (int i = 0; i < count; ++i) {
-            if (rest.empty() || rest[0] != ',') return false;
+            if (rest.empty() || rest[0] != ',')
+                return false;
             rest.remove_prefix(1);
             const char* begin = rest.data();
             const char* end = begin + rest.size();
-            if (begin == end || *begin < '0' || *begin > '9') return false;
+            if (begin == end || *begin < '0' || *begin > '9')
+                return false;
             const auto [stop, error] = std::from_chars(begin, end, values[i]);
-            if (error != std::errc()) return false;
+            if (error != std::errc())
+                return false;
             rest.remove_prefix(static_cast<std::size_t>(stop - begin));
         }
         return rest.empty();
     }
 
     // A line `"Naam",player,"text"`: the text runs to the last quote of the line.
-    bool name(int player, std::string& text)
-    {
+    bool name(int player, std::string& text) {
         std::string_view rest;
         const std::string prefix = "," + std::to_string(player) + ",\"";
         if (!labelled("Naam", rest) || rest.size() <= prefix.size() || rest.substr(0, prefix.size()) != prefix ||
@@ -118,9 +120,9 @@ public:
     }
 
 private:
-    bool labelled(std::string_view label, std::string_view& rest)
-    {
-        if (atEnd()) return false;
+    bool labelled(std::string_view label, std::string_view& rest) {
+        if (atEnd())
+            return false;
         const std::string_view line = m_lines[m_next++];
         if (line.size() < label.size() + 2 || line[0] != '"' || line.substr(1, label.size()) != label ||
             line[label.size() + 1] != '"')
@@ -133,8 +135,7 @@ private:
     std::size_t m_next = 0;
 };
 
-bool scorable(int row, int value)
-{
+bool scorable(int row, int value) {
     if (isUpperRow(row)) {
         const int face = row + 1;
         return value >= 0 && value <= 5 * face && value % face == 0;
@@ -142,8 +143,7 @@ bool scorable(int row, int value)
     switch (row) {
     case RowDrieGelijke:
     case RowVierGelijke:
-    case RowKans:
-        return value == 0 || (value >= 5 && value <= 30);
+    case RowKans: return value == 0 || (value >= 5 && value <= 30);
     case RowKleineStraat: return value == 0 || value == 30;
     case RowGroteStraat: return value == 0 || value == 40;
     case RowFullHouse: return value == 0 || value == 25;
@@ -153,37 +153,46 @@ bool scorable(int row, int value)
 }
 
 // The rules the game keeps between throws, so that a game taken up again can be played on.
-bool consistent(const KeptGame& game)
-{
+bool consistent(const KeptGame& game) {
     const GameState& s = game.state;
-    if (s.AantalSpelers < 1 || s.AantalSpelers > MaxPlayers || s.WorpTeller > 3) return false;
+    if (s.AantalSpelers < 1 || s.AantalSpelers > MaxPlayers || s.WorpTeller > 3)
+        return false;
     // Lowering the number of players leaves the turn where it was, so it may lie beyond them.
-    if (s.AanDeBeurt < 1 || s.AanDeBeurt > MaxPlayers) return false;
-    if (s.WorpTeller > 0 && s.ScoreGeplaatst) return false; // a throw clears it
+    if (s.AanDeBeurt < 1 || s.AanDeBeurt > MaxPlayers)
+        return false;
+    if (s.WorpTeller > 0 && s.ScoreGeplaatst)
+        return false; // a throw clears it
     int sum = 0, blank = 0;
     for (int i = 1; i <= DiceCount; ++i) {
-        if (s.DobbelWaarde[i] > 6) return false;
+        if (s.DobbelWaarde[i] > 6)
+            return false;
         sum += s.DobbelWaarde[i];
         blank += s.DobbelWaarde[i] == 0;
     }
     // Every throw rolls all five dice at the first throw of a turn: they are all blank (none
     // thrown since the program started) or all show a face.
-    if (blank != 0 && (blank != DiceCount || s.WorpTeller > 0)) return false;
-    if (s.DobbelSom != sum) return false;
+    if (blank != 0 && (blank != DiceCount || s.WorpTeller > 0))
+        return false;
+    if (s.DobbelSom != sum)
+        return false;
 
     for (int p = 1; p <= MaxPlayers; ++p) {
-        if (game.kinds[p] < 0 || game.kinds[p] > MaxPlayerKind) return false;
+        if (game.kinds[p] < 0 || game.kinds[p] > MaxPlayerKind)
+            return false;
         const auto& column = s.cells[p];
         int upper = 0, lower = 0;
         for (int row = 0; row < CellCount; ++row) {
             const Cell& cell = column[row];
-            if (cell.open && (p > s.AantalSpelers || cell.scored)) return false;
+            if (cell.open && (p > s.AantalSpelers || cell.scored))
+                return false;
             if (isTotalRow(row)) {
-                if (cell.scored) return false;
+                if (cell.scored)
+                    return false;
                 continue;
             }
             const int value = cellValue(cell);
-            if (!scorable(row, value) || (!cell.scored && value != 0)) return false;
+            if (!scorable(row, value) || (!cell.scored && value != 0))
+                return false;
             (isUpperRow(row) ? upper : lower) += value;
         }
         const bool bonus = upper >= BonusThreshold;
@@ -200,33 +209,44 @@ bool consistent(const KeptGame& game)
 
 bool isFlag(int value) { return value == 0 || value == 1; }
 
-KeptGameRead parseVersionOne(LineReader& in, KeptGame& game)
-{
+KeptGameRead parseVersionOne(LineReader& in, KeptGame& game) {
     GameState& s = game.state;
     int v[6] = {};
-    if (!in.numbers("Spelers", v, 1)) return KeptGameRead::Damaged;
+    if (!in.numbers("Spelers", v, 1))
+        return KeptGameRead::Damaged;
     s.AantalSpelers = static_cast<std::uint8_t>(std::min(v[0], 255));
-    if (!in.numbers("Aan de beurt", v, 1)) return KeptGameRead::Damaged;
+    if (!in.numbers("Aan de beurt", v, 1))
+        return KeptGameRead::Damaged;
     s.AanDeBeurt = v[0];
-    if (!in.numbers("Worp", v, 1)) return KeptGameRead::Damaged;
+    if (!in.numbers("Worp", v, 1))
+        return KeptGameRead::Damaged;
     s.WorpTeller = static_cast<std::uint8_t>(std::min(v[0], 255));
-    if (!in.numbers("Geplaatst", v, 1) || !isFlag(v[0])) return KeptGameRead::Damaged;
+    if (!in.numbers("Geplaatst", v, 1) || !isFlag(v[0]))
+        return KeptGameRead::Damaged;
     s.ScoreGeplaatst = v[0] == 1;
-    if (!in.numbers("Dobbelstenen", v, DiceCount)) return KeptGameRead::Damaged;
-    for (int i = 1; i <= DiceCount; ++i) s.DobbelWaarde[i] = static_cast<std::uint8_t>(std::min(v[i - 1], 255));
-    if (!in.numbers("Vast", v, DiceCount)) return KeptGameRead::Damaged;
+    if (!in.numbers("Dobbelstenen", v, DiceCount))
+        return KeptGameRead::Damaged;
+    for (int i = 1; i <= DiceCount; ++i)
+        s.DobbelWaarde[i] = static_cast<std::uint8_t>(std::min(v[i - 1], 255));
+    if (!in.numbers("Vast", v, DiceCount))
+        return KeptGameRead::Damaged;
     for (int i = 1; i <= DiceCount; ++i) {
-        if (!isFlag(v[i - 1])) return KeptGameRead::Damaged;
+        if (!isFlag(v[i - 1]))
+            return KeptGameRead::Damaged;
         s.Vastgezet[i] = v[i - 1] == 1;
     }
-    if (!in.numbers("Som", v, 1)) return KeptGameRead::Damaged;
+    if (!in.numbers("Som", v, 1))
+        return KeptGameRead::Damaged;
     s.DobbelSom = static_cast<std::uint8_t>(std::min(v[0], 255));
 
     for (int p = 1; p <= MaxPlayers; ++p) {
-        if (!in.name(p, s.SpelerNaam[p])) return KeptGameRead::Damaged;
-        if (!in.numbers("Soort", v, 2) || v[0] != p) return KeptGameRead::Damaged;
+        if (!in.name(p, s.SpelerNaam[p]))
+            return KeptGameRead::Damaged;
+        if (!in.numbers("Soort", v, 2) || v[0] != p)
+            return KeptGameRead::Damaged;
         game.kinds[p] = v[1];
-        if (!in.numbers("Totalen", v, 5) || v[0] != p || !isFlag(v[3])) return KeptGameRead::Damaged;
+        if (!in.numbers("Totalen", v, 5) || v[0] != p || !isFlag(v[3]))
+            return KeptGameRead::Damaged;
         s.TotaalA[p] = v[1];
         s.TotaalB[p] = v[2];
         s.BonusGegeven[p] = v[3] == 1;
@@ -242,8 +262,7 @@ KeptGameRead parseVersionOne(LineReader& in, KeptGame& game)
 
 } // namespace
 
-std::string keptGameText(const KeptGame& game)
-{
+std::string keptGameText(const KeptGame& game) {
     const GameState& s = game.state;
     FieldWriter header;
     header.headerLines();
@@ -262,8 +281,9 @@ std::string keptGameText(const KeptGame& game)
     for (int p = 1; p <= MaxPlayers; ++p) {
         appendNameLine(out, p, s.SpelerNaam[p]);
         appendLine(out, "Soort", {p, game.kinds[p]});
-        appendLine(out, "Totalen", {p, static_cast<int>(s.TotaalA[p]), static_cast<int>(s.TotaalB[p]),
-                                    s.BonusGegeven[p], s.TotaalAB[p]});
+        appendLine(
+            out, "Totalen",
+            {p, static_cast<int>(s.TotaalA[p]), static_cast<int>(s.TotaalB[p]), s.BonusGegeven[p], s.TotaalAB[p]});
         for (int row = 0; row < CellCount; ++row) {
             const Cell& cell = s.cells[p][row];
             appendLine(out, RowLabels[row], {p, cell.open, cell.scored, cellValue(cell)});
@@ -272,29 +292,33 @@ std::string keptGameText(const KeptGame& game)
     return out;
 }
 
-KeptGameRead parseKeptGame(std::string_view bytes, KeptGame& game)
-{
+KeptGameRead parseKeptGame(std::string_view bytes, KeptGame& game) {
     try {
-        if (bytes.find('\0') != std::string_view::npos || !isValidUtf8(bytes)) return KeptGameRead::Damaged;
+        if (bytes.find('\0') != std::string_view::npos || !isValidUtf8(bytes))
+            return KeptGameRead::Damaged;
         std::vector<std::string_view> lines;
-        if (!splitLines(bytes, lines)) return KeptGameRead::Damaged;
+        if (!splitLines(bytes, lines))
+            return KeptGameRead::Damaged;
         LineReader in(std::move(lines));
         int version = 0;
         // The header lines are not checked, as in the other files.
-        if (!in.skip() || !in.skip() || !in.numbers("Versie", &version, 1)) return KeptGameRead::Damaged;
-        if (version > KeptGameVersion) return KeptGameRead::NewerVersion;
-        if (version != KeptGameVersion) return KeptGameRead::Damaged;
+        if (!in.skip() || !in.skip() || !in.numbers("Versie", &version, 1))
+            return KeptGameRead::Damaged;
+        if (version > KeptGameVersion)
+            return KeptGameRead::NewerVersion;
+        if (version != KeptGameVersion)
+            return KeptGameRead::Damaged;
         KeptGame read;
         const KeptGameRead result = parseVersionOne(in, read);
-        if (result == KeptGameRead::Ok) game = std::move(read);
+        if (result == KeptGameRead::Ok)
+            game = std::move(read);
         return result;
     } catch (...) { // out of memory
         return KeptGameRead::Damaged;
     }
 }
 
-KeptGameRead readKeptGame(const std::string& path, KeptGame& game)
-{
+KeptGameRead readKeptGame(const std::string& path, KeptGame& game) {
     std::string bytes;
     switch (readWholeFile(path, bytes, ReadLimit)) {
     case FileRead::Missing: return KeptGameRead::Missing;
@@ -305,9 +329,9 @@ KeptGameRead readKeptGame(const std::string& path, KeptGame& game)
     return parseKeptGame(bytes, game);
 }
 
-bool writeKeptGame(const std::string& path, const KeptGame& game)
-{
-    if (game.state.throwing) return false;
+bool writeKeptGame(const std::string& path, const KeptGame& game) {
+    if (game.state.throwing)
+        return false;
     try {
         return writeFileAtomically(path, keptGameText(game));
     } catch (...) { // out of memory while building the text
@@ -319,12 +343,12 @@ bool removeKeptGame(const std::string& path) { return ::unlink(path.c_str()) == 
 
 bool setKeptGameAside(const std::string& path) { return std::rename(path.c_str(), (path + ".bak").c_str()) == 0; }
 
-bool isWorthKeeping(const GameState& s)
-{
+bool isWorthKeeping(const GameState& s) {
     bool begun = s.WorpTeller > 0, open = false;
     for (int p = 1; p <= MaxPlayers; ++p) {
         for (int row = 0; row < CellCount; ++row) {
-            if (!isCategoryRow(row)) continue;
+            if (!isCategoryRow(row))
+                continue;
             begun = begun || s.cells[p][row].scored;
             open = open || (p <= s.AantalSpelers && !s.cells[p][row].scored);
         }

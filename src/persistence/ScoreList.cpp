@@ -19,15 +19,14 @@ constexpr std::size_t ReadLimit = std::size_t{64} << 20;
 
 } // namespace
 
-bool ScoreList::lessThan(std::string_view a, std::string_view b)
-{
+bool ScoreList::lessThan(std::string_view a, std::string_view b) {
     const int folded = compareFolded(a, b);
     return folded != 0 ? folded < 0 : a < b;
 }
 
-bool ScoreList::insert(const std::string& entry)
-{
-    if (isFull()) return false;
+bool ScoreList::insert(const std::string& entry) {
+    if (isFull())
+        return false;
     if (m_entries.empty() || !lessThan(entry, m_entries.back())) {
         m_entries.push_back(entry);
         return true;
@@ -38,10 +37,10 @@ bool ScoreList::insert(const std::string& entry)
     return true;
 }
 
-int ScoreList::insertAll(std::vector<std::string> entries)
-{
+int ScoreList::insertAll(std::vector<std::string> entries) {
     const std::size_t room = static_cast<std::size_t>(MaxEntries - count());
-    if (entries.size() > room) entries.resize(room);
+    if (entries.size() > room)
+        entries.resize(room);
     const auto less = [](const std::string& a, const std::string& b) { return lessThan(a, b); };
     // Only equal texts compare equal, so a sort followed by a merge puts every entry where
     // insert() one after the other would have put it.
@@ -59,44 +58,44 @@ int ScoreList::insertAll(std::vector<std::string> entries)
         });
         std::vector<std::string> sorted;
         sorted.reserve(entries.size());
-        for (std::uint32_t i : order) sorted.push_back(std::move(entries[i]));
+        for (std::uint32_t i : order)
+            sorted.push_back(std::move(entries[i]));
         entries = std::move(sorted);
     }
     const auto middle = static_cast<std::ptrdiff_t>(m_entries.size());
-    m_entries.insert(m_entries.end(), std::make_move_iterator(entries.begin()),
-                     std::make_move_iterator(entries.end()));
+    m_entries.insert(m_entries.end(), std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
     std::inplace_merge(m_entries.begin(), m_entries.begin() + middle, m_entries.end(), less);
     return static_cast<int>(entries.size());
 }
 
-bool ScoreList::removeFirstEqual(const std::string& entry)
-{
+bool ScoreList::removeFirstEqual(const std::string& entry) {
     const auto found = std::find(m_entries.begin(), m_entries.end(), entry);
-    if (found == m_entries.end()) return false;
+    if (found == m_entries.end())
+        return false;
     m_entries.erase(found);
     return true;
 }
 
-std::string scoreEntry(std::int32_t score, const std::string& name)
-{
+std::string scoreEntry(std::int32_t score, const std::string& name) {
     std::string entry = std::to_string(std::clamp<std::int32_t>(score, 0, 9999));
     entry.insert(0, 4 - entry.size(), '0');
     entry += " - ";
     for (char c : name) {
-        if (c == '"') entry += '\'';
-        else if (c == '\r' || c == '\n') entry += ' ';
-        else if (c != '\0') entry += c;
+        if (c == '"')
+            entry += '\'';
+        else if (c == '\r' || c == '\n')
+            entry += ' ';
+        else if (c != '\0')
+            entry += c;
     }
     return entry;
 }
 
-bool VoegScoreToe(ScoreList& list, std::int32_t score, const std::string& name)
-{
+bool VoegScoreToe(ScoreList& list, std::int32_t score, const std::string& name) {
     return list.insert(scoreEntry(score, name));
 }
 
-ScoreListLoad parseScoreList(std::string_view bytes, ScoreList& list)
-{
+ScoreListLoad parseScoreList(std::string_view bytes, ScoreList& list) {
     bool droppedNul = false;
     const std::string text = decodeFileText(bytes, &droppedNul);
     FieldReader reader(text);
@@ -107,7 +106,8 @@ ScoreListLoad parseScoreList(std::string_view bytes, ScoreList& list)
     bool complete = reader.next(field) && reader.next(field); // header, separator
     while (complete && !reader.atEnd()) {
         reader.next(field);
-        if (field.empty()) continue;
+        if (field.empty())
+            continue;
         if (read.size() == room) { // the list is full
             complete = false;
             break;
@@ -121,39 +121,33 @@ ScoreListLoad parseScoreList(std::string_view bytes, ScoreList& list)
     return (complete && !droppedNul && !reader.irregular()) ? ScoreListLoad::Complete : ScoreListLoad::Damaged;
 }
 
-ScoreListLoad LaadScorelijst(const std::string& path, ScoreList& list)
-{
+ScoreListLoad LaadScorelijst(const std::string& path, ScoreList& list) {
     std::string bytes;
     switch (readWholeFile(path, bytes, ReadLimit)) {
-    case FileRead::Missing:
-        return ScoreListLoad::Missing;
-    case FileRead::Failed:
-        return ScoreListLoad::Damaged;
-    case FileRead::TooLarge:
-        parseScoreList(bytes, list);
-        return ScoreListLoad::Damaged;
-    case FileRead::Ok:
-        break;
+    case FileRead::Missing: return ScoreListLoad::Missing;
+    case FileRead::Failed: return ScoreListLoad::Damaged;
+    case FileRead::TooLarge: parseScoreList(bytes, list); return ScoreListLoad::Damaged;
+    case FileRead::Ok: break;
     }
     return parseScoreList(bytes, list);
 }
 
-std::string scoreListText(const ScoreList& list)
-{
+std::string scoreListText(const ScoreList& list) {
     FieldWriter out;
     out.headerLines();
     for (const std::string& entry : list.entries()) {
         // Entries come from the file or from VoegScoreToe and are UTF-8; bytes that are not
         // would make the whole file read as Windows-1252 next time, so they are converted here.
-        if (isValidUtf8(entry)) out.text(entry);
-        else out.text(cp1252ToUtf8(entry));
+        if (isValidUtf8(entry))
+            out.text(entry);
+        else
+            out.text(cp1252ToUtf8(entry));
         out.endLine();
     }
     return out.take();
 }
 
-bool writeScoreList(const std::string& path, const ScoreList& list)
-{
+bool writeScoreList(const std::string& path, const ScoreList& list) {
     try {
         return writeFileAtomically(path, scoreListText(list));
     } catch (...) { // out of memory while building the text

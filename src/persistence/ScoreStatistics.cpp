@@ -10,12 +10,13 @@ namespace kwintor {
 namespace {
 
 // The score of an entry "0087 - Jan", and where the name starts; -1 when it is not one.
-int scoreOf(std::string_view entry)
-{
-    if (entry.size() < 7 || entry.substr(4, 3) != " - ") return -1;
+int scoreOf(std::string_view entry) {
+    if (entry.size() < 7 || entry.substr(4, 3) != " - ")
+        return -1;
     int score = 0;
     for (char c : entry.substr(0, 4)) {
-        if (c < '0' || c > '9') return -1;
+        if (c < '0' || c > '9')
+            return -1;
         score = score * 10 + (c - '0');
     }
     return score;
@@ -25,12 +26,12 @@ int scoreOf(std::string_view entry)
 
 int ScoreStatistics::binOf(int score) { return std::clamp(score / BinWidth, 0, BinCount - 1); }
 
-ScoreStatistics::ScoreStatistics(const ScoreList& list)
-{
+ScoreStatistics::ScoreStatistics(const ScoreList& list) {
     std::vector<long long> sums;
     for (const std::string& entry : list.entries()) {
         const int score = scoreOf(entry);
-        if (score < 0) continue;
+        if (score < 0)
+            continue;
         const std::string_view name = std::string_view(entry).substr(7);
         const auto [place, added] = m_rowOfName.try_emplace(foldedForSorting(name), m_rows.size());
         if (added) {
@@ -53,7 +54,8 @@ ScoreStatistics::ScoreStatistics(const ScoreList& list)
     std::vector<std::size_t> order(m_rows.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        if (m_rows[a].mean != m_rows[b].mean) return m_rows[a].mean > m_rows[b].mean;
+        if (m_rows[a].mean != m_rows[b].mean)
+            return m_rows[a].mean > m_rows[b].mean;
         return ScoreList::lessThan(m_rows[a].name, m_rows[b].name);
     });
     std::vector<PlayerStatistics> rows;
@@ -69,8 +71,7 @@ ScoreStatistics::ScoreStatistics(const ScoreList& list)
     m_histograms = std::move(histograms);
 }
 
-ScoreStatistics::Histogram ScoreStatistics::histogram(std::string_view name) const
-{
+ScoreStatistics::Histogram ScoreStatistics::histogram(std::string_view name) const {
     const auto found = m_rowOfName.find(foldedForSorting(name));
     return found == m_rowOfName.end() ? Histogram{} : m_histograms[found->second];
 }

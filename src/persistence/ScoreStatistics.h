@@ -45,7 +45,7 @@ public:
 
 private:
     std::vector<PlayerStatistics> m_rows;
-    std::vector<Histogram> m_histograms; // beside m_rows
+    std::vector<Histogram> m_histograms;                      // beside m_rows
     std::unordered_map<std::string, std::size_t> m_rowOfName; // folded name to row
     Histogram m_all{};
 };

@@ -7,13 +7,11 @@ namespace kwintor {
 namespace {
 
 // Applies the changes in order; a record that the full list refuses is dropped from them.
-bool applyChanges(ScoreList& list, std::vector<ScoreListChange>& changes)
-{
+bool applyChanges(ScoreList& list, std::vector<ScoreListChange>& changes) {
     bool refused = false;
     for (auto change = changes.begin(); change != changes.end();) {
         switch (change->kind) {
-        case ScoreListChange::Kind::None:
-            break;
+        case ScoreListChange::Kind::None: break;
         case ScoreListChange::Kind::Record:
             if (!list.insert(change->entry)) {
                 refused = true;
@@ -21,12 +19,8 @@ bool applyChanges(ScoreList& list, std::vector<ScoreListChange>& changes)
                 continue;
             }
             break;
-        case ScoreListChange::Kind::Remove:
-            list.removeFirstEqual(change->entry);
-            break;
-        case ScoreListChange::Kind::RemoveAll:
-            list.clear();
-            break;
+        case ScoreListChange::Kind::Remove: list.removeFirstEqual(change->entry); break;
+        case ScoreListChange::Kind::RemoveAll: list.clear(); break;
         }
         ++change;
     }
@@ -35,8 +29,7 @@ bool applyChanges(ScoreList& list, std::vector<ScoreListChange>& changes)
 
 } // namespace
 
-ScoreListLoad SharedScoreList::load()
-{
+ScoreListLoad SharedScoreList::load() {
     m_file.clear();
     const ScoreListLoad result = LaadScorelijst(m_path, m_file);
     m_list = m_file;
@@ -44,10 +37,10 @@ ScoreListLoad SharedScoreList::load()
     return result;
 }
 
-ScoreListUpdate SharedScoreList::update(const ScoreListChange& change)
-{
+ScoreListUpdate SharedScoreList::update(const ScoreListChange& change) {
     try {
-        if (change.kind != ScoreListChange::Kind::None) m_unwritten.push_back(change);
+        if (change.kind != ScoreListChange::Kind::None)
+            m_unwritten.push_back(change);
 
         ScoreList file;
         const ScoreListLoad read = LaadScorelijst(m_path, file);
@@ -64,7 +57,8 @@ ScoreListUpdate SharedScoreList::update(const ScoreListChange& change)
         ScoreList changed = std::move(file);
         const bool refused = applyChanges(changed, m_unwritten);
         m_list = std::move(changed);
-        if (!writeScoreList(m_path, m_list)) return refused ? ScoreListUpdate::Full : ScoreListUpdate::Failed;
+        if (!writeScoreList(m_path, m_list))
+            return refused ? ScoreListUpdate::Full : ScoreListUpdate::Failed;
         m_file = m_list;
         m_unwritten.clear();
         return refused ? ScoreListUpdate::Full : ScoreListUpdate::Written;

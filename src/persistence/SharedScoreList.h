@@ -20,8 +20,7 @@ struct ScoreListChange {
     Kind kind = Kind::None;
     std::string entry;
 
-    static ScoreListChange record(std::int32_t score, const std::string& name)
-    {
+    static ScoreListChange record(std::int32_t score, const std::string& name) {
         return {Kind::Record, scoreEntry(score, name)};
     }
     static ScoreListChange remove(std::string entry) { return {Kind::Remove, std::move(entry)}; }

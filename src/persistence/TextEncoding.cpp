@@ -15,8 +15,7 @@ constexpr std::array<char16_t, 32> Cp1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
 };
 
-void appendUtf8(std::string& out, char32_t cp)
-{
+void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -34,8 +33,7 @@ bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
 } // namespace
 
-bool isValidUtf8(std::string_view bytes)
-{
+bool isValidUtf8(std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     std::size_t i = 0;
@@ -51,55 +49,68 @@ bool isValidUtf8(std::string_view bytes)
             length = 2;
         } else if (c >= 0xE0 && c <= 0xEF) {
             length = 3;
-            if (c == 0xE0) low = 0xA0;       // no overlong forms
-            else if (c == 0xED) high = 0x9F; // no surrogates
+            if (c == 0xE0)
+                low = 0xA0; // no overlong forms
+            else if (c == 0xED)
+                high = 0x9F; // no surrogates
         } else if (c >= 0xF0 && c <= 0xF4) {
             length = 4;
-            if (c == 0xF0) low = 0x90;       // no overlong forms
-            else if (c == 0xF4) high = 0x8F; // nothing past U+10FFFF
+            if (c == 0xF0)
+                low = 0x90; // no overlong forms
+            else if (c == 0xF4)
+                high = 0x8F; // nothing past U+10FFFF
         } else {
             return false;
         }
-        if (n - i < length) return false;
-        if (p[i + 1] < low || p[i + 1] > high) return false;
+        if (n - i < length)
+            return false;
+        if (p[i + 1] < low || p[i + 1] > high)
+            return false;
         for (std::size_t k = 2; k < length; ++k)
-            if (!isContinuation(p[i + k])) return false;
+            if (!isContinuation(p[i + k]))
+                return false;
         i += length;
     }
     return true;
 }
 
-std::string cp1252ToUtf8(std::string_view bytes)
-{
+std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) out += ch;
-        else if (c < 0xA0) appendUtf8(out, Cp1252High[c - 0x80]);
-        else appendUtf8(out, c);
+        if (c < 0x80)
+            out += ch;
+        else if (c < 0xA0)
+            appendUtf8(out, Cp1252High[c - 0x80]);
+        else
+            appendUtf8(out, c);
     }
     return out;
 }
 
-std::string decodeFileText(std::string_view bytes, bool* droppedNul)
-{
+std::string decodeFileText(std::string_view bytes, bool* droppedNul) {
     constexpr std::string_view Bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, Bom.size()) == Bom) bytes.remove_prefix(Bom.size());
+    if (bytes.substr(0, Bom.size()) == Bom)
+        bytes.remove_prefix(Bom.size());
 
     std::string text;
     bool nul = false;
     if (bytes.find('\0') != std::string_view::npos) {
         text.reserve(bytes.size());
         for (char c : bytes) {
-            if (c == '\0') nul = true;
-            else text += c;
+            if (c == '\0')
+                nul = true;
+            else
+                text += c;
         }
     } else {
         text.assign(bytes);
     }
-    if (droppedNul) *droppedNul = nul;
-    if (!isValidUtf8(text)) text = cp1252ToUtf8(text);
+    if (droppedNul)
+        *droppedNul = nul;
+    if (!isValidUtf8(text))
+        text = cp1252ToUtf8(text);
     return text;
 }
 

@@ -10,11 +10,31 @@ namespace {
 // '3' ss, '4' ij, '5' oe; '*' for the two signs among them (× and ÷), which stay as they are.
 constexpr std::string_view Folds =
     // Latin-1, U+00C0..U+00FF
-    "aaaaaa1c" "eeeeiiii" "dnooooo*" "ouuuuy23"
-    "aaaaaa1c" "eeeeiiii" "dnooooo*" "ouuuuy2y"
+    "aaaaaa1c"
+    "eeeeiiii"
+    "dnooooo*"
+    "ouuuuy23"
+    "aaaaaa1c"
+    "eeeeiiii"
+    "dnooooo*"
+    "ouuuuy2y"
     // Latin Extended-A, U+0100..U+017F
-    "aaaaaacc" "ccccccdd" "ddeeeeee" "eeeegggg" "gggghhhh" "iiiiiiii" "ii44jjkk" "klllllll"
-    "lllnnnnn" "nnnnoooo" "oo55rrrr" "rrssssss" "sstttttt" "uuuuuuuu" "uuuuwwyy" "yzzzzzzs";
+    "aaaaaacc"
+    "ccccccdd"
+    "ddeeeeee"
+    "eeeegggg"
+    "gggghhhh"
+    "iiiiiiii"
+    "ii44jjkk"
+    "klllllll"
+    "lllnnnnn"
+    "nnnnoooo"
+    "oo55rrrr"
+    "rrssssss"
+    "sstttttt"
+    "uuuuuuuu"
+    "uuuuwwyy"
+    "yzzzzzzs";
 static_assert(Folds.size() == 192);
 
 constexpr std::string_view Pairs[] = {"ae", "th", "ss", "ij", "oe"};
@@ -25,14 +45,14 @@ public:
     explicit FoldedBytes(std::string_view text) : m_text(text) {}
 
     // The next byte (0..255), or -1 at the end.
-    int next()
-    {
+    int next() {
         if (m_pending >= 0) {
             const int c = m_pending;
             m_pending = -1;
             return c;
         }
-        if (m_pos >= m_text.size()) return -1;
+        if (m_pos >= m_text.size())
+            return -1;
         const auto c = static_cast<unsigned char>(m_text[m_pos]);
         if (c < 0x80) {
             ++m_pos;
@@ -68,22 +88,23 @@ private:
 
 } // namespace
 
-std::string foldedForSorting(std::string_view text)
-{
+std::string foldedForSorting(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 2);
     FoldedBytes bytes(text);
-    for (int c = bytes.next(); c >= 0; c = bytes.next()) out += static_cast<char>(c);
+    for (int c = bytes.next(); c >= 0; c = bytes.next())
+        out += static_cast<char>(c);
     return out;
 }
 
-int compareFolded(std::string_view a, std::string_view b)
-{
+int compareFolded(std::string_view a, std::string_view b) {
     FoldedBytes x(a), y(b);
     for (;;) {
         const int p = x.next(), q = y.next();
-        if (p != q) return p < q ? -1 : 1; // the end (-1) comes before every byte
-        if (p < 0) return 0;
+        if (p != q)
+            return p < q ? -1 : 1; // the end (-1) comes before every byte
+        if (p < 0)
+            return 0;
     }
 }
 

@@ -27,8 +27,8 @@ QString installedShareDirectory(const QString& programDirectory) {
     return dir.chopped(bin.size()) + QStringLiteral("/share/kwintor");
 }
 
-QString chooseDataDirectory(const QString& programDirectory, bool shareDirectoryExists,
-                            bool programDirectoryWritable, const QString& userDataDirectory) {
+QString chooseDataDirectory(const QString& programDirectory, bool shareDirectoryExists, bool programDirectoryWritable,
+                            const QString& userDataDirectory) {
     const bool installed = shareDirectoryExists && !installedShareDirectory(programDirectory).isEmpty();
     if (installed || !programDirectoryWritable)
         return userDataDirectory;

@@ -18,8 +18,8 @@ QString installedShareDirectory(const QString& programDirectory);
 // archive) keeps them beside itself while that folder is writable, else in the per-user data
 // folder. An installed program, one in `<prefix>/bin` with `<prefix>/share/kwintor` present,
 // never writes into bin: its files always go to the per-user data folder.
-QString chooseDataDirectory(const QString& programDirectory, bool shareDirectoryExists,
-                            bool programDirectoryWritable, const QString& userDataDirectory);
+QString chooseDataDirectory(const QString& programDirectory, bool shareDirectoryExists, bool programDirectoryWritable,
+                            const QString& userDataDirectory);
 
 // Looks at the disk for chooseDataDirectory, creates the folder chosen, and moves the files an
 // older installation left beside an installed program into it.

@@ -39,8 +39,8 @@ bool copyWholeFile(const QString& from, const QString& to) {
     return out.error() == QFileDevice::NoError;
 }
 
-QStringList moveFilesKeepingExisting(const QString& fromDirectory, const QString& toDirectory,
-                                     const QStringList& names, const CopyFunction& copy) {
+QStringList moveFilesKeepingExisting(const QString& fromDirectory, const QString& toDirectory, const QStringList& names,
+                                     const CopyFunction& copy) {
     const QDir from(fromDirectory);
     const QDir to(toDirectory);
     QStringList left;

@@ -20,7 +20,7 @@ bool copyWholeFile(const QString& from, const QString& to);
 // target folder already holds is never overwritten: when both are the same, an earlier move
 // stopped before removing the original and the original goes now; when they differ, both stay.
 // Answers the names still beside the program afterwards.
-QStringList moveFilesKeepingExisting(const QString& fromDirectory, const QString& toDirectory,
-                                     const QStringList& names, const CopyFunction& copy = copyWholeFile);
+QStringList moveFilesKeepingExisting(const QString& fromDirectory, const QString& toDirectory, const QStringList& names,
+                                     const CopyFunction& copy = copyWholeFile);
 
 } // namespace kwintor

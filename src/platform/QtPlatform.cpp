@@ -51,8 +51,8 @@ QString QtPlatform::programDirectory() const {
 
 QString QtPlatform::dataDirectory() const {
     if (m_dataDirectory.isEmpty())
-        m_dataDirectory = prepareDataDirectory(programDirectory(),
-                                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        m_dataDirectory =
+            prepareDataDirectory(programDirectory(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return m_dataDirectory;
 }
 

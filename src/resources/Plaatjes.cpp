@@ -20,11 +20,11 @@ namespace {
 // The colours of one dice set. `mid` is the set's mid shade, which also fills the
 // pixels outside the outline, so that rounding the corners on screen never shows a seam.
 struct DiePalette {
-    QColor light;   // the middle of the face
-    QColor edge;    // the face just inside the outline
-    QColor mid;     // the corner pixels outside the outline
-    QColor pip;     // the pips' darkest tone
-    QColor pipRim;  // the pips' lit lower rim
+    QColor light;  // the middle of the face
+    QColor edge;   // the face just inside the outline
+    QColor mid;    // the corner pixels outside the outline
+    QColor pip;    // the pips' darkest tone
+    QColor pipRim; // the pips' lit lower rim
 };
 
 const DiePalette greyDice{{246, 246, 246}, {150, 150, 150}, {128, 128, 128}, {22, 22, 24}, {70, 70, 72}};
@@ -33,16 +33,14 @@ const DiePalette greenDice{{168, 232, 158}, {72, 154, 72}, {79, 169, 79}, {8, 40
 // The settings dialog's own sample die: paler than the grey set.
 const DiePalette sampleDice{{255, 255, 255}, {196, 196, 196}, {192, 192, 192}, {40, 40, 40}, {96, 96, 96}};
 
-QRgb mix(QRgb a, QRgb b, double t)
-{
+QRgb mix(QRgb a, QRgb b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     auto channel = [t](int from, int to) { return int(from + (to - from) * t + 0.5); };
     return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)), channel(qBlue(a), qBlue(b)));
 }
 
 // Pip centres for one to six pips on a face of `size` pixels, as fractions of the size.
-std::vector<QPointF> pipCentres(int pips, double size)
-{
+std::vector<QPointF> pipCentres(int pips, double size) {
     const double lo = size * 0.26, mid = size * 0.5, hi = size * 0.74;
     switch (pips) {
     case 1: return {{mid, mid}};
@@ -56,8 +54,7 @@ std::vector<QPointF> pipCentres(int pips, double size)
 }
 
 // A sunken pip: dark, lit a little at its lower right rim by light from the upper left.
-void paintPip(QPainter& p, QPointF c, double r, const DiePalette& pal)
-{
+void paintPip(QPainter& p, QPointF c, double r, const DiePalette& pal) {
     QRadialGradient g(c + QPointF(-r * 0.25, -r * 0.25), r * 1.25, c + QPointF(-r * 0.45, -r * 0.45));
     g.setColorAt(0.0, pal.pip);
     g.setColorAt(0.72, pal.pip);
@@ -72,8 +69,7 @@ void paintPip(QPainter& p, QPointF c, double r, const DiePalette& pal)
 constexpr int PipSprite = 12;
 constexpr double PipRadius = 4.7;
 
-QImage drawPip(const DiePalette& pal)
-{
+QImage drawPip(const DiePalette& pal) {
     QImage img(PipSprite, PipSprite, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -84,14 +80,13 @@ QImage drawPip(const DiePalette& pal)
 
 // One 50 x 50 face, pixel by pixel for the body (exact corner pixels, crisp outline),
 // antialiased pips on top. The pip centres fall on whole pixels at this size.
-QImage drawFace(const DiePalette& pal, const QImage& pip, int pips)
-{
+QImage drawFace(const DiePalette& pal, const QImage& pip, int pips) {
     constexpr int n = Plaatjes::FaceSize;
     QImage img(n, n, QImage::Format_RGB32);
     const QRgb black = qRgb(0, 0, 0);
     const QRgb light = pal.light.rgb(), edge = pal.edge.rgb(), outside = pal.mid.rgb();
     // How far each pixel has gone from the light middle to the darker edge, the same for every face.
-    static const std::array<double, n * n> shading = [] {
+    static const std::array<double, n* n> shading = [] {
         std::array<double, n * n> t{};
         const double centre = n / 2.0;
         const double reach = (n / 2.0 - 1.0) * std::sqrt(2.0);
@@ -108,14 +103,14 @@ QImage drawFace(const DiePalette& pal, const QImage& pip, int pips)
             const bool innerX = x == 1 || x == n - 2;
             const bool innerY = y == 1 || y == n - 2;
             if ((edgeX && (edgeY || innerY)) || (edgeY && innerX)) {
-                line[x] = outside;                  // outside the rounded outline
+                line[x] = outside; // outside the rounded outline
             } else if (edgeX || edgeY || (innerX && innerY)) {
-                line[x] = black;                    // the outline, one step in at the corners
+                line[x] = black; // the outline, one step in at the corners
             } else {
                 QRgb c = mix(light, edge, shading[size_t(y * n + x)]);
-                if (x == 1 || y == 1)               // a faint bevel: lit top and left
+                if (x == 1 || y == 1) // a faint bevel: lit top and left
                     c = mix(c, qRgb(255, 255, 255), 0.35);
-                else if (x == n - 2 || y == n - 2)  // shaded bottom and right
+                else if (x == n - 2 || y == n - 2) // shaded bottom and right
                     c = mix(c, qRgb(0, 0, 0), 0.22);
                 line[x] = c;
             }
@@ -129,8 +124,7 @@ QImage drawFace(const DiePalette& pal, const QImage& pip, int pips)
 }
 
 // Three cells in a frame: a 2-pixel border, 1-pixel dividers, cells of 23 x 16 pixels.
-QImage drawWorp(int lit)
-{
+QImage drawWorp(int lit) {
     QImage img(Plaatjes::WorpWidth, Plaatjes::WorpHeight, QImage::Format_RGB888);
     img.fill(QColor(52, 52, 52));
     for (int cell = 0; cell < 3; ++cell) {
@@ -149,31 +143,41 @@ QImage drawWorp(int lit)
 }
 
 // The blank score form: a label column and ten game columns, one row per line of the sheet.
-QImage drawFormulier()
-{
+QImage drawFormulier() {
     constexpr int left = 12, labelWidth = 167, gameWidth = 36, games = 10;
     constexpr int top = 18, headRow = 40, rowHeight = 31;
-    constexpr int right = left + labelWidth + games * gameWidth;   // 539
+    constexpr int right = left + labelWidth + games * gameWidth; // 539
     const QColor shade(217, 217, 217);
 
-    struct Row { const char* label; bool shaded; bool small; };
+    struct Row {
+        const char* label;
+        bool shaded;
+        bool small;
+    };
     static const Row rows[] = {
         {"Spel", true, false},
-        {"Totaal enen", false, false}, {"Totaal tweeen", false, false},
-        {"Totaal drieen", false, false}, {"Totaal vieren", false, false},
-        {"Totaal vijven", false, false}, {"Totaal zessen", false, false},
+        {"Totaal enen", false, false},
+        {"Totaal tweeen", false, false},
+        {"Totaal drieen", false, false},
+        {"Totaal vieren", false, false},
+        {"Totaal vijven", false, false},
+        {"Totaal zessen", false, false},
         {"Subtotaal", true, false},
         {"35 punten bij 63 of meer", false, true},
         {"Totaal A", true, false},
-        {"3 dezelfde", false, false}, {"4 dezelfde", false, false},
-        {"Kleine straat", false, false}, {"Grote straat", false, false},
-        {"Full House", false, false}, {"Kans", false, false}, {"Kwintor", false, false},
+        {"3 dezelfde", false, false},
+        {"4 dezelfde", false, false},
+        {"Kleine straat", false, false},
+        {"Grote straat", false, false},
+        {"Full House", false, false},
+        {"Kans", false, false},
+        {"Kwintor", false, false},
         {"Totaal B", true, false},
         {"", false, false},
         {"Totaal A + B", true, false},
     };
     constexpr int rowCount = int(std::size(rows));
-    constexpr int bottom = top + headRow + rowCount * rowHeight;   // 678
+    constexpr int bottom = top + headRow + rowCount * rowHeight; // 678
 
     QImage img(Plaatjes::FormWidth, Plaatjes::FormHeight, QImage::Format_RGB32);
     img.fill(Qt::white);
@@ -211,8 +215,8 @@ QImage drawFormulier()
     p.drawText(QRect(left + 9, top, labelWidth - 12, headRow), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Kwintor"));
     p.setFont(label);
-    p.drawText(QRect(left + labelWidth + 8, top, games * gameWidth - 12, headRow),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Naam :"));
+    p.drawText(QRect(left + labelWidth + 8, top, games * gameWidth - 12, headRow), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Naam :"));
     for (int i = 0; i < rowCount; ++i) {
         p.setFont(rows[i].small ? small : label);
         p.drawText(QRect(left + 9, rowTop(i), labelWidth - 12, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
@@ -220,15 +224,14 @@ QImage drawFormulier()
     }
     p.setFont(label);
     for (int g = 0; g < games; ++g)
-        p.drawText(QRect(left + labelWidth + g * gameWidth, rowTop(0), gameWidth, rowHeight),
-                   Qt::AlignCenter, QString::number(g + 1));
+        p.drawText(QRect(left + labelWidth + g * gameWidth, rowTop(0), gameWidth, rowHeight), Qt::AlignCenter,
+                   QString::number(g + 1));
     p.end();
     return img.convertToFormat(QImage::Format_RGB888);
 }
 
 // The window icon: a grey die showing five, drawn for one size with transparent corners.
-QPixmap drawIconDie(int size)
-{
+QPixmap drawIconDie(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -264,44 +267,22 @@ QPixmap drawIconDie(int size)
 // The hand of the mail link, pixel by pixel: X outline, . fill, blank transparent.
 // The hot spot (7, 7) is the fingertip's first white row.
 constexpr const char* handShape[32] = {
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "      XXXX                      ",
-    "     X....X                     ",
-    "     X....X                     ",
-    "     X....X                     ",
-    "     X....X                     ",
-    "     X....X                     ",
-    "     X....XXXXX                 ",
-    "     X....X....XXXXX            ",
-    "     X....X....X....XXXX        ",
-    "     X....X....X....X...X       ",
-    "     X....X....X....X...X       ",
-    " XXXXX....X....X....X...X       ",
-    "X....X....X....X....X...X       ",
-    "X....X....X....X....X...X       ",
-    "X.......................X       ",
-    " X......................X       ",
-    " X......................X       ",
-    "  X.....................X       ",
-    "   X....................X       ",
-    "    X..................X        ",
-    "     X.................X        ",
-    "      X...............X         ",
-    "       X..............X         ",
-    "       X..............X         ",
-    "       XXXXXXXXXXXXXXXX         ",
-    "                                ",
+    "                                ", "                                ", "                                ",
+    "                                ", "                                ", "                                ",
+    "      XXXX                      ", "     X....X                     ", "     X....X                     ",
+    "     X....X                     ", "     X....X                     ", "     X....X                     ",
+    "     X....XXXXX                 ", "     X....X....XXXXX            ", "     X....X....X....XXXX        ",
+    "     X....X....X....X...X       ", "     X....X....X....X...X       ", " XXXXX....X....X....X...X       ",
+    "X....X....X....X....X...X       ", "X....X....X....X....X...X       ", "X.......................X       ",
+    " X......................X       ", " X......................X       ", "  X.....................X       ",
+    "   X....................X       ", "    X..................X        ", "     X.................X        ",
+    "      X...............X         ", "       X..............X         ", "       X..............X         ",
+    "       XXXXXXXXXXXXXXXX         ", "                                ",
 };
 
 } // namespace
 
-QRgb Plaatjes::cornerShade(int index)
-{
+QRgb Plaatjes::cornerShade(int index) {
     if (index >= 13)
         return greenDice.mid.rgb();
     if (index >= 7)
@@ -309,20 +290,17 @@ QRgb Plaatjes::cornerShade(int index)
     return greyDice.mid.rgb();
 }
 
-Plaatjes::Plaatjes()
-{
+Plaatjes::Plaatjes() {
     for (int n = 0; n <= 3; ++n)
         m_worp[n] = drawWorp(n);
 }
 
-const Plaatjes& Plaatjes::instance()
-{
+const Plaatjes& Plaatjes::instance() {
     static const Plaatjes store;
     return store;
 }
 
-const QImage& Plaatjes::Img(int index) const
-{
+const QImage& Plaatjes::Img(int index) const {
     static const QImage none;
     if (index < 1 || index > FaceCount)
         return none;
@@ -337,41 +315,33 @@ const QImage& Plaatjes::Img(int index) const
     return m_img[index];
 }
 
-const QImage& Plaatjes::Worp(int count) const
-{
+const QImage& Plaatjes::Worp(int count) const {
     static const QImage none;
     return count >= 0 && count <= 3 ? m_worp[count] : none;
 }
 
-const QImage& Plaatjes::Formulier() const
-{
+const QImage& Plaatjes::Formulier() const {
     if (m_formulier.isNull())
         m_formulier = drawFormulier();
     return m_formulier;
 }
 
-const QImage& Plaatjes::sampleDie() const
-{
+const QImage& Plaatjes::sampleDie() const {
     if (m_sampleDie.isNull())
         m_sampleDie = drawFace(sampleDice, drawPip(sampleDice), 1);
     return m_sampleDie;
 }
 
-QImage Plaatjes::titlePicture()
-{
-    return drawTitlePicture();
-}
+QImage Plaatjes::titlePicture() { return drawTitlePicture(); }
 
-QIcon Plaatjes::windowIcon()
-{
+QIcon Plaatjes::windowIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addPixmap(drawIconDie(size));
     return icon;
 }
 
-QCursor Plaatjes::handCursor()
-{
+QCursor Plaatjes::handCursor() {
     QImage img(32, 32, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     for (int y = 0; y < 32; ++y)

@@ -26,23 +26,24 @@ struct Vec {
     Vec operator*(double k) const { return {x * k, y * k, z * k}; }
     double dot(Vec o) const { return x * o.x + y * o.y + z * o.z; }
     Vec cross(Vec o) const { return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x}; }
-    Vec unit() const { const double l = std::sqrt(dot(*this)); return {x / l, y / l, z / l}; }
+    Vec unit() const {
+        const double l = std::sqrt(dot(*this));
+        return {x / l, y / l, z / l};
+    }
 };
 
 // A pinhole camera looking down at the table (z up) from the front.
 class Camera {
 public:
     Camera(Vec target, double distance, double elevationDeg, QPointF screenCentre, double focal)
-        : m_centre(screenCentre), m_focal(focal)
-    {
+        : m_centre(screenCentre), m_focal(focal) {
         const double el = elevationDeg * pi / 180.0;
         m_eye = target + Vec{0, -std::cos(el), std::sin(el)} * distance;
         m_forward = (target - m_eye).unit();
         m_right = m_forward.cross({0, 0, 1}).unit();
         m_up = m_right.cross(m_forward);
     }
-    QPointF operator()(Vec p) const
-    {
+    QPointF operator()(Vec p) const {
         const Vec d = p - m_eye;
         const double depth = d.dot(m_forward);
         return {m_centre.x() + m_focal * d.dot(m_right) / depth, m_centre.y() - m_focal * d.dot(m_up) / depth};
@@ -59,15 +60,13 @@ private:
 // Light from the upper left, a little in front.
 const Vec light = Vec{-0.55, -0.35, 0.76}.unit();
 
-QColor shaded(const QColor& base, Vec normal, double ambient = 0.55)
-{
+QColor shaded(const QColor& base, Vec normal, double ambient = 0.55) {
     const double k = ambient + (1.0 - ambient) * std::max(0.0, normal.dot(light));
     return QColor::fromRgbF(std::min(1.0f, float(base.redF() * k)), std::min(1.0f, float(base.greenF() * k)),
                             std::min(1.0f, float(base.blueF() * k)));
 }
 
-QPolygonF circle(const Camera& cam, Vec centre, double radius, int steps = 72, double from = 0, double to = 2 * pi)
-{
+QPolygonF circle(const Camera& cam, Vec centre, double radius, int steps = 72, double from = 0, double to = 2 * pi) {
     QPolygonF poly;
     for (int i = 0; i <= steps; ++i) {
         const double a = from + (to - from) * i / steps;
@@ -76,8 +75,7 @@ QPolygonF circle(const Camera& cam, Vec centre, double radius, int steps = 72, d
     return poly;
 }
 
-void softShadow(QPainter& p, QPointF centre, double rx, double ry, int alpha)
-{
+void softShadow(QPainter& p, QPointF centre, double rx, double ry, int alpha) {
     p.save();
     p.translate(centre);
     p.scale(1.0, ry / rx);
@@ -93,14 +91,13 @@ void softShadow(QPainter& p, QPointF centre, double rx, double ry, int alpha)
 
 // A die standing on a surface at height `base`, turned by `turn` about the vertical.
 struct Die {
-    Vec centre;   // centre of its bottom face
+    Vec centre; // centre of its bottom face
     double size;
     double turn;
-    int top;      // pips on top
+    int top; // pips on top
 };
 
-void paintDie(QPainter& p, const Camera& cam, const Die& d)
-{
+void paintDie(QPainter& p, const Camera& cam, const Die& d) {
     const double h = d.size / 2;
     const Vec ax{std::cos(d.turn), std::sin(d.turn), 0};
     const Vec ay{-std::sin(d.turn), std::cos(d.turn), 0};
@@ -117,11 +114,16 @@ void paintDie(QPainter& p, const Camera& cam, const Die& d)
         sides[2] = 7 - sides[0];
         sides[3] = 7 - sides[1];
     }
-    struct Face { Vec normal, u, v; int pips; };
+    struct Face {
+        Vec normal, u, v;
+        int pips;
+    };
     const std::array<Face, 5> faces{{
         {az, ax, ay, d.top},
-        {ax, ay, az, sides[0]}, {ay, ax * -1, az, sides[1]},
-        {ax * -1, ay * -1, az, sides[2]}, {ay * -1, ax, az, sides[3]},
+        {ax, ay, az, sides[0]},
+        {ay, ax * -1, az, sides[1]},
+        {ax * -1, ay * -1, az, sides[2]},
+        {ay * -1, ax, az, sides[3]},
     }};
     const QColor ivory(252, 248, 238);
     for (const Face& f : faces) {
@@ -137,8 +139,12 @@ void paintDie(QPainter& p, const Camera& cam, const Die& d)
 
         // Pips in the usual layouts, on the face's own grid.
         static const std::array<std::vector<std::pair<int, int>>, 7> layout{{
-            {}, {{0, 0}}, {{-1, -1}, {1, 1}}, {{-1, -1}, {0, 0}, {1, 1}},
-            {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}}, {{-1, -1}, {1, -1}, {0, 0}, {-1, 1}, {1, 1}},
+            {},
+            {{0, 0}},
+            {{-1, -1}, {1, 1}},
+            {{-1, -1}, {0, 0}, {1, 1}},
+            {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}},
+            {{-1, -1}, {1, -1}, {0, 0}, {-1, 1}, {1, 1}},
             {{-1, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {1, 1}},
         }};
         p.setPen(Qt::NoPen);
@@ -147,16 +153,15 @@ void paintDie(QPainter& p, const Camera& cam, const Die& d)
             QPolygonF pip;
             for (int i = 0; i < 16; ++i) {
                 const double t = 2 * pi * i / 16;
-                pip << cam(fc + f.u * (a * 0.52 * h + std::cos(t) * 0.17 * h)
-                           + f.v * (b * 0.52 * h + std::sin(t) * 0.17 * h));
+                pip << cam(fc + f.u * (a * 0.52 * h + std::cos(t) * 0.17 * h) +
+                           f.v * (b * 0.52 * h + std::sin(t) * 0.17 * h));
             }
             p.drawPolygon(pip);
         }
     }
 }
 
-void paintTable(QPainter& p, int w, int h)
-{
+void paintTable(QPainter& p, int w, int h) {
     QLinearGradient table(0, 0, 0, h);
     table.setColorAt(0.0, QColor(236, 226, 206));
     table.setColorAt(0.45, QColor(226, 212, 186));
@@ -182,15 +187,15 @@ void paintTable(QPainter& p, int w, int h)
     p.fillRect(0, 0, w, h, glow);
 }
 
-void paintPad(QPainter& p, const Camera& cam)
-{
+void paintPad(QPainter& p, const Camera& cam) {
     const Vec c{-11.8, -6.5, 0};
     const double a = -0.32;
     const Vec u{std::cos(a), std::sin(a), 0}, v{-std::sin(a), std::cos(a), 0};
     const double hw = 4.6, hh = 6.2;
     auto at = [&](double s, double t, double z = 0) { return cam(c + u * s + v * t + Vec{0, 0, z}); };
 
-    QPolygonF shadow{at(-hw + 0.4, -hh - 0.3), at(hw + 0.5, -hh - 0.3), at(hw + 0.5, hh - 0.2), at(-hw + 0.4, hh - 0.2)};
+    QPolygonF shadow{at(-hw + 0.4, -hh - 0.3), at(hw + 0.5, -hh - 0.3), at(hw + 0.5, hh - 0.2),
+                     at(-hw + 0.4, hh - 0.2)};
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(90, 70, 50, 40));
     p.drawPolygon(shadow);
@@ -211,7 +216,8 @@ void paintPad(QPainter& p, const Camera& cam)
         p.drawLine(at(s, -hh + 0.5, z), at(s, hh - 1.4, z));
     }
     // A binding strip across the far edge.
-    QPolygonF band{at(-hw, hh - 1.0, z + 0.05), at(hw, hh - 1.0, z + 0.05), at(hw, hh, z + 0.05), at(-hw, hh, z + 0.05)};
+    QPolygonF band{at(-hw, hh - 1.0, z + 0.05), at(hw, hh - 1.0, z + 0.05), at(hw, hh, z + 0.05),
+                   at(-hw, hh, z + 0.05)};
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 60, 50));
     p.drawPolygon(band);
@@ -249,8 +255,7 @@ void paintPad(QPainter& p, const Camera& cam)
     p.drawPolygon(QPolygonF{s1 + off, s1 + (s1 - s0) * 0.05 + off, s1 + (s1 - s0) * 0.05 - off, s1 - off});
 }
 
-void paintCup(QPainter& p, const Camera& cam)
-{
+void paintCup(QPainter& p, const Camera& cam) {
     const Vec base{9.6, 12.4, 0};
     const double rb = 2.7, rt = 3.2, height = 7.2;
     softShadow(p, cam(base + Vec{1.6, 1.2, 0}), 58, 20, 90);
@@ -290,8 +295,7 @@ void paintCup(QPainter& p, const Camera& cam)
     p.drawPolygon(inner);
 }
 
-void paintTray(QPainter& p, const Camera& cam, std::vector<Die> dice)
-{
+void paintTray(QPainter& p, const Camera& cam, std::vector<Die> dice) {
     const Vec c{0, 0, 0};
     const double outer = 10.0, inner = 7.3, rim = 1.3, well = 0.45;
     softShadow(p, cam(c + Vec{1.6, 0.8, 0}), 122, 48, 110);
@@ -350,9 +354,8 @@ void paintTray(QPainter& p, const Camera& cam, std::vector<Die> dice)
     p.drawPolygon(circle(cam, c + Vec{0, 0, rim}, inner));
 
     // Dice on the rim, the farthest first.
-    std::sort(dice.begin(), dice.end(), [&](const Die& a, const Die& b) {
-        return cam.depth(a.centre) > cam.depth(b.centre);
-    });
+    std::sort(dice.begin(), dice.end(),
+              [&](const Die& a, const Die& b) { return cam.depth(a.centre) > cam.depth(b.centre); });
     for (const Die& d : dice) {
         softShadow(p, cam(d.centre + Vec{0.5, 0.2, 0}), 13, 6, 110);
         paintDie(p, cam, d);
@@ -361,8 +364,7 @@ void paintTray(QPainter& p, const Camera& cam, std::vector<Die> dice)
 
 } // namespace
 
-QImage drawTitlePicture()
-{
+QImage drawTitlePicture() {
     constexpr int w = 500, h = 320;
     QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
@@ -377,8 +379,8 @@ QImage drawTitlePicture()
     const std::array<std::pair<double, int>, 5> placed{{{100, 5}, {140, 3}, {38, 6}, {218, 1}, {322, 4}}};
     for (int i = 0; i < 5; ++i) {
         const double a = placed[i].first * pi / 180.0;
-        dice.push_back({{onRim * std::cos(a), onRim * std::sin(a), rimZ}, side, a + 0.35 * (i % 2 ? 1 : -1),
-                        placed[i].second});
+        dice.push_back(
+            {{onRim * std::cos(a), onRim * std::sin(a), rimZ}, side, a + 0.35 * (i % 2 ? 1 : -1), placed[i].second});
     }
     paintTray(p, cam, dice);
 

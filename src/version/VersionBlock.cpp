@@ -24,22 +24,22 @@ constexpr void put32(Block& b, std::size_t at, std::uint32_t v) {
 
 constexpr Block makeBlock() {
     Block b{};
-    put16(b, 0, Size);  // wLength
-    put16(b, 2, 52);    // wValueLength
-    put16(b, 4, 0);     // wType: binary
+    put16(b, 0, Size); // wLength
+    put16(b, 2, 52);   // wValueLength
+    put16(b, 4, 0);    // wType: binary
     constexpr char16_t key[] = u"VS_VERSION_INFO";
     for (std::size_t i = 0; i < std::size(key); ++i)
         put16(b, 6 + 2 * i, key[i]);
-    constexpr std::size_t f = 40;          // VS_FIXEDFILEINFO
-    put32(b, f + 0, 0xFEEF04BDu);          // dwSignature
-    put32(b, f + 4, 0x00010000u);          // dwStrucVersion
+    constexpr std::size_t f = 40;               // VS_FIXEDFILEINFO
+    put32(b, f + 0, 0xFEEF04BDu);               // dwSignature
+    put32(b, f + 4, 0x00010000u);               // dwStrucVersion
     put32(b, f + 8, (Major << 16) | Minor);     // dwFileVersionMS
     put32(b, f + 12, (Build << 16) | Revision); // dwFileVersionLS
     put32(b, f + 16, (Major << 16) | Minor);    // dwProductVersionMS
     put32(b, f + 20, (Build << 16) | Revision); // dwProductVersionLS
-    put32(b, f + 24, 0x3Fu);               // dwFileFlagsMask
-    put32(b, f + 32, 0x00040004u);         // dwFileOS: VOS_NT_WINDOWS32
-    put32(b, f + 36, 0x00000001u);         // dwFileType: VFT_APP
+    put32(b, f + 24, 0x3Fu);                    // dwFileFlagsMask
+    put32(b, f + 32, 0x00040004u);              // dwFileOS: VOS_NT_WINDOWS32
+    put32(b, f + 36, 0x00000001u);              // dwFileType: VFT_APP
     return b;
 }
 

@@ -44,8 +44,8 @@ public:
         BruteForce& game;
         unsigned used;
         int upper;
-        std::vector<double> memo[4] = {{}, std::vector<double>(38881, NAN), std::vector<double>(38881, NAN),
-                                       std::vector<double>(38881, NAN)};
+        std::vector<double> memo[4] = {
+            {}, std::vector<double>(38881, NAN), std::vector<double>(38881, NAN), std::vector<double>(38881, NAN)};
 
         double place(const Five& d, int category) {
             Dice dice{};
@@ -121,9 +121,10 @@ private slots:
         QTest::newRow("Zessen and Kans at 40") << open({RowZessen, RowKans}) << 40 << 1 << Five{6, 6, 2, 1, 5};
         QTest::newRow("Enen and Drieen at 55") << open({RowEnen, RowDrieen}) << 55 << 2 << Five{1, 3, 3, 1, 4};
         QTest::newRow("Drieen reach 63 exactly") << open({RowEnen, RowDrieen}) << 57 << 2 << Five{3, 3, 1, 1, 4};
-        QTest::newRow("Full house and Kleine straat") << open({RowFullHouse, RowKleineStraat}) << 10 << 1
-                                                      << Five{2, 3, 3, 4, 2};
-        QTest::newRow("Vier gelijke and Kwintor") << open({RowVierGelijke, RowKwintor}) << 63 << 2 << Five{4, 4, 4, 4, 6};
+        QTest::newRow("Full house and Kleine straat")
+            << open({RowFullHouse, RowKleineStraat}) << 10 << 1 << Five{2, 3, 3, 4, 2};
+        QTest::newRow("Vier gelijke and Kwintor")
+            << open({RowVierGelijke, RowKwintor}) << 63 << 2 << Five{4, 4, 4, 4, 6};
     }
     void adviceMatchesBruteForce() {
         QFETCH(unsigned, used);
@@ -143,9 +144,8 @@ private slots:
         const double best = turn.after(throwMade, dice);
         QVERIFY2(std::abs(advice.expected - best) < 1e-9, qPrintable(QString::number(advice.expected - best)));
         // The move named is one that earns that value, by the long way too.
-        const double chosen = advice.best.kind == Action::Kind::Place
-                                  ? turn.place(dice, rowCategory(advice.best.row))
-                                  : turn.hold(throwMade, dice, advice.best.keep);
+        const double chosen = advice.best.kind == Action::Kind::Place ? turn.place(dice, rowCategory(advice.best.row))
+                                                                      : turn.hold(throwMade, dice, advice.best.keep);
         QVERIFY(std::abs(chosen - best) < 1e-9);
         if (throwMade < 3) {
             double bestHold = -1;

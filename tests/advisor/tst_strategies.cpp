@@ -27,7 +27,8 @@ public:
         switch (m_cheat) {
         case Cheat::FourthThrow: return Action::throwKeeping(0);
         case Cheat::PlaceBeforeThrowing: return Action::placeIn(categoryRow(firstOpen));
-        case Cheat::HoldBeforeThrowing: return p.throwNumber == 0 ? Action::throwKeeping(1) : Action::placeIn(categoryRow(firstOpen));
+        case Cheat::HoldBeforeThrowing:
+            return p.throwNumber == 0 ? Action::throwKeeping(1) : Action::placeIn(categoryRow(firstOpen));
         case Cheat::PlaceTwice: break;
         }
         return p.throwNumber == 0 ? Action::throwKeeping(0) : Action::placeIn(RowEnen);

@@ -20,7 +20,8 @@ constexpr double SixIn3 = 91.0 / 216.0;
 double chanceOfAtLeast(int sixes) {
     double p = 0;
     for (int n = sixes; n <= DiceCount; ++n)
-        p += std::tgamma(6) / (std::tgamma(n + 1) * std::tgamma(6 - n)) * std::pow(SixIn3, n) * std::pow(1 - SixIn3, 5 - n);
+        p += std::tgamma(6) / (std::tgamma(n + 1) * std::tgamma(6 - n)) * std::pow(SixIn3, n) *
+             std::pow(1 - SixIn3, 5 - n);
     return p;
 }
 

@@ -63,7 +63,9 @@ private slots:
             QVERIFY(naam(dialog, i)->sizeHint().width() >=
                     naam(dialog, i)->fontMetrics().horizontalAdvance(shown[i - 1]));
         }
-        tabs << "OkKnop" << "CancelKnop" << "Soort(1)";
+        tabs << "OkKnop"
+             << "CancelKnop"
+             << "Soort(1)";
         QStringList order{QApplication::focusWidget()->objectName()};
         while (order.size() < tabs.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -13,9 +13,9 @@ class TestConfig : public QObject {
 private slots:
     void theWindowIsFixedAndTabsFromCancelThroughTheBars() {
         Config dialog(Settings{});
-        test::checkWindow(dialog, " Instellingen", QSize(334, 190),
-                          {"CancelKnop", "OkKnop", "ScrollColor(1)", "ScrollColor(2)", "ScrollColor(3)", "HScroll1",
-                           "CancelKnop"});
+        test::checkWindow(
+            dialog, " Instellingen", QSize(334, 190),
+            {"CancelKnop", "OkKnop", "ScrollColor(1)", "ScrollColor(2)", "ScrollColor(3)", "HScroll1", "CancelKnop"});
     }
 
     void theColourBarsPreviewAndOnlyOkKeepsTheColour_data() {
@@ -35,7 +35,8 @@ private slots:
         const int components[] = {192, 192, 255};
         for (int i = 1; i <= 3; ++i) {
             QCOMPARE(child<QScrollBar>(&dialog, QStringLiteral("ScrollColor(%1)").arg(i))->value(), components[i - 1]);
-            QCOMPARE(label(dialog, QStringLiteral("KleurLabel(%1)").arg(i))->text(), QString::number(components[i - 1]));
+            QCOMPARE(label(dialog, QStringLiteral("KleurLabel(%1)").arg(i))->text(),
+                     QString::number(components[i - 1]));
         }
         child<QScrollBar>(&dialog, "ScrollColor(1)")->setValue(200);
         QCOMPARE(label(dialog, "KleurLabel(1)")->text(), "200");

@@ -33,7 +33,8 @@ private slots:
 
     void openingShowsTheBestScoreFirstAndTheCount() {
         ScoreForm dialog(listOf({"0245 - Bob", "0120 - Ann", "0300 - Cor"}), m_platform);
-        test::checkWindow(dialog, " Scorelijst", QSize(214, 389), {"List1", "OkKnop", "DeleteKnop", "DeleteAllKnop", "List1"});
+        test::checkWindow(dialog, " Scorelijst", QSize(214, 389),
+                          {"List1", "OkKnop", "DeleteKnop", "DeleteAllKnop", "List1"});
         QCOMPARE(shown(dialog), (QStringList{"0300 - Cor", "0245 - Bob", "0120 - Ann"}));
         QCOMPARE(child<QLabel>(&dialog, "Label2")->text(), "3 namen in de lijst");
         QVERIFY(child<QListWidget>(&dialog, "List1")->selectedItems().isEmpty());
@@ -56,16 +57,17 @@ private slots:
         QTest::newRow("none, yes") << three << -1 << "DeleteKnop" << Answer::Yes
                                    << QStringList{askNone, " Foutje|Eerst een naam selecteren..."} << three;
         QTest::newRow("none, no") << three << -1 << "DeleteKnop" << Answer::No << QStringList{askNone} << three;
-        QTest::newRow("seven characters") << three + QStringList{"0000 - "} << 3 << "DeleteKnop" << Answer::Yes
-                                          << QStringList{askNone} << three;
+        QTest::newRow("seven characters")
+            << three + QStringList{"0000 - "} << 3 << "DeleteKnop" << Answer::Yes << QStringList{askNone} << three;
         QTest::newRow("two equal entries") << three + QStringList{"0120 - Ann"} << 3 << "DeleteKnop" << Answer::Yes
                                            << QStringList{" Delete|Wilt u Ann verwijderen uit de lijst?"} << three;
-        QTest::newRow("all, yes") << three << 1 << "DeleteAllKnop" << Answer::Yes << QStringList{askAll} << QStringList{};
+        QTest::newRow("all, yes") << three << 1 << "DeleteAllKnop" << Answer::Yes << QStringList{askAll}
+                                  << QStringList{};
         QTest::newRow("all, no") << three << 1 << "DeleteAllKnop" << Answer::No << QStringList{askAll} << three;
-        QTest::newRow("empty list, Delete") << QStringList{} << -1 << "DeleteKnop" << Answer::Yes << QStringList{}
-                                            << QStringList{};
-        QTest::newRow("empty list, Delete All") << QStringList{} << -1 << "DeleteAllKnop" << Answer::Yes
-                                                << QStringList{} << QStringList{};
+        QTest::newRow("empty list, Delete")
+            << QStringList{} << -1 << "DeleteKnop" << Answer::Yes << QStringList{} << QStringList{};
+        QTest::newRow("empty list, Delete All")
+            << QStringList{} << -1 << "DeleteAllKnop" << Answer::Yes << QStringList{} << QStringList{};
     }
     void deletingAsksFirstAndReportsWhatWasRemoved() {
         QFETCH(QStringList, list);

@@ -75,8 +75,8 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QStringList>("chosen"); // names 1..4 as the dialog returns them
         const QStringList four{"Ann", "Bob", "Cor", "Dirk"};
-        QTest::newRow("Ok, box 2 emptied, <s> typed") << "OkKnop" << 2 << "<s>B&o\"b,</s>" << 4 << 4
-                                                      << QStringList{"Ann", "<s>B&o\"b,</s>", "Cor", "Dirk"};
+        QTest::newRow("Ok, box 2 emptied, <s> typed")
+            << "OkKnop" << 2 << "<s>B&o\"b,</s>" << 4 << 4 << QStringList{"Ann", "<s>B&o\"b,</s>", "Cor", "Dirk"};
         QTest::newRow("Ok, four down to two: the others kept") << "OkKnop" << 0 << "" << 2 << 2 << four;
         QTest::newRow("Cancel after typing") << "CancelKnop" << 1 << "Zoe" << 5 << 0 << four;
     }

@@ -36,8 +36,9 @@ class TestStatistiekForm : public QObject {
 
     static void clickHeader(QTreeWidget* list, int column) {
         QHeaderView* header = list->header();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
+        QTest::mouseClick(
+            header->viewport(), Qt::LeftButton, {},
+            {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
     }
 
 private slots:
@@ -80,13 +81,14 @@ private slots:
         QTest::addColumn<QList<int>>("bins");
         QTest::newRow("none") << -1 << 4 << "Scores van alle namen"
                               << QList<int>{0, 1, 0, 1, 1, 2, 0, 0, 1, 0, 1, 0, 1, 0, 1};
-        QTest::newRow("Émile") << 0 << 4 << "Scores van Émile" << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1, 0, 0};
+        QTest::newRow("Émile") << 0 << 4 << "Scores van Émile"
+                               << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1, 0, 0};
         QTest::newRow("Ann") << 2 << 4 << "Scores van Ann" << QList<int>{0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         // Chosen, then the rows sorted by name: Ann stays chosen at her new place.
-        QTest::newRow("Ann, then by name") << 2 << 0 << "Scores van Ann"
-                                           << QList<int>{0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("Cor, then let go") << 1 << -1 << "Scores van alle namen"
-                                          << QList<int>{0, 1, 0, 1, 1, 2, 0, 0, 1, 0, 1, 0, 1, 0, 1};
+        QTest::newRow("Ann, then by name")
+            << 2 << 0 << "Scores van Ann" << QList<int>{0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Cor, then let go")
+            << 1 << -1 << "Scores van alle namen" << QList<int>{0, 1, 0, 1, 1, 2, 0, 0, 1, 0, 1, 0, 1, 0, 1};
     }
     void theChartFollowsTheChosenName() {
         QFETCH(int, row);
@@ -98,7 +100,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* list = child<QTreeWidget>(&dialog, "List1");
         if (row >= 0)
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(row)).center());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->topLevelItem(row)).center());
         if (sortColumn >= 0)
             dialog.sortBy(sortColumn, Qt::AscendingOrder);
         else // below the last row lets go of the name

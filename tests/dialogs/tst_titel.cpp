@@ -2,11 +2,11 @@
 #include "support/ScriptedPlatform.h"
 
 #include <QApplication>
-#include <QPointer>
-#include <QSignalSpy>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,14 +40,15 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, dpi);
         QFETCH(QString, shown);
-        const Titel::Facts facts{"1.0.0.3", true, 1234567, QDateTime(QDate(2026, 12, 6), QTime(20, 11, 34)), screen, dpi};
+        const Titel::Facts facts{"1.0.0.3", true, 1234567, QDateTime(QDate(2026, 12, 6), QTime(20, 11, 34)),
+                                 screen,    dpi};
         const QStringList lines = Titel::factsText(facts, QLocale(QLocale::Dutch, QLocale::Netherlands)).split(u'\n');
         QVERIFY(lines.at(0).contains("Dobbelwerken Software")); // the maker, then the rights
-        QCOMPARE(lines.mid(2), (QStringList{"For 32-bit computers with Windows Development.", "",
-                                            "Version number : 1.0.0.3", "Filesize............. : 1.234.567 Bytes",
-                                            "Filedate............ : 06-12-2026 20:11:34",
-                                            "Screen............. : " + shown + " pixels",
-                                            "Dpi................... : " + QString::number(dpi), "Time / Date..... :"}));
+        QCOMPARE(lines.mid(2),
+                 (QStringList{"For 32-bit computers with Windows Development.", "", "Version number : 1.0.0.3",
+                              "Filesize............. : 1.234.567 Bytes", "Filedate............ : 06-12-2026 20:11:34",
+                              "Screen............. : " + shown + " pixels",
+                              "Dpi................... : " + QString::number(dpi), "Time / Date..... :"}));
     }
 
     void factsComeFromTheProgramFileAndNoDensityIsWarnedAbout_data() {

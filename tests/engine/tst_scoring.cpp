@@ -12,8 +12,11 @@ private slots:
     void everyCategoryScoresByItsRule_data() {
         QTest::addColumn<QString>("dice");
         QTest::addColumn<QString>("expected");
-        const auto add = [](const char* dice, const char* expected) { QTest::newRow(dice) << QString(dice) << QString(expected); };
-        //                  ones ... sixes, three of a kind, four of a kind, small straight, large straight, full house, chance, five of a kind
+        const auto add = [](const char* dice, const char* expected) {
+            QTest::newRow(dice) << QString(dice) << QString(expected);
+        };
+        //                  ones ... sixes, three of a kind, four of a kind, small straight, large straight, full house,
+        //                  chance, five of a kind
         add("3 3 3 3 3", "0 0 15 0 0 0   15 15 0 0 0 15 50");
         add("2 3 4 5 6", "0 2 3 4 5 6    0 0 30 40 0 20 0");
         add("1 2 3 4 6", "1 2 3 4 0 6    0 0 30 0 0 16 0");

@@ -113,7 +113,8 @@ private slots:
         QVERIFY(platform.opened.isEmpty());
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().title, " Print");
-        QVERIFY(platform.messages.first().text.contains(QDir::toNativeSeparators("/nonexistent/kwintor/Kwintor formulieren.pdf")));
+        QVERIFY(platform.messages.first().text.contains(
+            QDir::toNativeSeparators("/nonexistent/kwintor/Kwintor formulieren.pdf")));
     }
 };
 

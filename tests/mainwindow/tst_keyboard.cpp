@@ -38,9 +38,13 @@ private:
             qFatal("no control %s", qPrintable(name));
         return widget;
     }
-    QLabel* cell(int player, int row) const { return static_cast<QLabel*>(find(QStringLiteral("SP%1(%2)").arg(player).arg(row))); }
+    QLabel* cell(int player, int row) const {
+        return static_cast<QLabel*>(find(QStringLiteral("SP%1(%2)").arg(player).arg(row)));
+    }
     QAction* action(const char* name) const { return m_main->findChild<QAction*>(QLatin1String(name)); }
-    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(m_main, Qt::Key(k), modifiers); }
+    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(m_main, Qt::Key(k), modifiers);
+    }
     // Space throws; each die that rolls lands on its face in `faces`.
     void throwByKey(const QList<int>& faces) {
         for (int face : faces)
@@ -208,12 +212,14 @@ void TestKeyboard::previewAndTooltipsShowWhatACellWouldScore() {
     QVERIFY(preview->isChecked());
     QCOMPARE(cell(1, row)->text(), QString::number(value));
     QVERIFY(cell(1, row)->palette().color(QPalette::WindowText).alpha() < 255); // faint
-    QCOMPARE(cell(1, 6)->text(), QStringLiteral("0")); // a total is no preview
+    QCOMPARE(cell(1, 6)->text(), QStringLiteral("0"));                          // a total is no preview
     placeByKey(row);
     QCOMPARE(cell(1, row)->text(), QString::number(value));
     QCOMPARE(cell(1, row)->palette().color(QPalette::WindowText).alpha(), 255);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("0")); // no throw in the new turn: nothing to preview
-    QCOMPARE(cell(1, 7)->toolTip(), QStringLiteral("Nog %1 tot de bonus").arg(row <= 5 && value ? QStringLiteral("%1 punten").arg(63 - value) : "63 punten"));
+    QCOMPARE(cell(1, 7)->toolTip(),
+             QStringLiteral("Nog %1 tot de bonus")
+                 .arg(row <= 5 && value ? QStringLiteral("%1 punten").arg(63 - value) : "63 punten"));
     preview->trigger();
     QVERIFY(!preview->isChecked());
 }
@@ -221,20 +227,34 @@ void TestKeyboard::previewAndTooltipsShowWhatACellWouldScore() {
 void TestKeyboard::screenReaderReadsTheControls_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
-    QTest::newRow("held die") << "DobbelsteenPic(3)" << "Dobbelsteen 3: vijf, vastgezet";
-    QTest::newRow("die") << "DobbelsteenPic(1)" << "Dobbelsteen 1: vier";
-    QTest::newRow("scored cell") << "SP1(4)" << "Anna, Totaal vijven: 25";
-    QTest::newRow("open cell") << "SP1(12)" << "Anna, Full house: open, nu 0 waard";
-    QTest::newRow("open cell of the player not on turn") << "SP2(12)" << "Bert, Full house: open";
-    QTest::newRow("upper total, bonus reached") << "SP1(6)" << "Anna, Totaal A: 75, bonus behaald";
-    QTest::newRow("upper total of the other") << "SP2(6)" << "Bert, Totaal A: 5, nog 58 punten tot de bonus";
-    QTest::newRow("name on turn") << "SpelersLabel(1)" << "Anna, aan de beurt";
-    QTest::newRow("name") << "SpelersLabel(2)" << "Bert";
-    QTest::newRow("name not in play") << "SpelersLabel(3)" << "Speler 3, speelt niet mee";
-    QTest::newRow("throw counter") << "WorpPic" << "Worp 2 van 3";
-    QTest::newRow("sum") << "ScoreLabel" << "Som van de stenen: 24";
-    QTest::newRow("throw button") << "SchudKnop" << "Gooien, worp 3 van 3";
-    QTest::newRow("announcement") << "DiceTray" << "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24.";
+    QTest::newRow("held die") << "DobbelsteenPic(3)"
+                              << "Dobbelsteen 3: vijf, vastgezet";
+    QTest::newRow("die") << "DobbelsteenPic(1)"
+                         << "Dobbelsteen 1: vier";
+    QTest::newRow("scored cell") << "SP1(4)"
+                                 << "Anna, Totaal vijven: 25";
+    QTest::newRow("open cell") << "SP1(12)"
+                               << "Anna, Full house: open, nu 0 waard";
+    QTest::newRow("open cell of the player not on turn") << "SP2(12)"
+                                                         << "Bert, Full house: open";
+    QTest::newRow("upper total, bonus reached") << "SP1(6)"
+                                                << "Anna, Totaal A: 75, bonus behaald";
+    QTest::newRow("upper total of the other") << "SP2(6)"
+                                              << "Bert, Totaal A: 5, nog 58 punten tot de bonus";
+    QTest::newRow("name on turn") << "SpelersLabel(1)"
+                                  << "Anna, aan de beurt";
+    QTest::newRow("name") << "SpelersLabel(2)"
+                          << "Bert";
+    QTest::newRow("name not in play") << "SpelersLabel(3)"
+                                      << "Speler 3, speelt niet mee";
+    QTest::newRow("throw counter") << "WorpPic"
+                                   << "Worp 2 van 3";
+    QTest::newRow("sum") << "ScoreLabel"
+                         << "Som van de stenen: 24";
+    QTest::newRow("throw button") << "SchudKnop"
+                                  << "Gooien, worp 3 van 3";
+    QTest::newRow("announcement") << "DiceTray"
+                                  << "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24.";
 }
 
 void TestKeyboard::screenReaderReadsTheControls() {
@@ -244,7 +264,7 @@ void TestKeyboard::screenReaderReadsTheControls() {
     m_main->applyPlayers(2, names);
     // Anna scores 25, 30 and 20 in the upper rows (75 and the bonus), Bert 5, 0 and 0.
     const QList<QPair<QList<int>, int>> plays = {{{5, 5, 5, 5, 5}, 4}, {{1, 1, 1, 1, 1}, 0}, {{6, 6, 6, 6, 6}, 5},
-                                                {{1, 1, 1, 1, 1}, 1}, {{4, 4, 4, 4, 4}, 3}, {{1, 1, 1, 1, 1}, 2}};
+                                                 {{1, 1, 1, 1, 1}, 1}, {{4, 4, 4, 4, 4}, 3}, {{1, 1, 1, 1, 1}, 2}};
     for (const auto& [dice, row] : plays) {
         throwByKey(dice);
         placeByKey(row);

@@ -51,7 +51,8 @@ private slots:
     void infoCaptionFollowsTheSeconds();
 
 private:
-    template <typename T = QWidget> T* find(const QString& name) const {
+    template <typename T = QWidget>
+    T* find(const QString& name) const {
         T* widget = m_main->findChild<T*>(name);
         if (!widget)
             qFatal("no control %s", qPrintable(name));
@@ -355,17 +356,39 @@ void TestMain::menuItemsRunTheirCommands_data() {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shows"); // "message:title", "dialog:title" or "opens:target"
-    QTest::newRow("Nieuw") << "Bestand" << "Nieuw" << "message: Nieuw";
-    QTest::newRow("Print Formulieren") << "Bestand" << "Print Formulieren" << "message: Print";
-    QTest::newRow("Exit") << "Bestand" << "Exit" << "message: Exit programma";
-    QTest::newRow("Aantal Speler") << "Spelers" << "Aantal Speler" << "dialog: Spelers";
-    QTest::newRow("Scorelijst") << "Spelers" << "Scorelijst" << "dialog: Scorelijst";
-    QTest::newRow("Computerspelers") << "Spelers" << "Computerspelers..." << "dialog: Computerspelers";
-    QTest::newRow("Statistieken") << "Spelers" << "Statistieken" << "dialog: Statistieken";
-    QTest::newRow("Instellingen") << "Tools" << "Instellingen" << "dialog: Instellingen";
-    QTest::newRow("Spelregels") << "Help" << "Spelregels" << "opens:spelregels.pdf";
-    QTest::newRow("Zegelhof") << "Help" << "Zegelhof" << "opens:https://www.zegelhof.example/";
-    QTest::newRow("Meer Software") << "Help" << "Meer Software" << "opens:https://www.dobbelwerken.example/software.htm";
+    QTest::newRow("Nieuw") << "Bestand"
+                           << "Nieuw"
+                           << "message: Nieuw";
+    QTest::newRow("Print Formulieren") << "Bestand"
+                                       << "Print Formulieren"
+                                       << "message: Print";
+    QTest::newRow("Exit") << "Bestand"
+                          << "Exit"
+                          << "message: Exit programma";
+    QTest::newRow("Aantal Speler") << "Spelers"
+                                   << "Aantal Speler"
+                                   << "dialog: Spelers";
+    QTest::newRow("Scorelijst") << "Spelers"
+                                << "Scorelijst"
+                                << "dialog: Scorelijst";
+    QTest::newRow("Computerspelers") << "Spelers"
+                                     << "Computerspelers..."
+                                     << "dialog: Computerspelers";
+    QTest::newRow("Statistieken") << "Spelers"
+                                  << "Statistieken"
+                                  << "dialog: Statistieken";
+    QTest::newRow("Instellingen") << "Tools"
+                                  << "Instellingen"
+                                  << "dialog: Instellingen";
+    QTest::newRow("Spelregels") << "Help"
+                                << "Spelregels"
+                                << "opens:spelregels.pdf";
+    QTest::newRow("Zegelhof") << "Help"
+                              << "Zegelhof"
+                              << "opens:https://www.zegelhof.example/";
+    QTest::newRow("Meer Software") << "Help"
+                                   << "Meer Software"
+                                   << "opens:https://www.dobbelwerken.example/software.htm";
 }
 
 void TestMain::menuItemsRunTheirCommands() {
@@ -481,7 +504,8 @@ void TestMain::spelregelsMissingSaysWhereItLooked() {
     QCOMPARE(m_platform->opened, QStringList{});
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Spelregels"));
-    QCOMPARE(m_platform->messages[0].text, "De spelregels zijn niet gevonden. Gezocht in:\r\n" + m_dir->filePath("spelregels.pdf"));
+    QCOMPARE(m_platform->messages[0].text,
+             "De spelregels zijn niet gevonden. Gezocht in:\r\n" + m_dir->filePath("spelregels.pdf"));
 }
 
 void TestMain::infoCaptionFollowsTheSeconds_data() {

@@ -62,11 +62,12 @@ void TestMainFiles::startReadsTheSettingsFile_data() {
     QTest::addColumn<QByteArray>("fileAfterStart");
     const QByteArray defaults = Header + "110,140,90\r\n0\r\n";
     QTest::newRow("no file: created with the defaults") << QByteArray() << QColor(110, 140, 90) << 0 << defaults;
-    QTest::newRow("blue and green dice") << Header + "0,0,255\r\n12\r\n" << QColor(0, 0, 255) << 12
-                                         << Header + "0,0,255\r\n12\r\n";
+    QTest::newRow("blue and green dice") << Header + "0,0,255\r\n12\r\n"
+                                         << QColor(0, 0, 255) << 12 << Header + "0,0,255\r\n12\r\n";
     QTest::newRow("only the headers: rewritten with the defaults") << Header << QColor(110, 140, 90) << 0 << defaults;
     QTest::newRow("blue out of range: red and green kept, the rest default")
-        << Header + "10,20,300\r\n12\r\n" << QColor(10, 20, 90) << 0 << Header + "10,20,90\r\n0\r\n";
+        << Header + "10,20,300\r\n12\r\n"
+        << QColor(10, 20, 90) << 0 << Header + "10,20,90\r\n0\r\n";
 }
 
 void TestMainFiles::startReadsTheSettingsFile() {

@@ -47,7 +47,9 @@ class TestMainPlay : public QObject {
                 m_platform->faces.enqueue(face);
         QTest::mouseClick(m_main->findChild<QPushButton*>("SchudKnop"), Qt::LeftButton);
     }
-    QLabel* cell(int p, int row) const { return m_main->findChild<QLabel*>(QStringLiteral("SP%1(%2)").arg(p).arg(row)); }
+    QLabel* cell(int p, int row) const {
+        return m_main->findChild<QLabel*>(QStringLiteral("SP%1(%2)").arg(p).arg(row));
+    }
     void waitForTable() {
         if (!m_main->coach().table())
             QVERIFY(QSignalSpy(&m_main->coach(), &Coach::tableReady).wait(30000));

@@ -12,10 +12,10 @@ using namespace kwintor;
 namespace {
 
 // The PID of a process that has ended: a child that exits at once and is waited for.
-pid_t endedProcess()
-{
+pid_t endedProcess() {
     const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
+    if (child == 0)
+        ::_exit(0);
     ::waitpid(child, nullptr, 0);
     return child;
 }
@@ -30,8 +30,7 @@ private slots:
     void staleTempFilesAreRemovedAndNothingElse();
 };
 
-void FileAccessTest::staleTempFilesAreRemovedAndNothingElse_data()
-{
+void FileAccessTest::staleTempFilesAreRemovedAndNothingElse_data() {
     // In the name, ENDED stands for the PID of a process that has ended, RUNS for one that runs
     // (the parent), SELF for this process.
     QTest::addColumn<QString>("name");
@@ -50,8 +49,7 @@ void FileAccessTest::staleTempFilesAreRemovedAndNothingElse_data()
     QTest::newRow("a link of that name") << "Scorelijst.lst.tmp-ENDED-0" << true << false;
 }
 
-void FileAccessTest::staleTempFilesAreRemovedAndNothingElse()
-{
+void FileAccessTest::staleTempFilesAreRemovedAndNothingElse() {
     QFETCH(QString, name);
     QFETCH(bool, link);
     QFETCH(bool, removed);
@@ -61,12 +59,14 @@ void FileAccessTest::staleTempFilesAreRemovedAndNothingElse()
         .replace("SELF", QString::number(::getpid()));
     QTemporaryDir dir;
     QVERIFY(writeBytes(dir.filePath("Scorelijst.lst"), Headers));
-    QVERIFY(link ? QFile::link(dir.filePath("Scorelijst.lst"), dir.filePath(name)) : writeBytes(dir.filePath(name), Headers));
+    QVERIFY(link ? QFile::link(dir.filePath("Scorelijst.lst"), dir.filePath(name))
+                 : writeBytes(dir.filePath(name), Headers));
 
     const std::vector<std::string> bases{"Kwintor.ini", "Scorelijst.lst", "Spel.sav"};
     QCOMPARE(removeStaleTempFiles(dir.path().toStdString(), bases), removed ? 1 : 0);
     QStringList left{"Scorelijst.lst"};
-    if (!removed) left << name;
+    if (!removed)
+        left << name;
     left.sort();
     QCOMPARE(entriesIn(dir), left);
 }

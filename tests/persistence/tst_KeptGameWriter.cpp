@@ -10,16 +10,17 @@ using namespace kwintor;
 namespace {
 
 // A game of one after `throws` throws, each placed; `rolling`: one more throw under way.
-KeptGame afterThrows(int throws, bool rolling = false)
-{
+KeptGame afterThrows(int throws, bool rolling = false) {
     Game game;
     for (int t = 0; t < throws; ++t) {
         game.beginThrow();
-        for (int die = 1; die <= DiceCount; ++die) game.settleDie(die, t % 6 + 1);
+        for (int die = 1; die <= DiceCount; ++die)
+            game.settleDie(die, t % 6 + 1);
         game.endThrow();
         game.place(1, t % 6);
     }
-    if (rolling) game.beginThrow();
+    if (rolling)
+        game.beginThrow();
     return {game.state(), {}};
 }
 
@@ -34,8 +35,7 @@ private slots:
     void theNewestRequestIsCarriedOut();
 };
 
-void KeptGameWriterTest::theNewestRequestIsCarriedOut()
-{
+void KeptGameWriterTest::theNewestRequestIsCarriedOut() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spel.sav");
     QVERIFY(QDir(dir.path()).mkdir("Spel.sav"));
@@ -44,7 +44,8 @@ void KeptGameWriterTest::theNewestRequestIsCarriedOut()
         QVERIFY(writer.keep(afterThrows(1)) && !writer.flush()); // the path is taken by a folder
         QVERIFY(QDir(dir.path()).rmdir("Spel.sav"));
 
-        for (int t = 1; t <= 6; ++t) QVERIFY(writer.keep(afterThrows(t)));
+        for (int t = 1; t <= 6; ++t)
+            QVERIFY(writer.keep(afterThrows(t)));
         QVERIFY(writer.flush());
         QCOMPARE(fileBytes(path), textOf(6));
         writer.keep(afterThrows(2));
@@ -56,7 +57,7 @@ void KeptGameWriterTest::theNewestRequestIsCarriedOut()
         QCOMPARE(fileBytes(path), textOf(3));
 
         QVERIFY(!writer.keep(afterThrows(4, true))); // a rolling throw is not handed over
-        writer.keep(afterThrows(5));                  // left to the end of the writer
+        writer.keep(afterThrows(5));                 // left to the end of the writer
     }
     QCOMPARE(fileBytes(path), textOf(5));
     QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});

@@ -10,57 +10,74 @@ using namespace kwintor;
 namespace {
 
 // The plan of a whole column: dice for each category and the row it goes to.
-const QStringList Plan{"t11123 p0", "t22256 p1", "t33311 p2", "t44441 p3", "t55522 p4", "t66612 p5", "t55532 p8",
+const QStringList Plan{"t11123 p0", "t22256 p1",  "t33311 p2",  "t44441 p3",  "t55522 p4",  "t66612 p5", "t55532 p8",
                        "t66633 p9", "t12346 p10", "t23456 p11", "t33322 p12", "t65465 p13", "t44444 p14"};
 
 // "n3" chooses 3 players (names of every kind), "t12345" throws (a held die keeps its face),
 // "h15" toggles the holds of dice 1 and 5, "p8" places the player on turn in row 8, "N" starts
 // a new game.
-void play(Game& game, const QString& script)
-{
-    const std::array<std::string, MaxPlayers + 1> names{"", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s> & Zoë", "", "x\",\"y"};
+void play(Game& game, const QString& script) {
+    const std::array<std::string, MaxPlayers + 1> names{
+        "", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s> & Zoë", "", "x\",\"y"};
     for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
         const QString arg = step.mid(1);
-        if (step[0] == 'n') game.choosePlayers(arg.toInt(), names);
+        if (step[0] == 'n')
+            game.choosePlayers(arg.toInt(), names);
         if (step[0] == 'h')
-            for (QChar die : arg) game.toggleHold(die.digitValue());
-        if (step[0] == 'p') QVERIFY(game.place(game.state().AanDeBeurt, arg.toInt()) >= PlaceResult::Placed);
-        if (step[0] == 'N') QVERIFY(game.newGame());
+            for (QChar die : arg)
+                game.toggleHold(die.digitValue());
+        if (step[0] == 'p')
+            QVERIFY(game.place(game.state().AanDeBeurt, arg.toInt()) >= PlaceResult::Placed);
+        if (step[0] == 'N')
+            QVERIFY(game.newGame());
         if (step[0] == 't') {
             QVERIFY(game.beginThrow());
-            for (int i = 1; i <= DiceCount; ++i) game.settleDie(i, arg.at(i - 1).digitValue());
+            for (int i = 1; i <= DiceCount; ++i)
+                game.settleDie(i, arg.at(i - 1).digitValue());
             game.endThrow();
         }
     }
 }
 
 // Every field of a kept game, a text per group, so that a comparison names what differs.
-QStringList fieldsOf(const KeptGame& game)
-{
+QStringList fieldsOf(const KeptGame& game) {
     const GameState& s = game.state;
     QStringList f{QString("sum %1 throws %2 placed %3 turn %4 players %5 rolling %6")
-                      .arg(s.DobbelSom).arg(s.WorpTeller).arg(s.ScoreGeplaatst).arg(s.AanDeBeurt).arg(s.AantalSpelers).arg(s.throwing)};
-    for (int i = 1; i <= DiceCount; ++i) f << QString("die %1: %2 held %3").arg(i).arg(s.DobbelWaarde[i]).arg(s.Vastgezet[i]);
+                      .arg(s.DobbelSom)
+                      .arg(s.WorpTeller)
+                      .arg(s.ScoreGeplaatst)
+                      .arg(s.AanDeBeurt)
+                      .arg(s.AantalSpelers)
+                      .arg(s.throwing)};
+    for (int i = 1; i <= DiceCount; ++i)
+        f << QString("die %1: %2 held %3").arg(i).arg(s.DobbelWaarde[i]).arg(s.Vastgezet[i]);
     for (int p = 1; p <= MaxPlayers; ++p) {
         QString cells;
-        for (const Cell& c : s.cells[p]) cells += QString(" %1%2%3").arg(QString::fromStdString(c.text)).arg(c.open ? "o" : "").arg(c.scored ? "s" : "");
-        f << QString("player %1: %2, kind %3, totals %4/%5/%6/%7, cells%8").arg(p).arg(QString::fromStdString(s.SpelerNaam[p]))
-                 .arg(game.kinds[p]).arg(s.TotaalA[p]).arg(s.TotaalB[p]).arg(s.BonusGegeven[p]).arg(s.TotaalAB[p]).arg(cells);
+        for (const Cell& c : s.cells[p])
+            cells +=
+                QString(" %1%2%3").arg(QString::fromStdString(c.text)).arg(c.open ? "o" : "").arg(c.scored ? "s" : "");
+        f << QString("player %1: %2, kind %3, totals %4/%5/%6/%7, cells%8")
+                 .arg(p)
+                 .arg(QString::fromStdString(s.SpelerNaam[p]))
+                 .arg(game.kinds[p])
+                 .arg(s.TotaalA[p])
+                 .arg(s.TotaalB[p])
+                 .arg(s.BonusGegeven[p])
+                 .arg(s.TotaalAB[p])
+                 .arg(cells);
     }
     return f;
 }
 
 // A game of two in mid-turn, as a file; the damaged rows change lines of it.
-QByteArray twoPlayerFile()
-{
+QByteArray twoPlayerFile() {
     Game game;
     play(game, "n2 t33322 p12 t66662 p5 t12345 h123 t12346");
     return QByteArray::fromStdString(keptGameText({game.state(), {0, 0, 2, 0, 0, 0, 0}}));
 }
 
 // The file with the line that starts with `start` replaced by `line`.
-QByteArray withLine(const QByteArray& file, const QByteArray& start, const QByteArray& line)
-{
+QByteArray withLine(const QByteArray& file, const QByteArray& start, const QByteArray& line) {
     QList<QByteArray> lines = file.split('\n');
     for (QByteArray& l : lines)
         if (l.startsWith(start)) {
@@ -72,8 +89,7 @@ QByteArray withLine(const QByteArray& file, const QByteArray& start, const QByte
 
 // A game of one in which player 1 scored `value` in `row` and nothing else, the totals (no
 // bonus) as the cells then give them: only the value itself can be wrong.
-QByteArray scoredOnce(int row, int value)
-{
+QByteArray scoredOnce(int row, int value) {
     Game game;
     play(game, "t12345");
     GameState s = game.state();
@@ -82,7 +98,8 @@ QByteArray scoredOnce(int row, int value)
     s.TotaalA[1] = a;
     s.TotaalB[1] = b;
     s.TotaalAB[1] = a + b;
-    for (auto [total, v] : {std::pair{RowTotalA, a}, {RowTotalB, b}, {RowGrandTotal, a + b}}) s.cells[1][total].text = std::to_string(v);
+    for (auto [total, v] : {std::pair{RowTotalA, a}, {RowTotalB, b}, {RowGrandTotal, a + b}})
+        s.cells[1][total].text = std::to_string(v);
     return QByteArray::fromStdString(keptGameText({s, {}}));
 }
 
@@ -99,8 +116,7 @@ private slots:
     void damagedOrNewerFileIsNotTrusted();
 };
 
-void SavedGameTest::keptGameReadsBackFieldByField_data()
-{
+void SavedGameTest::keptGameReadsBackFieldByField_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("worthKeeping");
 
@@ -115,13 +131,13 @@ void SavedGameTest::keptGameReadsBackFieldByField_data()
     QTest::newRow("one player finished") << twoPlayers << true;
     QTest::newRow("one player, bonus given") << "t66666 p5 t55555 p4 t44442 p3 t11116" << true;
     QTest::newRow("one player, column full") << Plan.join(' ') << false;
-    QTest::newRow("six players") << "n6 t12345 p10 t12345 p10 t12345 p10 t12345 p10 t12345 p10 t12345 p10 t66612 h123" << true;
+    QTest::newRow("six players") << "n6 t12345 p10 t12345 p10 t12345 p10 t12345 p10 t12345 p10 t12345 p10 t66612 h123"
+                                 << true;
     QTest::newRow("fewer players than the turn") << "n4 t11111 p0 t11111 p0 n2 t44444" << true;
     QTest::newRow("a new game after a throw") << "n3 t11111 p0 t55555 N" << false;
 }
 
-void SavedGameTest::keptGameReadsBackFieldByField()
-{
+void SavedGameTest::keptGameReadsBackFieldByField() {
     QFETCH(QString, script);
     QFETCH(bool, worthKeeping);
 
@@ -149,14 +165,14 @@ void SavedGameTest::keptGameReadsBackFieldByField()
     QCOMPARE(fieldsOf({resumed.state(), {}}), fieldsOf({game.state(), {}}));
 
     // A throw that rolls is not written: the file keeps the game from before it.
-    if (resumed.beginThrow()) QVERIFY(!writeKeptGame(path, {resumed.state(), {}}));
+    if (resumed.beginThrow())
+        QVERIFY(!writeKeptGame(path, {resumed.state(), {}}));
     QCOMPARE(readKeptGame(path, read), KeptGameRead::Ok);
     QCOMPARE(fieldsOf(read), fieldsOf(kept));
     QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});
 }
 
-void SavedGameTest::damagedOrNewerFileIsNotTrusted_data()
-{
+void SavedGameTest::damagedOrNewerFileIsNotTrusted_data() {
     using enum KeptGameRead;
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<KeptGameRead>("result");
@@ -170,7 +186,9 @@ void SavedGameTest::damagedOrNewerFileIsNotTrusted_data()
     QTest::newRow("a line too many") << file + "\"Versie\",1\r\n" << Damaged;
     QTest::newRow("name without its closing quote") << withLine(file, "\"Naam\",1", "\"Naam\",1,\"Anna") << Damaged;
     QTest::newRow("a die 7") << withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,7") << Damaged;
-    QTest::newRow("a blank die after a throw") << withLine(withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,0"), "\"Som\"", "\"Som\",10") << Damaged;
+    QTest::newRow("a blank die after a throw")
+        << withLine(withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,0"), "\"Som\"", "\"Som\",10")
+        << Damaged;
     QTest::newRow("sum not the dice") << withLine(file, "\"Som\"", "\"Som\",15") << Damaged;
     QTest::newRow("four throws") << withLine(file, "\"Worp\"", "\"Worp\",4") << Damaged;
     QTest::newRow("seven players") << withLine(file, "\"Spelers\"", "\"Spelers\",7") << Damaged;
@@ -185,8 +203,7 @@ void SavedGameTest::damagedOrNewerFileIsNotTrusted_data()
     QTest::newRow("full house 24") << scoredOnce(RowFullHouse, 24) << Damaged;
 }
 
-void SavedGameTest::damagedOrNewerFileIsNotTrusted()
-{
+void SavedGameTest::damagedOrNewerFileIsNotTrusted() {
     QFETCH(QByteArray, bytes);
     QFETCH(KeptGameRead, result);
 

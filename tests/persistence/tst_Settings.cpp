@@ -10,8 +10,7 @@
 
 using namespace kwintor;
 
-static QList<int> valuesOf(const Settings& s)
-{
+static QList<int> valuesOf(const Settings& s) {
     return {s.AchtergrondRood, s.AchtergrondGroen, s.AchtergrondBlauw, s.DobbelsteenKleur};
 }
 
@@ -25,8 +24,7 @@ private slots:
     void failedWriteLeavesTheOldFileWholeAndNoTemporary();
 };
 
-void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly_data()
-{
+void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly_data() {
     using enum SettingsRead;
     QTest::addColumn<QByteArray>("bytes"); // null: there is no file
     QTest::addColumn<SettingsRead>("result");
@@ -38,24 +36,26 @@ void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly_data()
     // The read fails at blue: red and green keep what was read, and 10,20,90 and 0 are written back.
     QTest::newRow("blue 300 fails at blue") << Headers + "10,20,300\r\n6\r\n" << Damaged << QList<int>{10, 20, 90, 0};
     QTest::newRow("dice 256 fails at dice") << Headers + "1,2,3\r\n256\r\n" << Damaged << QList<int>{1, 2, 3, 0};
-    QTest::newRow("other header texts") << QByteArray("Kop\r\n\"iets anders\"\r\n5,6,7\r\n6\r\n") << Ok << QList<int>{5, 6, 7, 6};
+    QTest::newRow("other header texts") << QByteArray("Kop\r\n\"iets anders\"\r\n5,6,7\r\n6\r\n") << Ok
+                                        << QList<int>{5, 6, 7, 6};
     QTest::newRow("fields after the sixth") << Headers + "5,6,7\r\n12,99\r\nmeer\r\n" << Ok << QList<int>{5, 6, 7, 12};
     // Red and green never fail the read: out of range they are clamped, not a whole number they
     // get the values of a first start.
-    QTest::newRow("red and green clamped") << Headers + "99999999999999999999,-4,7\r\n0\r\n" << Ok << QList<int>{255, 0, 7, 0};
+    QTest::newRow("red and green clamped") << Headers + "99999999999999999999,-4,7\r\n0\r\n"
+                                           << Ok << QList<int>{255, 0, 7, 0};
     QTest::newRow("red text, green fraction") << Headers + "rood,1.5,7\r\n0\r\n" << Ok << QList<int>{110, 140, 7, 0};
     QTest::newRow("dice not a colour becomes grey") << Headers + "1,2,3\r\n7\r\n" << Ok << QList<int>{1, 2, 3, 0};
 }
 
-void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly()
-{
+void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly() {
     QFETCH(QByteArray, bytes);
     QFETCH(SettingsRead, result);
     QFETCH(QList<int>, values);
 
     QTemporaryDir dir;
     const QString path = dir.filePath("Kwintor.ini");
-    if (!bytes.isNull()) QVERIFY(writeBytes(path, bytes));
+    if (!bytes.isNull())
+        QVERIFY(writeBytes(path, bytes));
     Settings s;
     QCOMPARE(readSettings(path.toStdString(), s), result);
     QCOMPARE(valuesOf(s), values);
@@ -70,8 +70,7 @@ void SettingsTest::fileReadsAsTheseSettingsAndIsRewrittenExactly()
     QCOMPARE(entriesIn(dir), QStringList{"Kwintor.ini"});
 }
 
-void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary_data()
-{
+void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary_data() {
     using enum SettingsRead;
     // In a directory that holds Kwintor.ini (1,2,3 and 6) and an empty directory "map".
     QTest::addColumn<QString>("target");
@@ -85,14 +84,14 @@ void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary_data()
     QTest::newRow("read-only directory") << "Kwintor.ini" << Ok << true << 0;
 }
 
-void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary()
-{
+void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary() {
     QFETCH(QString, target);
     QFETCH(SettingsRead, read);
     QFETCH(bool, readOnly);
     QFETCH(int, sizeLimit);
 
-    if (readOnly && ::geteuid() == 0) QSKIP("running as root: a read-only directory is writable");
+    if (readOnly && ::geteuid() == 0)
+        QSKIP("running as root: a read-only directory is writable");
     QTemporaryDir dir;
     const QByteArray old = Headers + "1,2,3\r\n6\r\n";
     QVERIFY(writeBytes(dir.filePath("Kwintor.ini"), old) && QDir(dir.path()).mkdir("map"));
@@ -101,7 +100,8 @@ void SettingsTest::failedWriteLeavesTheOldFileWholeAndNoTemporary()
     QCOMPARE(readSettings(path, s), read);
     QVERIFY(s == (Settings{1, 2, 3, 6}));
 
-    if (readOnly) QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     rlimit saved{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const rlimit small{sizeLimit ? rlim_t(sizeLimit) : saved.rlim_cur, saved.rlim_max};

@@ -12,30 +12,28 @@ using namespace kwintor;
 
 namespace {
 
-QStringList entriesOf(const ScoreList& list)
-{
+QStringList entriesOf(const ScoreList& list) {
     QStringList out;
-    for (const std::string& entry : list.entries()) out << QString::fromStdString(entry);
+    for (const std::string& entry : list.entries())
+        out << QString::fromStdString(entry);
     return out;
 }
 
-QStringList entriesInFile(const QString& path)
-{
+QStringList entriesInFile(const QString& path) {
     ScoreList list;
     LaadScorelijst(path.toStdString(), list);
     return entriesOf(list);
 }
 
-QByteArray fileOf(const QStringList& entries)
-{
+QByteArray fileOf(const QStringList& entries) {
     QByteArray bytes = Headers;
-    for (const QString& entry : entries) bytes += "\"" + entry.toUtf8() + "\"\r\n";
+    for (const QString& entry : entries)
+        bytes += "\"" + entry.toUtf8() + "\"\r\n";
     return bytes;
 }
 
 // One step of a copy: "+87 Jan" records, "-0087 - Jan" deletes, "*" deletes all, "." is the exit.
-ScoreListChange changeOf(const QString& step)
-{
+ScoreListChange changeOf(const QString& step) {
     const QString arg = step.mid(1);
     switch (step.at(0).toLatin1()) {
     case '+': return ScoreListChange::record(arg.section(' ', 0, 0).toInt(), arg.section(' ', 1).toStdString());
@@ -59,31 +57,34 @@ private slots:
     void fullListRefusesARecord();
 };
 
-void SharedScoreListTest::twoCopiesOnOneFileLoseNothing_data()
-{
+void SharedScoreListTest::twoCopiesOnOneFileLoseNothing_data() {
     QTest::addColumn<QByteArray>("file");   // before both copies start
     QTest::addColumn<QStringList>("steps"); // "A..." for the first copy, "B..." for the second
     QTest::addColumn<QStringList>("result");
-    QTest::addColumn<QByteArray>("bak");    // the copy of a file that was not read whole
+    QTest::addColumn<QByteArray>("bak"); // the copy of a file that was not read whole
     const QByteArray none = "<unreadable>";
 
     QStringList list25;
-    for (int i = 1; i <= 25; ++i) list25 << QString("0%1 - Speler %2").arg(100 + i).arg(i);
+    for (int i = 1; i <= 25; ++i)
+        list25 << QString("0%1 - Speler %2").arg(100 + i).arg(i);
     QTest::newRow("each records one on a list of 25")
         << fileOf(list25) << QStringList{"A+87 Jan", "B+120 Piet", "A.", "B."}
         << QStringList{"0087 - Jan"} + list25.mid(0, 19) + QStringList{"0120 - Piet"} + list25.mid(19) << none;
     QTest::newRow("an exit does not bring back what the other deleted")
-        << fileOf({"0100 - Anna", "0200 - Kees"}) << QStringList{"A-0100 - Anna", "B.", "B+50 Cor", "B-0100 - Anna", "A."}
+        << fileOf({"0100 - Anna", "0200 - Kees"})
+        << QStringList{"A-0100 - Anna", "B.", "B+50 Cor", "B-0100 - Anna", "A."}
         << QStringList{"0050 - Cor", "0200 - Kees"} << none;
     QTest::newRow("the same score recorded by each is kept twice")
         << fileOf({}) << QStringList{"A+87 Jan", "B+87 Jan", "A.", "B-0087 - Jan", "B+87 Jan"}
         << QStringList{"0087 - Jan", "0087 - Jan"} << none;
     QTest::newRow("delete all takes what the other recorded")
-        << fileOf({"0100 - Anna"}) << QStringList{"B+87 Jan", "A*", "B+120 Piet", "A."} << QStringList{"0120 - Piet"} << none;
+        << fileOf({"0100 - Anna"}) << QStringList{"B+87 Jan", "A*", "B+120 Piet", "A."} << QStringList{"0120 - Piet"}
+        << none;
     QTest::newRow("records and deletions interleaved")
         << fileOf({"0100 - Anna", "0200 - Kees"})
-        << QStringList{"A+87 Jan", "B-0200 - Kees", "B+150 Émile", "A-0087 - Jan", "A+90 emile", "B-0100 - Anna",
-                       "A+90 Zoë", "B.", "A."}
+        << QStringList{"A+87 Jan",   "B-0200 - Kees", "B+150 Émile", "A-0087 - Jan",
+                       "A+90 emile", "B-0100 - Anna", "A+90 Zoë",    "B.",
+                       "A."}
         << QStringList{"0090 - emile", "0090 - Zoë", "0150 - Émile"} << none;
     // A quoted field without its closing quote, which the writer never leaves: the first write
     // keeps the file as .bak, the next ones find it whole and leave that copy alone.
@@ -92,8 +93,7 @@ void SharedScoreListTest::twoCopiesOnOneFileLoseNothing_data()
                                                           << QStringList{"0060 - Open", "0087 - Jan"} << damaged;
 }
 
-void SharedScoreListTest::twoCopiesOnOneFileLoseNothing()
-{
+void SharedScoreListTest::twoCopiesOnOneFileLoseNothing() {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, steps);
     QFETCH(QStringList, result);
@@ -117,8 +117,7 @@ void SharedScoreListTest::twoCopiesOnOneFileLoseNothing()
     QCOMPARE(entriesIn(dir).size(), bak == "<unreadable>" ? 1 : 2); // no temporary left
 }
 
-void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater_data()
-{
+void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QByteArray>("file"); // what the other copy found before it recorded 0300 - Bas
 
@@ -127,11 +126,11 @@ void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater_data()
     QTest::newRow("damaged, no room for its copy") << "no bak" << Headers + "\"0100 - Anna\"\r\n\"0200 - open";
 }
 
-void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater()
-{
+void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater() {
     QFETCH(QString, fault);
     QFETCH(QByteArray, file);
-    if (fault == "read-only" && ::geteuid() == 0) QSKIP("running as root: a read-only directory is writable");
+    if (fault == "read-only" && ::geteuid() == 0)
+        QSKIP("running as root: a read-only directory is writable");
 
     QTemporaryDir dir;
     const QString path = dir.filePath("Scorelijst.lst");
@@ -143,7 +142,8 @@ void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater()
         QVERIFY(writeBytes(path, file) && QFile::remove(path + ".bak") && QDir(dir.path()).mkdir("Scorelijst.lst.bak"));
     const QByteArray before = fileBytes(path);
 
-    if (fault == "read-only") QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    if (fault == "read-only")
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     rlimit saved{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const rlimit small{fault == "full" ? rlim_t(40) : saved.rlim_cur, saved.rlim_max};
@@ -160,7 +160,8 @@ void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater()
 
     // Once the fault is gone, the next update writes the change with the file's own entries.
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (fault == "no bak") QVERIFY(QDir(dir.path()).rmdir("Scorelijst.lst.bak"));
+    if (fault == "no bak")
+        QVERIFY(QDir(dir.path()).rmdir("Scorelijst.lst.bak"));
     QCOMPARE(copy.update(), ScoreListUpdate::Written);
     const QStringList kept{"0087 - Jan", "0100 - Anna", fault == "no bak" ? "0200 - open" : "0300 - Bas"};
     QCOMPARE(entriesInFile(path), kept);
@@ -168,12 +169,12 @@ void SharedScoreListTest::failedUpdateLosesNothingAndIsWrittenLater()
     QCOMPARE(fileBytes(path + ".bak"), fault == "no bak" ? file : QByteArray("<unreadable>"));
 }
 
-void SharedScoreListTest::fullListRefusesARecord()
-{
+void SharedScoreListTest::fullListRefusesARecord() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Scorelijst.lst");
     ScoreList full;
-    for (int i = 0; i < ScoreList::MaxEntries; ++i) QVERIFY(VoegScoreToe(full, i % 376, "Speler"));
+    for (int i = 0; i < ScoreList::MaxEntries; ++i)
+        QVERIFY(VoegScoreToe(full, i % 376, "Speler"));
     QVERIFY(writeScoreList(path.toStdString(), full));
     SharedScoreList copy(path.toStdString());
 

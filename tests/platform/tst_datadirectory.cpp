@@ -81,26 +81,30 @@ private slots:
         QTest::addColumn<QStringList>("after");
         const QString share = QStringLiteral("usr/share/kwintor/spelregels.pdf=rules");
         QTest::newRow("run from its own folder")
-            << QStringList{"build/src/kwintor=exe", "build/src/Kwintor.ini=colours"} << "build/src" << "build/src"
-            << QStringList{"build/src/Kwintor.ini=colours", "build/src/kwintor=exe"};
-        QTest::newRow("installed under a prefix") << QStringList{"usr/bin/kwintor=exe", share} << "usr/bin" << "user"
-                                                  << QStringList{"usr/bin/kwintor=exe", share};
+            << QStringList{"build/src/kwintor=exe", "build/src/Kwintor.ini=colours"} << "build/src"
+            << "build/src" << QStringList{"build/src/Kwintor.ini=colours", "build/src/kwintor=exe"};
+        QTest::newRow("installed under a prefix") << QStringList{"usr/bin/kwintor=exe", share} << "usr/bin"
+                                                  << "user" << QStringList{"usr/bin/kwintor=exe", share};
         QTest::newRow("installed with old files beside it")
             << QStringList{"usr/bin/kwintor=exe", share, "usr/bin/Kwintor.ini=colours", "usr/bin/Scorelijst.lst=scores"}
-            << "usr/bin" << "user"
+            << "usr/bin"
+            << "user"
             << QStringList{"usr/bin/kwintor=exe", share, "user/Kwintor.ini=colours", "user/Scorelijst.lst=scores"};
         QTest::newRow("the data folder's own file is not overwritten")
             << QStringList{"usr/bin/kwintor=exe", share, "usr/bin/Kwintor.ini=old", "user/Kwintor.ini=new",
                            "usr/bin/Scorelijst.lst=scores"}
-            << "usr/bin" << "user"
+            << "usr/bin"
+            << "user"
             << QStringList{"usr/bin/kwintor=exe", share, "usr/bin/Kwintor.ini=old", "user/Kwintor.ini=new",
                            "user/Scorelijst.lst=scores"};
         QTest::newRow("a move stopped before removing the original")
             << QStringList{"usr/bin/kwintor=exe", share, "usr/bin/Scorelijst.lst=scores", "user/Scorelijst.lst=scores"}
-            << "usr/bin" << "user" << QStringList{"usr/bin/kwintor=exe", share, "user/Scorelijst.lst=scores"};
+            << "usr/bin"
+            << "user" << QStringList{"usr/bin/kwintor=exe", share, "user/Scorelijst.lst=scores"};
         QTest::newRow("a crash left half a copy")
             << QStringList{"usr/bin/kwintor=exe", share, "usr/bin/Kwintor.ini=colours", "user/.Kwintor.ini.moving=col"}
-            << "usr/bin" << "user" << QStringList{"usr/bin/kwintor=exe", share, "user/Kwintor.ini=colours"};
+            << "usr/bin"
+            << "user" << QStringList{"usr/bin/kwintor=exe", share, "user/Kwintor.ini=colours"};
     }
 
     void startingFindsOrMovesTheFiles() {
@@ -121,8 +125,10 @@ private slots:
     void aMoveFailingHalfwayKeepsTheOriginal_data() {
         QTest::addColumn<QString>("failing");
         QTest::addColumn<QString>("moved");
-        QTest::newRow("the second file") << "Scorelijst.lst" << "Kwintor.ini";
-        QTest::newRow("the first file") << "Kwintor.ini" << "Scorelijst.lst";
+        QTest::newRow("the second file") << "Scorelijst.lst"
+                                         << "Kwintor.ini";
+        QTest::newRow("the first file") << "Kwintor.ini"
+                                        << "Scorelijst.lst";
     }
 
     void aMoveFailingHalfwayKeepsTheOriginal() {
@@ -131,8 +137,8 @@ private slots:
         QTemporaryDir root;
         const QStringList installed{"usr/bin/kwintor=exe", "usr/share/kwintor/spelregels.pdf=rules"};
         const QString contents = QStringLiteral("\"0087 - Jan\"\r\n\"0120 - Piet\"\r\n");
-        makeTree(root.path(), installed + QStringList{"usr/bin/" + failing + '=' + contents,
-                                                      "usr/bin/" + moved + "=moved"});
+        makeTree(root.path(),
+                 installed + QStringList{"usr/bin/" + failing + '=' + contents, "usr/bin/" + moved + "=moved"});
         const auto halfCopy = [&](const QString& from, const QString& to) {
             if (!from.endsWith(failing))
                 return copyWholeFile(from, to);

@@ -56,7 +56,8 @@ private slots:
         QFETCH(double, critical);
         QFETCH(bool, clockSeeded);
         QtPlatform platform;
-        const std::function<int()> face = clockSeeded ? clockSeededFace : std::function<int()>([&] { return platform.randomFace(); });
+        const std::function<int()> face =
+            clockSeeded ? clockSeededFace : std::function<int()>([&] { return platform.randomFace(); });
         double chi = chiSquare(face, cells);
         // A fair source passes a 0.001 point 999 times in 1000: a second sample decides, so a fair
         // source fails one run in a million, while a faulty one fails both.

@@ -22,7 +22,8 @@ QByteArray peLike(int offset) {
     const QString key = QStringLiteral("VS_VERSION_INFO");
     for (int i = 0; i < key.size(); ++i)
         qToLittleEndian<quint16>(key.at(i).unicode(), r + 6 + 2 * i);
-    const quint32 fixed[] = {0xFEEF04BDu, 0x00010000u, 0x00060001u, 0x1DB1446Au}; // signature, structure version, version
+    const quint32 fixed[] = {0xFEEF04BDu, 0x00010000u, 0x00060001u,
+                             0x1DB1446Au}; // signature, structure version, version
     for (int i = 0; i < 4; ++i)
         qToLittleEndian(fixed[i], r + 40 + 4 * i);
     return b;

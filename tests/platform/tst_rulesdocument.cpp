@@ -23,11 +23,12 @@ private slots:
         QTest::newRow("installed") << QStringList{share} << "usr/bin" << share << QStringList{share, bin};
         QTest::newRow("installed over an older copy in bin")
             << QStringList{share, bin} << "usr/bin" << share << QStringList{share, bin};
-        QTest::newRow("a bin folder without share/kwintor") << QStringList{bin} << "usr/bin" << bin << QStringList{share, bin};
-        QTest::newRow("missing, installed") << QStringList{"usr/share/kwintor/"} << "usr/bin" << ""
-                                            << QStringList{share, bin};
-        QTest::newRow("missing, own folder") << QStringList{"build/src/spelregels.pdf/"} << "build/src" << ""
-                                             << QStringList{beside};
+        QTest::newRow("a bin folder without share/kwintor")
+            << QStringList{bin} << "usr/bin" << bin << QStringList{share, bin};
+        QTest::newRow("missing, installed") << QStringList{"usr/share/kwintor/"} << "usr/bin"
+                                            << "" << QStringList{share, bin};
+        QTest::newRow("missing, own folder") << QStringList{"build/src/spelregels.pdf/"} << "build/src"
+                                             << "" << QStringList{beside};
     }
 
     void theDocumentIsFoundWhereTheProgramIs() {

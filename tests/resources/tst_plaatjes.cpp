@@ -66,7 +66,9 @@ private slots:
         const Plaatjes& store = Plaatjes::instance();
         for (int i = 1; i <= 18; ++i)
             QTest::addRow("Img(%d)", i) << store.Img(i)
-                                        << (i <= 6 ? QColor(128, 128, 128) : i <= 12 ? QColor(169, 79, 79) : QColor(79, 169, 79))
+                                        << (i <= 6    ? QColor(128, 128, 128)
+                                            : i <= 12 ? QColor(169, 79, 79)
+                                                      : QColor(79, 169, 79))
                                         << (i - 1) % 6 + 1;
     }
     void facesShowTheirPipsInsideAShadedOutline() {
@@ -139,8 +141,8 @@ private slots:
             start = -1;
         }
         QCOMPARE(edges.size(), 10);
-        QVERIFY(edges.first() < form.height() / 8);     // "Spel" under the heading
-        QVERIFY(edges.last() > form.height() * 9 / 10); // "Totaal A + B" at the foot
+        QVERIFY(edges.first() < form.height() / 8);         // "Spel" under the heading
+        QVERIFY(edges.last() > form.height() * 9 / 10);     // "Totaal A + B" at the foot
         QCOMPARE(form.pixelColor(x, 2), QColor(Qt::white)); // the page around the table
         QCOMPARE(form.pixelColor(x, form.height() - 3), QColor(Qt::white));
     }

@@ -10,7 +10,8 @@
 namespace kwintor::test {
 
 // The named child; a missing one stops the run with its name.
-template <typename T = QWidget> T* child(QObject* parent, const QString& name) {
+template <typename T = QWidget>
+T* child(QObject* parent, const QString& name) {
     if (auto* found = parent->findChild<T*>(name))
         return found;
     qFatal("no child %s", qPrintable(name));

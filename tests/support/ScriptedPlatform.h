@@ -47,7 +47,7 @@ public:
     QList<Message> messages;
     QStringList opened;
     bool shellOpens = true; // false: the desktop has no program for what is opened
-    QList<double> waits; // the length of each processEventsFor call
+    QList<double> waits;    // the length of each processEventsFor call
     int beeps = 0;
     QSize screen{1920, 1080};
     int dpi = 96;
