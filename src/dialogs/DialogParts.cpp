@@ -1,5 +1,6 @@
 #include "dialogs/DialogParts.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -25,6 +26,13 @@ QLabel* addBackdrop(QWidget* parent, const QString& name, const QRect& geometry,
     paintAllGroups(label, QPalette::Window, colour);
     label->setGeometry(geometry);
     return label;
+}
+
+void styleScoreView(QAbstractItemView* view) {
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setFont(arialFont(9.75, true));
+    paintAllGroups(view, QPalette::Base, QColor(150, 190, 180));
+    paintAllGroups(view, QPalette::Text, QColor(0, 0, 64));
 }
 
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, int leftTwips, int topTwips) {

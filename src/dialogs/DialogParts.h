@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractItemView;
 class QDialog;
 class QFrame;
 class QLabel;
@@ -31,6 +32,9 @@ QFrame* addFrame1(QDialog& dialog, int widthTwips, int heightTwips);
 
 // A label with a single border and a background of its own, standing behind buttons or bars.
 QLabel* addBackdrop(QWidget* parent, const QString& name, const QRect& geometry, const QColor& colour);
+
+// The score lists' look: one row chosen at a time, bold Arial, dark blue on sea green.
+void styleScoreView(QAbstractItemView* view);
 
 // A grey caption on a transparent background, sized to its text.
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, int leftTwips, int topTwips);

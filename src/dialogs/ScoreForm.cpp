@@ -23,14 +23,7 @@ void ScoreForm::Form_Load(const ScoreList& scores) {
     m_list1 = new QListWidget(frame1);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setGeometry(twipsRect(105, 195, 2895, 4620));
-    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list1->setFont(arialFont(9.75, true));
-    QPalette palette = m_list1->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, QColor(150, 190, 180));
-        palette.setColor(group, QPalette::Text, QColor(0, 0, 64));
-    }
-    m_list1->setPalette(palette);
+    styleScoreView(m_list1);
 
     // The list is kept in ascending order; the dialog shows the best score first.
     for (int i = scores.count() - 1; i >= 0; --i)

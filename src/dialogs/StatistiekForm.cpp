@@ -47,14 +47,7 @@ void StatistiekForm::Form_Load() {
     m_list1->setRootIsDecorated(false);
     m_list1->setItemsExpandable(false);
     m_list1->setUniformRowHeights(true);
-    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list1->setFont(arialFont(9.75, true));
-    QPalette palette = m_list1->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Base, QColor(150, 190, 180));
-        palette.setColor(group, QPalette::Text, QColor(0, 0, 64));
-    }
-    m_list1->setPalette(palette);
+    styleScoreView(m_list1);
 
     // Numbers read best from the highest down; a first click on a number column shows that.
     QTreeWidgetItem* header = m_list1->headerItem();
