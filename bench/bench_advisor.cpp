@@ -1,6 +1,7 @@
 // Figures of the advisor: the game value, the time and memory of its table, the cache, the time of
 // one piece of advice, and 10^5 games played by it. Also the batch mode `kwintor_bench advise`.
 #include "Benchmarks.h"
+#include "Timing.h"
 
 #include "advisor/Advisor.h"
 #include "advisor/BatchAdvice.h"
@@ -23,17 +24,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// This thread's processor time in microseconds: unlike the wall clock, it does not count the
-// moments another process had the core.
-double threadMicros() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
-}
-
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+using kwintor::bench::Clock;
+using kwintor::bench::secondsSince;
+using kwintor::bench::threadMicros;
 
 // Decimals that do not follow the locale, which QApplication has set from the environment.
 std::string fixed(double value, int decimals) {

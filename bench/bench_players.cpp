@@ -1,6 +1,7 @@
 // Figures of the computer players: 10^5 seeded games per level (mean, standard error, time) and
 // the time each level takes to choose a move.
 #include "Benchmarks.h"
+#include "Timing.h"
 
 #include "advisor/Simulation.h"
 #include "advisor/Strategy.h"
@@ -16,15 +17,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// This thread's processor time in microseconds: unlike the wall clock, it does not count the
-// moments another process had the core.
-double threadMicros() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
-}
+using kwintor::bench::Clock;
+using kwintor::bench::secondsSince;
+using kwintor::bench::threadMicros;
 
 std::string fixed(double value, int decimals) {
     char buffer[64];
