@@ -36,7 +36,7 @@ namespace kwintor {
 namespace {
 constexpr int ClientWidth = 854;  // 12900 twips less a single border
 constexpr int ClientHeight = 573; // 9360 twips less border, caption and menu bar
-constexpr int MenuBarHeight = 20;
+constexpr int MenuBarHeight = 20; // at least; a larger interface font makes it taller
 } // namespace
 
 Main::Main(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform), m_files(platform) {
@@ -53,7 +53,7 @@ void Main::Form_Load() {
     layOut();
     new KeyboardControl(*this);
     m_announcer = new Announcer(m_tray);
-    setFixedSize(ClientWidth, ClientHeight + MenuBarHeight);
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->minimumHeight());
     centreOnScreen(*this, size());
 
     // The game starts with one player, "Speler 1".."Speler 6" and the default colours;
@@ -72,7 +72,6 @@ void Main::Form_Load() {
 void Main::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    bar->setFixedHeight(MenuBarHeight);
     buildMenus(*bar, *this);
     m_helpHelp = bar->findChild<QAction*>(QStringLiteral("HelpHelp"));
     m_advies = bar->findChild<QAction*>(QStringLiteral("ToolsAdvies"));
@@ -80,6 +79,9 @@ void Main::createMenus() {
     bar->addAction(QStringLiteral("|"))->setObjectName(QStringLiteral("tussenlas"));
     m_info = bar->addAction(QString());
     m_info->setObjectName(QStringLiteral("Info"));
+    // The bar is as tall as its font needs: a bar too low for its titles folds them all into
+    // its overflow button. The window grows by the difference; the sheet below keeps its size.
+    bar->setFixedHeight(std::max(MenuBarHeight, bar->sizeHint().height()));
 }
 
 void Main::layOut() {
