@@ -22,9 +22,12 @@ QStringList dataFileNames() { return {QStringLiteral("Kwintor.ini"), QStringLite
 QString installedShareDirectory(const QString& programDirectory) {
     const QString dir = QDir::cleanPath(programDirectory);
     const QString bin = QStringLiteral("/bin");
-    if (!dir.endsWith(bin))
-        return {};
-    return dir.chopped(bin.size()) + QStringLiteral("/share/kwintor");
+    const QString games = QStringLiteral("/games");
+    if (dir.endsWith(bin))
+        return dir.chopped(bin.size()) + QStringLiteral("/share/kwintor");
+    if (dir.endsWith(games)) // the Debian games layout
+        return dir.chopped(games.size()) + QStringLiteral("/share/games/kwintor");
+    return {};
 }
 
 QString chooseDataDirectory(const QString& programDirectory, bool shareDirectoryExists, bool programDirectoryWritable,

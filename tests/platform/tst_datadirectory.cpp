@@ -59,6 +59,7 @@ private slots:
         QTest::newRow("own folder read-only") << "/media/cd/kwintor" << false << false << false;
         QTest::newRow("installed under ~/.local") << "/home/ann/.local/bin" << true << true << false;
         QTest::newRow("installed under /usr") << "/usr/bin" << true << false << false;
+        QTest::newRow("installed as a Debian game") << "/usr/games" << true << false << false;
         QTest::newRow("a bin folder without share/kwintor") << "/opt/kwintor/bin" << false << true << true;
         QTest::newRow("a folder whose name only ends in bin") << "/home/ann/cabin" << true << true << true;
         QTest::newRow("installed, trailing separator") << "/home/ann/.local/bin/" << true << true << false;

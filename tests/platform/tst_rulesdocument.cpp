@@ -21,6 +21,10 @@ private slots:
         const QString beside = QStringLiteral("build/src/spelregels.pdf");
         QTest::newRow("run from its own folder") << QStringList{beside} << "build/src" << beside << QStringList{beside};
         QTest::newRow("installed") << QStringList{share} << "usr/bin" << share << QStringList{share, bin};
+        QTest::newRow("installed as a Debian game")
+            << QStringList{"usr/share/games/kwintor/spelregels.pdf"} << "usr/games"
+            << "usr/share/games/kwintor/spelregels.pdf"
+            << QStringList{"usr/share/games/kwintor/spelregels.pdf", "usr/games/spelregels.pdf"};
         QTest::newRow("installed over an older copy in bin")
             << QStringList{share, bin} << "usr/bin" << share << QStringList{share, bin};
         QTest::newRow("a bin folder without share/kwintor")
