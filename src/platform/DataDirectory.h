@@ -14,6 +14,10 @@ QStringList dataFileNames();
 // one in `<prefix>/games`, else empty. Its presence marks an installed program; it holds the
 // rules document.
 QString installedShareDirectory(const QString& programDirectory);
+// `<prefix>/share/help/nl/kwintor` for a program in `<prefix>/bin` or `<prefix>/games`, else
+// empty: where an installation keeps the rules document, the desktop's place for help. Its
+// presence, too, marks an installed program.
+QString installedHelpDirectory(const QString& programDirectory);
 
 // Where the two files live. A program run from its own folder (a build tree, an unpacked
 // archive) keeps them beside itself while that folder is writable, else in the per-user data

@@ -86,6 +86,9 @@ private slots:
             << "build/src" << QStringList{"build/src/Kwintor.ini=colours", "build/src/kwintor=exe"};
         QTest::newRow("installed under a prefix") << QStringList{"usr/bin/kwintor=exe", share} << "usr/bin"
                                                   << "user" << QStringList{"usr/bin/kwintor=exe", share};
+        QTest::newRow("installed as a Debian game, the rules among the desktop's help")
+            << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"} << "usr/games"
+            << "user" << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"};
         QTest::newRow("installed with old files beside it")
             << QStringList{"usr/bin/kwintor=exe", share, "usr/bin/Kwintor.ini=colours", "usr/bin/Scorelijst.lst=scores"}
             << "usr/bin"
