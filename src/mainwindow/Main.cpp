@@ -33,7 +33,7 @@ namespace kwintor {
 namespace {
 constexpr int ClientWidth = 854;  // 12900 twips less a single border
 constexpr int ClientHeight = 573; // 9360 twips less border, caption and menu bar
-constexpr int MenuBarHeight = 20;
+constexpr int MenuBarHeight = 20; // at least; a larger interface font makes it taller
 } // namespace
 
 Main::Main(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform), m_files(platform) {
@@ -51,13 +51,15 @@ void Main::Form_Load() {
     m_flow = new GameFlow(m_platform, m_files, *this);
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    bar->setFixedHeight(MenuBarHeight);
     m_actions = buildMenus(*bar, *this);
+    // The bar is as tall as its font needs: a bar too low for its titles folds them all into
+    // its overflow button. The window grows by the difference; the sheet below keeps its size.
+    bar->setFixedHeight(std::max(MenuBarHeight, bar->sizeHint().height()));
     layOut();
     follow();
     new KeyboardControl(*this, *m_flow, *m_sheet);
     m_announcer = new Announcer(m_tray);
-    setFixedSize(ClientWidth, ClientHeight + MenuBarHeight);
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->minimumHeight());
     centreOnScreen(*this, size());
 
     // The game starts with one player, "Speler 1".."Speler 6" and the default colours;
