@@ -2,20 +2,7 @@
 
 #include "engine/Scoring.h"
 
-#include <charconv>
-
 namespace kwintor {
-
-namespace {
-
-// A placed score is kept as its cell's text; totals read it back as a number.
-int cellNumber(const Cell& cell) {
-    int value = 0;
-    std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
-    return value;
-}
-
-} // namespace
 
 std::string defaultPlayerName(int player) { return "Speler " + std::to_string(player); }
 

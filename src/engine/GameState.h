@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <string>
 
@@ -53,6 +54,14 @@ struct Cell {
     bool open = false;
     bool scored = false;
 };
+
+// A placed score is kept as its cell's text; totals and the kept game read it back as a number
+// (0 for a text that does not begin with one).
+inline int cellNumber(const Cell& cell) {
+    int value = 0;
+    std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
+    return value;
+}
 
 // The whole state of a game as plain data. Arrays are indexed from 1 (dice 1..5,
 // players 1..6); element 0 exists and is never used.

@@ -25,12 +25,6 @@ constexpr std::array<std::string_view, CellCount> RowLabels = {
     "Full house", "Kans",   "Kwintor",      "Totaal B",     "Totaal A+B",
 };
 
-int cellValue(const Cell& cell) {
-    int value = 0;
-    std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
-    return value;
-}
-
 void appendLine(std::string& out, std::string_view label, std::initializer_list<long long> numbers) {
     out += '"';
     out += label;
@@ -185,7 +179,7 @@ bool consistent(const KeptGame& game) {
                     return false;
                 continue;
             }
-            const int value = cellValue(cell);
+            const int value = cellNumber(cell);
             if (!scorable(row, value) || (!cell.scored && value != 0))
                 return false;
             (isUpperRow(row) ? upper : lower) += value;
@@ -195,8 +189,8 @@ bool consistent(const KeptGame& game) {
         if (static_cast<int>(s.TotaalA[p]) != upper || static_cast<int>(s.TotaalB[p]) != lower ||
             s.BonusGegeven[p] != bonus || s.TotaalAB[p] != total)
             return false;
-        if (cellValue(column[RowTotalA]) != upper || cellValue(column[RowTotalB]) != lower ||
-            cellValue(column[RowBonus]) != (bonus ? BonusPoints : 0) || cellValue(column[RowGrandTotal]) != total)
+        if (cellNumber(column[RowTotalA]) != upper || cellNumber(column[RowTotalB]) != lower ||
+            cellNumber(column[RowBonus]) != (bonus ? BonusPoints : 0) || cellNumber(column[RowGrandTotal]) != total)
             return false;
     }
     return true;
@@ -281,7 +275,7 @@ std::string keptGameText(const KeptGame& game) {
             {p, static_cast<int>(s.TotaalA[p]), static_cast<int>(s.TotaalB[p]), s.BonusGegeven[p], s.TotaalAB[p]});
         for (int row = 0; row < CellCount; ++row) {
             const Cell& cell = s.cells[p][row];
-            appendLine(out, RowLabels[row], {p, cell.open, cell.scored, cellValue(cell)});
+            appendLine(out, RowLabels[row], {p, cell.open, cell.scored, cellNumber(cell)});
         }
     }
     return out;
