@@ -48,7 +48,7 @@ Main::~Main() = default;
 void Main::Form_Load() {
     setWindowTitle(QStringLiteral(" Kwintor"));
     // The icon is drawn in seven sizes; the first frame does not need it.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(Plaatjes::windowIcon()); });
+    Plaatjes::setWindowIconAfterFirstFrame(*this);
     createMenus();
     layOut();
     new KeyboardControl(*this);
