@@ -25,7 +25,6 @@ QFrame* addFrame(QWidget* parent, const QString& name, int top, int height) {
     frame->setObjectName(name);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(twipsRect(0, top - Top, 1350, height));
-    frame->setAutoFillBackground(true);
     return frame;
 }
 
@@ -85,8 +84,9 @@ void DiceTray::setColours(const QColor& corners, int diceColour) {
 }
 
 void DiceTray::setBackground(const QColor& colour) {
+    // Like the sheet's frames, these show the window's colour through them.
     for (QFrame* frame : m_frames)
-        kwintor::setBackground(frame, colour);
+        paintAllGroups(frame, QPalette::Window, colour);
     DobbelHoeken();
 }
 

@@ -150,7 +150,6 @@ void ScoreSheet::addFrames() {
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         const Box& box = FrameBoxes[f];
         frame->setGeometry(twipsRect(box.left, box.top, box.width, box.height));
-        frame->setAutoFillBackground(true);
         m_frames[f] = frame;
     }
 }
@@ -242,8 +241,10 @@ void ScoreSheet::show(const GameState& s) {
 }
 
 void ScoreSheet::setBackground(const QColor& colour) {
+    // The frames take the window's colour, which shows through them: filling them with it
+    // again would only slow the first frame down.
     for (int f = 1; f <= 12; ++f)
-        kwintor::setBackground(m_frames[f], colour);
+        paintAllGroups(m_frames[f], QPalette::Window, colour);
 }
 
 void ScoreSheet::setHelpShown(bool shown) {
