@@ -81,12 +81,6 @@ DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
 void DiceTray::setColours(const QColor& corners, int diceColour) {
     m_corners = corners;
     m_diceColour = diceColour;
-}
-
-void DiceTray::setBackground(const QColor& colour) {
-    // Like the sheet's frames, these show the window's colour through them.
-    for (QFrame* frame : m_frames)
-        paintAllGroups(frame, QPalette::Window, colour);
     DobbelHoeken();
 }
 

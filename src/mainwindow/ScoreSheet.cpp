@@ -240,13 +240,6 @@ void ScoreSheet::show(const GameState& s) {
     describe(s);
 }
 
-void ScoreSheet::setBackground(const QColor& colour) {
-    // The frames take the window's colour, which shows through them: filling them with it
-    // again would only slow the first frame down.
-    for (int f = 1; f <= 12; ++f)
-        paintAllGroups(m_frames[f], QPalette::Window, colour);
-}
-
 void ScoreSheet::setHelpShown(bool shown) {
     m_frames[4]->setVisible(!shown);
     m_frames[6]->setVisible(!shown);
