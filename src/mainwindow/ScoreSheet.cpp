@@ -293,7 +293,10 @@ void ScoreSheet::describe(const GameState& s) {
                 cell->setText(QString::number(value));
             QColor colour = cellColour(row);
             colour.setAlpha(value >= 0 ? 100 : 255);
-            setTextColour(cell, colour);
+            // Every cell has had a text colour of its own from the start; one that stays needs
+            // no new palette.
+            if (cell->palette().color(QPalette::Active, QPalette::WindowText) != colour)
+                setTextColour(cell, colour);
             m_scoreTips[p][row] = cellToolTip(s, p, row);
             showTip(p, row);
             cell->setAccessibleName(cellText(s, p, row));
