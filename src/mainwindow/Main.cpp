@@ -47,7 +47,7 @@ bool Main::closing() const { return m_flow->stopped(); }
 void Main::Form_Load() {
     setWindowTitle(QStringLiteral(" Kwintor"));
     // The icon is drawn in seven sizes; the first frame does not need it.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(Plaatjes::windowIcon()); });
+    Plaatjes::setWindowIconAfterFirstFrame(*this);
     m_flow = new GameFlow(m_platform, m_files, *this);
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
@@ -176,10 +176,9 @@ void Main::applySettings(const Settings& settings) {
 
 void Main::ZetAchtergrond(int rood, int groen, int blauw) {
     const QColor colour(std::clamp(rood, 0, 255), std::clamp(groen, 0, 255), std::clamp(blauw, 0, 255));
+    // The sheet's and the tray's frames show this colour through; the die corners keep the stored one.
     for (QWidget* widget : {centralWidget(), static_cast<QWidget*>(m_clock)})
         setBackground(widget, colour);
-    m_sheet->setBackground(colour);
-    m_tray->setBackground(colour); // the die corners keep the stored colour
 }
 
 void Main::closeEvent(QCloseEvent* event) {
