@@ -1,8 +1,8 @@
 #include "mainwindow/Main.h"
 #include "dialogs/Titel.h"
-#include "mainwindow/Theme.h"
 #include "platform/Links.h"
 #include "platform/QtPlatform.h"
+#include "widgets/Theme.h"
 
 #include <QApplication>
 
