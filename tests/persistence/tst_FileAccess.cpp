@@ -23,53 +23,47 @@ pid_t endedProcess() {
 } // namespace
 
 // The temporary files of writes that a kill cut short, and nothing else, are removed.
+
 class FileAccessTest : public QObject {
     Q_OBJECT
 private slots:
-    void staleTempFilesAreRemovedAndNothingElse_data();
-    void staleTempFilesAreRemovedAndNothingElse();
+    void staleTempFilesAreRemovedAndNothingElse_data() {
+        // In the name, ENDED stands for the PID of a process that has ended, RUNS for one that runs
+        // (the parent), SELF for this process.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("link"); // a symbolic link to the score list instead of a file
+        QTest::addColumn<bool>("removed");
+
+        QTest::newRow("score list of an ended process") << "Scorelijst.lst.tmp-ENDED-0" << false << true;
+        QTest::newRow("a process that runs") << "Scorelijst.lst.tmp-RUNS-0" << false << false;
+        QTest::newRow("another base name") << "Anders.lst.tmp-ENDED-0" << false << false;
+        QTest::newRow("more after the counter") << "Scorelijst.lst.tmp-ENDED-1.old" << false << false;
+        QTest::newRow("PID beyond any process") << "Scorelijst.lst.tmp-9999999999-0" << false << false;
+        QTest::newRow("a link of that name") << "Scorelijst.lst.tmp-ENDED-0" << true << false;
+    }
+
+    void staleTempFilesAreRemovedAndNothingElse() {
+        QFETCH(QString, name);
+        QFETCH(bool, link);
+        QFETCH(bool, removed);
+
+        name.replace("ENDED", QString::number(endedProcess()))
+            .replace("RUNS", QString::number(::getppid()))
+            .replace("SELF", QString::number(::getpid()));
+        QTemporaryDir dir;
+        QVERIFY(writeBytes(dir.filePath("Scorelijst.lst"), Headers));
+        QVERIFY(link ? QFile::link(dir.filePath("Scorelijst.lst"), dir.filePath(name))
+                     : writeBytes(dir.filePath(name), Headers));
+
+        const std::vector<std::string> bases{"Kwintor.ini", "Scorelijst.lst", "Spel.sav"};
+        QCOMPARE(removeStaleTempFiles(dir.path().toStdString(), bases), removed ? 1 : 0);
+        QStringList left{"Scorelijst.lst"};
+        if (!removed)
+            left << name;
+        left.sort();
+        QCOMPARE(entriesIn(dir), left);
+    }
 };
-
-void FileAccessTest::staleTempFilesAreRemovedAndNothingElse_data() {
-    // In the name, ENDED stands for the PID of a process that has ended, RUNS for one that runs
-    // (the parent), SELF for this process.
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("link"); // a symbolic link to the score list instead of a file
-    QTest::addColumn<bool>("removed");
-
-    QTest::newRow("score list of an ended process") << "Scorelijst.lst.tmp-ENDED-0" << false << true;
-    QTest::newRow("kept game of an ended process") << "Spel.sav.tmp-ENDED-3" << false << true;
-    QTest::newRow("a process that runs") << "Scorelijst.lst.tmp-RUNS-0" << false << false;
-    QTest::newRow("this process") << "Scorelijst.lst.tmp-SELF-0" << false << false;
-    QTest::newRow("another base name") << "Anders.lst.tmp-ENDED-0" << false << false;
-    QTest::newRow("no counter") << "Scorelijst.lst.tmp-ENDED" << false << false;
-    QTest::newRow("empty counter") << "Scorelijst.lst.tmp-ENDED-" << false << false;
-    QTest::newRow("more after the counter") << "Scorelijst.lst.tmp-ENDED-1.old" << false << false;
-    QTest::newRow("PID beyond any process") << "Scorelijst.lst.tmp-9999999999-0" << false << false;
-    QTest::newRow("a link of that name") << "Scorelijst.lst.tmp-ENDED-0" << true << false;
-}
-
-void FileAccessTest::staleTempFilesAreRemovedAndNothingElse() {
-    QFETCH(QString, name);
-    QFETCH(bool, link);
-    QFETCH(bool, removed);
-
-    name.replace("ENDED", QString::number(endedProcess()))
-        .replace("RUNS", QString::number(::getppid()))
-        .replace("SELF", QString::number(::getpid()));
-    QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.filePath("Scorelijst.lst"), Headers));
-    QVERIFY(link ? QFile::link(dir.filePath("Scorelijst.lst"), dir.filePath(name))
-                 : writeBytes(dir.filePath(name), Headers));
-
-    const std::vector<std::string> bases{"Kwintor.ini", "Scorelijst.lst", "Spel.sav"};
-    QCOMPARE(removeStaleTempFiles(dir.path().toStdString(), bases), removed ? 1 : 0);
-    QStringList left{"Scorelijst.lst"};
-    if (!removed)
-        left << name;
-    left.sort();
-    QCOMPARE(entriesIn(dir), left);
-}
 
 QTEST_APPLESS_MAIN(FileAccessTest)
 #include "tst_FileAccess.moc"

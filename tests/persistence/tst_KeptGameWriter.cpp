@@ -29,39 +29,38 @@ QByteArray textOf(int throws) { return QByteArray::fromStdString(keptGameText(af
 } // namespace
 
 // The kept game written from a thread of its own: the file ends up as the newest request left it.
+
 class KeptGameWriterTest : public QObject {
     Q_OBJECT
 private slots:
-    void theNewestRequestIsCarriedOut();
-};
+    void theNewestRequestIsCarriedOut() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Spel.sav");
+        QVERIFY(QDir(dir.path()).mkdir("Spel.sav"));
+        {
+            KeptGameWriter writer(path.toStdString());
+            QVERIFY(writer.keep(afterThrows(1)) && !writer.flush()); // the path is taken by a folder
+            QVERIFY(QDir(dir.path()).rmdir("Spel.sav"));
 
-void KeptGameWriterTest::theNewestRequestIsCarriedOut() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Spel.sav");
-    QVERIFY(QDir(dir.path()).mkdir("Spel.sav"));
-    {
-        KeptGameWriter writer(path.toStdString());
-        QVERIFY(writer.keep(afterThrows(1)) && !writer.flush()); // the path is taken by a folder
-        QVERIFY(QDir(dir.path()).rmdir("Spel.sav"));
+            for (int t = 1; t <= 6; ++t)
+                QVERIFY(writer.keep(afterThrows(t)));
+            QVERIFY(writer.flush());
+            QCOMPARE(fileBytes(path), textOf(6));
+            writer.keep(afterThrows(2));
+            writer.remove();
+            QVERIFY(writer.flush() && !QFile::exists(path));
+            writer.remove();
+            writer.keep(afterThrows(3));
+            QVERIFY(writer.flush());
+            QCOMPARE(fileBytes(path), textOf(3));
 
-        for (int t = 1; t <= 6; ++t)
-            QVERIFY(writer.keep(afterThrows(t)));
-        QVERIFY(writer.flush());
-        QCOMPARE(fileBytes(path), textOf(6));
-        writer.keep(afterThrows(2));
-        writer.remove();
-        QVERIFY(writer.flush() && !QFile::exists(path));
-        writer.remove();
-        writer.keep(afterThrows(3));
-        QVERIFY(writer.flush());
-        QCOMPARE(fileBytes(path), textOf(3));
-
-        QVERIFY(!writer.keep(afterThrows(4, true))); // a rolling throw is not handed over
-        writer.keep(afterThrows(5));                 // left to the end of the writer
+            QVERIFY(!writer.keep(afterThrows(4, true))); // a rolling throw is not handed over
+            writer.keep(afterThrows(5));                 // left to the end of the writer
+        }
+        QCOMPARE(fileBytes(path), textOf(5));
+        QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});
     }
-    QCOMPARE(fileBytes(path), textOf(5));
-    QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});
-}
+};
 
 QTEST_APPLESS_MAIN(KeptGameWriterTest)
 #include "tst_KeptGameWriter.moc"

@@ -33,52 +33,38 @@ QList<int> bins(std::initializer_list<std::pair<int, int>> counts) {
 
 // The statistics of the score list: one row per player, grouped as the list sorts names, and
 // the histogram of the scores.
+
 class ScoreStatisticsTest : public QObject {
     Q_OBJECT
 private slots:
-    void rowsPerPlayerHighestMeanFirst();
-    void histogramInBinsOf25_data();
-    void histogramInBinsOf25();
+    void rowsPerPlayerHighestMeanFirst() {
+        const ScoreStatistics stats(fixedList());
+        QStringList rows;
+        for (const PlayerStatistics& row : stats.rows())
+            rows << QString("%1 %2 %3 %4 %5")
+                        .arg(QString::fromStdString(row.name))
+                        .arg(row.games)
+                        .arg(row.best)
+                        .arg(row.worst)
+                        .arg(row.mean);
+        // The name shown is the first spelling in the list, which runs from the lowest score up.
+        QCOMPARE(rows, (QStringList{"Cor 2 350 349 349.5", "Anna 3 375 24 233", "Émile 3 200 100 150",
+                                    "Zoë 2 88 87 87.5", "Bas 1 25 25 25"}));
+
+        const ScoreStatistics none{ScoreList{}};
+        QVERIFY(none.isEmpty() && !stats.isEmpty());
+        QCOMPARE(binsOf(none.histogram()), bins({}));
+    }
+
+    // Bins of 25 points: 24 in the first, 25 in the second, 349 and 350 on either side, 375 in the last.
+    void histogramInBinsOf25() {
+        const ScoreStatistics stats(fixedList());
+        QCOMPARE(binsOf(stats.histogram()),
+                 bins({{0, 1}, {1, 1}, {3, 2}, {4, 1}, {6, 1}, {8, 1}, {12, 1}, {13, 1}, {14, 2}}));
+        QCOMPARE(binsOf(stats.histogram("ANNA")), bins({{0, 1}, {12, 1}, {14, 1}}));
+        QCOMPARE(binsOf(stats.histogram("émile")), bins({{4, 1}, {6, 1}, {8, 1}}));
+    }
 };
-
-void ScoreStatisticsTest::rowsPerPlayerHighestMeanFirst() {
-    const ScoreStatistics stats(fixedList());
-    QStringList rows;
-    for (const PlayerStatistics& row : stats.rows())
-        rows << QString("%1 %2 %3 %4 %5")
-                    .arg(QString::fromStdString(row.name))
-                    .arg(row.games)
-                    .arg(row.best)
-                    .arg(row.worst)
-                    .arg(row.mean);
-    // The name shown is the first spelling in the list, which runs from the lowest score up.
-    QCOMPARE(rows, (QStringList{"Cor 2 350 349 349.5", "Anna 3 375 24 233", "Émile 3 200 100 150", "Zoë 2 88 87 87.5",
-                                "Bas 1 25 25 25"}));
-
-    const ScoreStatistics none{ScoreList{}};
-    QVERIFY(none.isEmpty() && !stats.isEmpty());
-    QCOMPARE(binsOf(none.histogram()), bins({}));
-}
-
-void ScoreStatisticsTest::histogramInBinsOf25_data() {
-    QTest::addColumn<QString>("name"); // empty: every name together
-    QTest::addColumn<QList<int>>("bins");
-
-    QTest::newRow("every name") << ""
-                                << bins({{0, 1}, {1, 1}, {3, 2}, {4, 1}, {6, 1}, {8, 1}, {12, 1}, {13, 1}, {14, 2}});
-    QTest::newRow("24 in the first bin, 375 in the last") << "ANNA" << bins({{0, 1}, {12, 1}, {14, 1}});
-    QTest::newRow("349 and 350 on either side") << "cor" << bins({{13, 1}, {14, 1}});
-    QTest::newRow("emile spelt three ways") << "émile" << bins({{4, 1}, {6, 1}, {8, 1}});
-    QTest::newRow("25 in the second bin") << "Bas" << bins({{1, 1}});
-    QTest::newRow("not on the list") << "Piet" << bins({});
-}
-
-void ScoreStatisticsTest::histogramInBinsOf25() {
-    QFETCH(QString, name);
-    QFETCH(QList<int>, bins);
-    const ScoreStatistics stats(fixedList());
-    QCOMPARE(binsOf(name.isEmpty() ? stats.histogram() : stats.histogram(name.toStdString())), bins);
-}
 
 QTEST_APPLESS_MAIN(ScoreStatisticsTest)
 #include "tst_ScoreStatistics.moc"
