@@ -1,4 +1,8 @@
 #include "platform/DataDirectory.h"
+#include "platform/FileVersion.h"
+#include "platform/RulesDocument.h"
+
+#include <QCoreApplication>
 
 #include <QDirIterator>
 #include <QTemporaryDir>
@@ -41,7 +45,8 @@ const QStringList Installed{"usr/bin/kwintor=exe", "usr/share/kwintor/spelregels
 
 } // namespace
 
-class TestDataDirectory : public QObject {
+// Where the program finds its files: the data folder, the rules, its own version.
+class TestProgramFiles : public QObject {
     Q_OBJECT
 
 private slots:
@@ -128,7 +133,64 @@ private slots:
         QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(treeOf(root.path()), sorted(files));
     }
+
+    void theDocumentIsFoundWhereTheProgramIs_data() {
+        QTest::addColumn<QStringList>("files"); // a name ending in a separator is a folder
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("found"); // empty: nowhere
+        QTest::addColumn<QStringList>("searched");
+        const QString share = "usr/share/kwintor/spelregels.pdf", bin = "usr/bin/spelregels.pdf",
+                      beside = "build/src/spelregels.pdf";
+        QTest::newRow("run from its own folder") << QStringList{beside} << "build/src" << beside << QStringList{beside};
+        QTest::newRow("installed over an older copy in bin")
+            << QStringList{share, bin} << "usr/bin" << share << QStringList{share, bin};
+        QTest::newRow("a bin folder without share/kwintor")
+            << QStringList{bin} << "usr/bin" << bin << QStringList{share, bin};
+        QTest::newRow("a folder of that name is no document") << QStringList{share + '/'} << "usr/bin"
+                                                              << "" << QStringList{share, bin};
+    }
+    void theDocumentIsFoundWhereTheProgramIs() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, program);
+        QFETCH(QString, found);
+        QFETCH(QStringList, searched);
+        QTemporaryDir root;
+        QDir dir(root.path());
+        for (const QString& file : files) {
+            QVERIFY(dir.mkpath(file.endsWith(u'/') ? file : QFileInfo(file).path()));
+            QFile pdf(dir.filePath(file));
+            QVERIFY(file.endsWith(u'/') || pdf.open(QIODevice::WriteOnly));
+        }
+        const auto rules = findRulesDocument(dir.filePath(program));
+        QStringList looked;
+        for (const QString& place : rules.searched)
+            looked << dir.relativeFilePath(place);
+        QCOMPARE(looked, searched);
+        QCOMPARE(rules.found() ? dir.relativeFilePath(rules.path) : QString(), found);
+        // When it is missing, the message names every place, one a line, after the sentence.
+        if (!rules.found())
+            QCOMPARE(rules.missingText(),
+                     (QStringList{"De spelregels zijn niet gevonden. Gezocht in:"} + rules.searched).join("\r\n"));
+    }
+
+    // The version the title window shows comes from the program's own version block.
+    void theVersionComesFromAWellFormedBlockOnly_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        // Tests live in <build>/tests, the program in <build>/src.
+        QTest::newRow("the built program") << QCoreApplication::applicationDirPath() + "/../src/kwintor"
+                                           << "1.0.0.3";
+        // This test program holds the reading code, signature constant and all, but no block.
+        QTest::newRow("a file without the block") << QCoreApplication::applicationFilePath() << "Error";
+        QTest::newRow("a missing file") << "/nonexistent/kwintor"
+                                        << "Error";
+    }
+    void theVersionComesFromAWellFormedBlockOnly() {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(GetFileVersion(path), expected);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestDataDirectory)
-#include "tst_datadirectory.moc"
+QTEST_GUILESS_MAIN(TestProgramFiles)
+#include "tst_programfiles.moc"
