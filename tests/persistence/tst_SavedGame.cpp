@@ -1,3 +1,4 @@
+#include "persistence/KeptGameWriter.h"
 #include "persistence/SavedGame.h"
 
 #include "../support/GameScript.h"
@@ -58,6 +59,17 @@ QByteArray scoredOnce(int row, int value) {
         s.cells[1][total].text = std::to_string(v);
     return QByteArray::fromStdString(keptGameText({s, {}}));
 }
+
+// A game of one after `throws` throws, each placed, and then `more` steps.
+KeptGame afterThrows(int throws, const QString& more = {}) {
+    Game game;
+    for (int t = 0; t < throws; ++t)
+        test::play(game, QString("t%1 p%2").arg(QString(5, QChar('1' + t % 6))).arg(t % 6));
+    test::play(game, more);
+    return {game.state(), {}};
+}
+
+QByteArray textOf(int throws) { return QByteArray::fromStdString(keptGameText(afterThrows(throws))); }
 
 } // namespace
 
@@ -148,6 +160,35 @@ private slots:
         game.kinds[1] = 42;
         QCOMPARE(parseKeptGame(bytes.toStdString(), game), result);
         QCOMPARE(game.kinds[1] == 42, result != KeptGameRead::Ok); // nothing taken from a file not trusted
+    }
+
+    // Written from a thread of its own: the file ends up as the newest request left it.
+    void theNewestRequestIsCarriedOut() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Spel.sav");
+        QVERIFY(QDir(dir.path()).mkdir("Spel.sav"));
+        {
+            KeptGameWriter writer(path.toStdString());
+            QVERIFY(writer.keep(afterThrows(1)) && !writer.flush()); // the path is taken by a folder
+            QVERIFY(QDir(dir.path()).rmdir("Spel.sav"));
+
+            for (int t = 1; t <= 6; ++t)
+                QVERIFY(writer.keep(afterThrows(t)));
+            QVERIFY(writer.flush());
+            QCOMPARE(fileBytes(path), textOf(6));
+            writer.keep(afterThrows(2));
+            writer.remove();
+            QVERIFY(writer.flush() && !QFile::exists(path));
+            writer.remove();
+            writer.keep(afterThrows(3));
+            QVERIFY(writer.flush());
+            QCOMPARE(fileBytes(path), textOf(3));
+
+            QVERIFY(!writer.keep(afterThrows(4, "b"))); // a rolling throw is not handed over
+            writer.keep(afterThrows(5));                // left to the end of the writer
+        }
+        QCOMPARE(fileBytes(path), textOf(5));
+        QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});
     }
 };
 
