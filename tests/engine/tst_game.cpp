@@ -199,37 +199,29 @@ private slots:
     }
 
     void undoTakesBackOnlyTheLastPlacementUntilTheNextThrow_data() {
-        QTest::addColumn<QString>("before"); // the state undo should return to
-        QTest::addColumn<QString>("after");  // then these steps, then an undo
+        // "before | after": undo should return to the state after `before`, once `after` is played.
+        QTest::addColumn<QString>("script");
         QTest::addColumn<bool>("undone");
         const QString twelve = "t11123 p0 t22256 p1 t33311 p2 t44441 p3 t55522 p4 t66612 p5 t55532 p8 "
                                "t66633 p9 t12346 p10 t23456 p11 t33322 p12 t65465 p13 t44444";
-        QTest::newRow("plain placement: turn, holds and throw count go back") << "n2 t12345 h12 t12344"
-                                                                              << "p3" << true;
-        QTest::newRow("the bonus it gave goes back too") << "t66666 p5 t55555 p4 t44442"
-                                                         << "p3" << true;
-        QTest::newRow("a player's last placement, before the question") << twelve << "p14" << true;
-        QTest::newRow("only the last of two placements") << "t12345 p13 t11111"
-                                                         << "p0" << true;
-        QTest::newRow("nothing placed yet") << "t12345"
-                                            << "" << false;
-        QTest::newRow("refused after a throw") << "t12345"
-                                               << "p13 t11111" << false;
-        QTest::newRow("refused once a throw has begun") << "t12345"
-                                                        << "p13 b s11111" << false;
-        QTest::newRow("refused after a new game") << "t12345"
-                                                  << "p13 N" << false;
-        QTest::newRow("refused after the players are chosen") << "n2 t12345"
-                                                              << "p13 n2" << false;
-        QTest::newRow("refused once the score list question is answered") << twelve << "p14 F" << false;
+        QTest::newRow("plain placement: turn, holds and throw count go back") << "n2 t12345 h12 t12344 | p3" << true;
+        QTest::newRow("the bonus it gave goes back too") << "t66666 p5 t55555 p4 t44442 | p3" << true;
+        QTest::newRow("a player's last placement, before the question") << twelve + " | p14" << true;
+        QTest::newRow("only the last of two placements") << "t12345 p13 t11111 | p0" << true;
+        QTest::newRow("nothing placed yet") << "t12345 | " << false;
+        QTest::newRow("refused after a throw") << "t12345 | p13 t11111" << false;
+        QTest::newRow("refused once a throw has begun") << "t12345 | p13 b s11111" << false;
+        QTest::newRow("refused after a new game") << "t12345 | p13 N" << false;
+        QTest::newRow("refused after the players are chosen") << "n2 t12345 | p13 n2" << false;
+        QTest::newRow("refused once the score list question is answered") << twelve + " | p14 F" << false;
     }
 
     void undoTakesBackOnlyTheLastPlacementUntilTheNextThrow() {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
+        QFETCH(QString, script);
         QFETCH(bool, undone);
+        const QString after = script.section(u'|', 1).trimmed();
         Game game;
-        play(game, before);
+        play(game, script.section(u'|', 0, 0));
         const GameState start = game.state();
         play(game, after);
         const GameState end = game.state();
