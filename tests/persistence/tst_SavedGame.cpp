@@ -44,22 +44,6 @@ QByteArray withLine(const QByteArray& file, const QByteArray& start, const QByte
     qFatal("no line starts with %s", start.constData());
 }
 
-// A game of one in which player 1 scored `value` in `row` and nothing else, the totals (no
-// bonus) as the cells then give them: only the value itself can be wrong.
-QByteArray scoredOnce(int row, int value) {
-    Game game;
-    test::play(game, "t12345");
-    GameState s = game.state();
-    s.cells[1][row] = Cell{std::to_string(value), false, true};
-    const int a = isUpperRow(row) ? value : 0, b = value - a;
-    s.TotaalA[1] = a;
-    s.TotaalB[1] = b;
-    s.TotaalAB[1] = a + b;
-    for (auto [total, v] : {std::pair{RowTotalA, a}, {RowTotalB, b}, {RowGrandTotal, a + b}})
-        s.cells[1][total].text = std::to_string(v);
-    return QByteArray::fromStdString(keptGameText({s, {}}));
-}
-
 // A game of one after `throws` throws, each placed, and then `more` steps.
 KeptGame afterThrows(int throws, const QString& more = {}) {
     Game game;
@@ -147,9 +131,6 @@ private slots:
         QTest::newRow("total A off") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,25,25,0,50") << Damaged;
         QTest::newRow("an open cell scored")
             << withLine(file, "\"Full house\",1", "\"Full house\",1,1,1,25") << Damaged;
-        QTest::newRow("threes 15") << scoredOnce(RowDrieen, 15) << Ok;
-        QTest::newRow("threes 10") << scoredOnce(RowDrieen, 10) << Damaged;
-        QTest::newRow("full house 24") << scoredOnce(RowFullHouse, 24) << Damaged;
     }
 
     void damagedOrNewerFileIsNotTrusted() {
