@@ -117,10 +117,10 @@ def main():
     open(log, "w").close()
     start = time.monotonic()
     sync_tree()
-    if not os.path.isfile(os.path.join(BUILD, "CMakeCache.txt")):
-        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
-        if not run(["cmake", "-S", TREE, "-B", BUILD, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"] + launcher, log):
-            sys.exit(f"mutants: cmake failed, see {log}")
+    # Configured on every run, so that test files added or removed since the last one are seen.
+    launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
+    if not run(["cmake", "-S", TREE, "-B", BUILD, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"] + launcher, log):
+        sys.exit(f"mutants: cmake failed, see {log}")
     layers_used = sorted({f["file"].split("/")[1] for f in faults}, key=LAYERS.index)
     print(f"mutants: building and checking that the suite passes unchanged ({', '.join(layers_used)} ...)",
           flush=True)
