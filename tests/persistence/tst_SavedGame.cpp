@@ -22,7 +22,7 @@ const test::Names Odd{"", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s>
 QStringList fieldsOf(const KeptGame& game) {
     QStringList f = test::dump(game.state);
     for (int p = 1; p <= MaxPlayers; ++p)
-        f << QString("kind %1").arg(game.kinds[p]);
+        f << QString("kind %1").arg(int(game.kinds[p]));
     return f;
 }
 
@@ -30,7 +30,8 @@ QStringList fieldsOf(const KeptGame& game) {
 QByteArray twoPlayerFile() {
     Game game;
     test::play(game, "n2 t33322 p12 t66662 p5 t12345 h123 t12346");
-    return QByteArray::fromStdString(keptGameText({game.state(), {0, 0, 2, 0, 0, 0, 0}}));
+    return QByteArray::fromStdString(keptGameText(
+        KeptGame{game.state(), PlayerKinds{PlayerKind::Person, PlayerKind::Person, PlayerKind::Gemiddeld}}));
 }
 
 // The file with the line that starts with `start` replaced by `line`.
@@ -85,7 +86,9 @@ private slots:
 
         Game game;
         test::play(game, script, Odd);
-        const KeptGame kept{game.state(), {0, 0, 1, 2, 3, 0, 1}}; // people and computers of each level
+        const KeptGame kept{game.state(), // people and computers of each level
+                            {PlayerKind::Person, PlayerKind::Person, PlayerKind::Makkelijk, PlayerKind::Gemiddeld,
+                             PlayerKind::Sterk, PlayerKind::Person, PlayerKind::Makkelijk}};
         QCOMPARE(isWorthKeeping(kept.state), worthKeeping);
 
         QTemporaryDir dir;
@@ -138,9 +141,9 @@ private slots:
         QFETCH(KeptGameRead, result);
 
         KeptGame game;
-        game.kinds[1] = 42;
+        game.kinds[1] = PlayerKind(42);
         QCOMPARE(parseKeptGame(bytes.toStdString(), game), result);
-        QCOMPARE(game.kinds[1] == 42, result != KeptGameRead::Ok); // nothing taken from a file not trusted
+        QCOMPARE(game.kinds[1] == PlayerKind(42), result != KeptGameRead::Ok); // nothing taken from a file not trusted
     }
 
     // Written from a thread of its own: the file ends up as the newest request left it.

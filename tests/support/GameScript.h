@@ -12,9 +12,7 @@ namespace kwintor::test {
 using Names = std::array<std::string, MaxPlayers + 1>;
 inline const Names Letters{"", "A", "B", "C", "D", "E", "F"};
 
-inline QString cellText(const GameState& s, int player, int row) {
-    return QString::fromStdString(s.cells[player][row].text);
-}
+inline QString cellText(const GameState& s, int player, int row) { return QString::number(s.cells[player][row].value); }
 
 // A player's totals "A/B/bonus/grand total" as the sheet shows them, and as the state keeps them.
 inline QString sheetTotals(const GameState& s, int p) {
@@ -44,7 +42,7 @@ inline QStringList dump(const GameState& s) {
     for (int p = 0; p <= MaxPlayers; ++p) {
         lines << QString::fromStdString(s.SpelerNaam[p]) + u' ' + keptTotals(s, p) + u':';
         for (const Cell& c : s.cells[p])
-            lines.last() += u' ' + QString::fromStdString(c.text) + (c.open ? "o" : "") + (c.scored ? "s" : "");
+            lines.last() += u' ' + QString::number(c.value) + (c.open ? "o" : "") + (c.scored ? "s" : "");
     }
     return lines;
 }
