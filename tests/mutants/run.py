@@ -74,11 +74,29 @@ def sync_tree():
                 os.remove(os.path.join(folder, name))
 
 
+RUNNING = []  # the build or test under way, ended with the run
+
+
 def run(cmd, log):
     with open(log, "a") as out:
         out.write("$ " + " ".join(cmd) + "\n")
         out.flush()
-        return subprocess.run(cmd, stdout=out, stderr=subprocess.STDOUT).returncode == 0
+        child = subprocess.Popen(cmd, stdout=out, stderr=subprocess.STDOUT, start_new_session=True)
+        RUNNING.append(child)
+        try:
+            return child.wait() == 0
+        finally:
+            RUNNING.remove(child)
+
+
+def stop(signum, _frame):
+    """Ends the build or test under way; the fault is taken out again on the way out."""
+    for child in RUNNING:
+        try:
+            os.killpg(child.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+    sys.exit(128 + signum)
 
 
 def test_targets(layers):
@@ -110,8 +128,10 @@ def main():
         for f in faults:
             print(f"{f['file']}: {f['!']}")
         return 0
-    # Ctrl+C ends the run; the scratch copy is put right again at the next start.
-    signal.signal(signal.SIGINT, lambda *_: sys.exit(130))
+    # Ctrl+C ends the run: the fault under way is taken out of the scratch copy, which the next
+    # run makes equal to the working tree again in any case.
+    signal.signal(signal.SIGINT, stop)
+    signal.signal(signal.SIGTERM, stop)
     os.makedirs(WORK, exist_ok=True)
     log = os.path.join(WORK, "log.txt")
     open(log, "w").close()
