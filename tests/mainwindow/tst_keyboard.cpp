@@ -115,26 +115,19 @@ private slots:
     void aScreenReaderReadsTheControls_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        QTest::newRow("held die") << "DobbelsteenPic(3)"
-                                  << "Dobbelsteen 3: vijf, vastgezet";
-        QTest::newRow("die") << "DobbelsteenPic(1)"
-                             << "Dobbelsteen 1: vier";
-        QTest::newRow("scored cell") << "SP1(4)"
-                                     << "Anna, Totaal vijven: 25";
-        QTest::newRow("open cell") << "SP1(12)"
-                                   << "Anna, Full house: open, nu 0 waard";
-        QTest::newRow("open cell of the player not on turn") << "SP2(12)"
-                                                             << "Bert, Full house: open";
-        QTest::newRow("upper total of the other") << "SP2(6)"
-                                                  << "Bert, Totaal A: 5, nog 58 punten tot de bonus";
-        QTest::newRow("name on turn") << "SpelersLabel(1)"
-                                      << "Anna, aan de beurt";
-        QTest::newRow("name not in play") << "SpelersLabel(3)"
-                                          << "Speler 3, speelt niet mee";
-        QTest::newRow("throw button") << "SchudKnop"
-                                      << "Gooien, worp 3 van 3";
-        QTest::newRow("announcement") << "DiceTray"
-                                      << "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24.";
+        for (auto [tag, control, text] : {
+                 std::array{"held die", "DobbelsteenPic(3)", "Dobbelsteen 3: vijf, vastgezet"},
+                 {"die", "DobbelsteenPic(1)", "Dobbelsteen 1: vier"},
+                 {"scored cell", "SP1(4)", "Anna, Totaal vijven: 25"},
+                 {"open cell", "SP1(12)", "Anna, Full house: open, nu 0 waard"},
+                 {"open cell of the player not on turn", "SP2(12)", "Bert, Full house: open"},
+                 {"upper total of the other", "SP2(6)", "Bert, Totaal A: 5, nog 58 punten tot de bonus"},
+                 {"name on turn", "SpelersLabel(1)", "Anna, aan de beurt"},
+                 {"name not in play", "SpelersLabel(3)", "Speler 3, speelt niet mee"},
+                 {"throw button", "SchudKnop", "Gooien, worp 3 van 3"},
+                 {"announcement", "DiceTray", "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24."},
+             })
+            QTest::newRow(tag) << QString(control) << QString::fromUtf8(text);
     }
     void aScreenReaderReadsTheControls() {
         QFETCH(QString, control);

@@ -1,9 +1,11 @@
+#include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
 #include "resources/Plaatjes.h"
 #include "support/MainFixture.h"
 
+#include <QComboBox>
 #include <QPointer>
 
 using namespace kwintor;
@@ -97,6 +99,7 @@ private slots:
         QVERIFY(!f->cell(1, RowEnen)->isEnabled());
         QVERIFY(f->widget("Shape(2)")->isHidden());
         QVERIFY(f->main->tray().throwButton().isEnabled());
+        QVERIFY(f->main->tray().throwButton().hasFocus());
         QCOMPARE(f->text("ScoreLabel"), "0");
         QCOMPARE(worp(), Plaatjes::instance().Worp(0));
     }
@@ -143,7 +146,9 @@ private slots:
         QCOMPARE(f->cell(1, RowGrandTotal)->text(), "25");
         QVERIFY(f->widget<QLabel>("SpelersLabel(2)")->font().underline());
         QVERIFY(!f->widget<QLabel>("SpelersLabel(1)")->font().underline());
-        f->throwDice({5, 5, 5, 5, 5}); // Bob's dice, in Bob's column
+        QVERIFY(f->widget("SpelersLabel(2)")->palette().color(QPalette::WindowText) !=
+                f->widget("SpelersLabel(1)")->palette().color(QPalette::WindowText)); // yellow on turn
+        f->throwDice({5, 5, 5, 5, 5});                                                // Bob's dice, in Bob's column
         f->place(2, RowKwintor);
         QCOMPARE(f->cell(2, RowKwintor)->text(), "50");
         QCOMPARE(f->platform.messages.size(), 1);
@@ -180,36 +185,24 @@ private slots:
     void menuItemsAndShortcutsRunTheirCommands_data() {
         QTest::addColumn<QString>("how"); // "Menu/Caption" or a key sequence
         QTest::addColumn<QString>("shows");
-        QTest::newRow("Nieuw") << "Bestand/Nieuw"
-                               << "message: Nieuw";
-        QTest::newRow("Ctrl+N") << "Ctrl+N"
-                                << "message: Nieuw";
-        QTest::newRow("Print Formulieren") << "Bestand/Print Formulieren"
-                                           << "message: Print";
-        QTest::newRow("Ctrl+P") << "Ctrl+P"
-                                << "message: Print";
-        QTest::newRow("Exit") << "Bestand/Exit"
-                              << "message: Exit programma";
-        QTest::newRow("Ctrl+Q") << "Ctrl+Q"
-                                << "message: Exit programma";
-        QTest::newRow("Aantal Speler") << "Spelers/Aantal Speler"
-                                       << "dialog: Spelers";
-        QTest::newRow("Computerspelers") << "Spelers/Computerspelers..."
-                                         << "dialog: Computerspelers";
-        QTest::newRow("Scorelijst") << "Spelers/Scorelijst"
-                                    << "dialog: Scorelijst";
-        QTest::newRow("Statistieken") << "Spelers/Statistieken"
-                                      << "dialog: Statistieken";
-        QTest::newRow("Instellingen") << "Tools/Instellingen"
-                                      << "dialog: Instellingen";
-        QTest::newRow("Spelregels") << "Help/Spelregels"
-                                    << "opens:spelregels.pdf";
-        QTest::newRow("Spelregels missing") << "Help/Spelregels"
-                                            << "message: Spelregels";
-        QTest::newRow("Zegelhof") << "Help/Zegelhof"
-                                  << "opens:https://www.zegelhof.example/";
-        QTest::newRow("Meer Software") << "Help/Meer Software"
-                                       << "opens:https://www.dobbelwerken.example/software.htm";
+        for (auto [tag, how, shows] : {
+                 std::array{"Nieuw", "Bestand/Nieuw", "message: Nieuw"},
+                 {"Ctrl+N", "Ctrl+N", "message: Nieuw"},
+                 {"Print Formulieren", "Bestand/Print Formulieren", "message: Print"},
+                 {"Ctrl+P", "Ctrl+P", "message: Print"},
+                 {"Exit", "Bestand/Exit", "message: Exit programma"},
+                 {"Ctrl+Q", "Ctrl+Q", "message: Exit programma"},
+                 {"Aantal Speler", "Spelers/Aantal Speler", "dialog: Spelers"},
+                 {"Computerspelers", "Spelers/Computerspelers...", "dialog: Computerspelers"},
+                 {"Scorelijst", "Spelers/Scorelijst", "dialog: Scorelijst"},
+                 {"Statistieken", "Spelers/Statistieken", "dialog: Statistieken"},
+                 {"Instellingen", "Tools/Instellingen", "dialog: Instellingen"},
+                 {"Spelregels", "Help/Spelregels", "opens:spelregels.pdf"},
+                 {"Spelregels missing", "Help/Spelregels", "message: Spelregels"},
+                 {"Zegelhof", "Help/Zegelhof", "opens:https://www.zegelhof.example/"},
+                 {"Meer Software", "Help/Meer Software", "opens:https://www.dobbelwerken.example/software.htm"},
+             })
+            QTest::newRow(tag) << QString(how) << QString(shows);
     }
     void menuItemsAndShortcutsRunTheirCommands() {
         QFETCH(QString, how);
@@ -272,6 +265,36 @@ private slots:
         QCOMPARE(f->platform.messages[0].text, "Score van 338 toegevoegen aan de\r\nscorelijst voor " + name + "?");
         // A quote cannot be stored in the file and becomes a single quote.
         QCOMPARE(f->main->files().scores().at(0), std::string("0338 - <s>A&n'n,</s>"));
+    }
+
+    void aDialogsChoiceIsAppliedOnlyOnOk_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        for (auto [tag, item, button, label, text] : {
+                 std::array{"players, Ok", "Spelers/Aantal Speler", "OkKnop", "Label1", "Aantal spelers : 2"},
+                 {"players, Cancel", "Spelers/Aantal Speler", "CancelKnop", "Label1", "Aantal spelers : 1"},
+                 {"computers, Ok", "Spelers/Computerspelers...", "OkKnop", "SpelersLabel(1)", "Speler 1 [PC]"},
+                 {"computers, Cancel", "Spelers/Computerspelers...", "CancelKnop", "SpelersLabel(1)", "Speler 1"},
+             })
+            QTest::newRow(tag) << QString(item) << QString(button) << QString(label) << QString(text);
+    }
+    void aDialogsChoiceIsAppliedOnlyOnOk() {
+        QFETCH(QString, item);
+        QFETCH(QString, button);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        f->dialogs << [&](QDialog& dialog) {
+            if (auto* bar = dialog.findChild<QScrollBar*>("HScroll1"))
+                bar->setValue(2);
+            if (auto* soort = dialog.findChild<QComboBox*>("Soort(1)"))
+                soort->setCurrentIndex(1);
+            test::click(&dialog, button);
+        };
+        f->main->computers().setStepInterval(60000); // the computer's turn stays for later
+        f->run(item);
+        QCOMPARE(f->text(label), text);
     }
 
     // Tools / Instellingen: the bars colour the window while they move; only Ok keeps the colour.
