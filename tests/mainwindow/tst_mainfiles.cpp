@@ -90,7 +90,10 @@ private slots:
     // once, and shows the list a second later.
     void theScoreAnsweredYesIsRecordedAndShown() {
         f->open();
-        f->setPlayers({"Ann", "Bob"});
+        const QString ann = QStringLiteral("<s>A&n\"n,</s>"); // shown and asked as typed
+        f->setPlayers({ann, "Bob"});
+        QCOMPARE(f->text("SpelersLabel(1)"), ann);
+        QCOMPARE(f->widget<QLabel>("SpelersLabel(1)")->textFormat(), Qt::PlainText);
         QStringList listed;
         f->dialogs << [&](QDialog& dialog) {
             QVERIFY(f->platform.waits.contains(1.0)); // after a second's pause
@@ -103,11 +106,12 @@ private slots:
         f->play(OneColumn);
         QCOMPARE(f->platform.messages.size(), 2);
         QCOMPARE(f->platform.messages[0].title, " Score");
-        QCOMPARE(f->platform.messages[0].text, "Score van 338 toegevoegen aan de\r\nscorelijst voor Ann?");
+        QCOMPARE(f->platform.messages[0].text, "Score van 338 toegevoegen aan de\r\nscorelijst voor " + ann + "?");
         QCOMPARE(f->platform.messages[1].text, "Score van 338 toegevoegen aan de\r\nscorelijst voor Bob?");
         QCOMPARE(f->shown, QStringList{" Scorelijst"});
-        QCOMPARE(listed, QStringList{"0338 - Ann"});
-        QCOMPARE(f->read("Scorelijst.lst"), scoreFile({"0338 - Ann"}));
+        // A quote cannot be stored in the file and becomes a single quote.
+        QCOMPARE(listed, QStringList{"0338 - <s>A&n'n,</s>"});
+        QCOMPARE(f->read("Scorelijst.lst"), scoreFile(listed));
         QVERIFY(!f->main->actions().ongedaan->isEnabled()); // the answered score stands
     }
 
