@@ -57,10 +57,8 @@ private slots:
         QTest::addColumn<int>("turns");
         QTest::addColumn<bool>("throwAfter");
         QTest::addColumn<bool>("offered");
-        QTest::newRow("at start") << 0 << false << false;
         QTest::newRow("after a placement") << 2 << false << true;
         QTest::newRow("after the next throw") << 1 << true << false;
-        QTest::newRow("after the score question") << 13 << false << false;
     }
     void undoTakesBackOnlyTheLastPlacementBeforeTheNextThrow() {
         QFETCH(int, turns);

@@ -99,33 +99,6 @@ private slots:
         QCOMPARE(worp(), Plaatjes::instance().Worp(0));
     }
 
-    // The dice left on the table belong to the turn before: a turn starts with five fresh dice.
-    void aTurnUsesOnlyDiceItThrew_data() {
-        QTest::addColumn<QString>("before");
-        QTest::newRow("first turn of the program") << "";
-        QTest::newRow("after a placement") << "placed";
-        QTest::newRow("after a new game in the middle of a turn") << "new game";
-    }
-    void aTurnUsesOnlyDiceItThrew() {
-        QFETCH(QString, before);
-        if (!before.isEmpty()) {
-            f->throwDice({6, 6, 6, 6, 6});
-            if (before == "placed")
-                f->place(1, RowKans);
-            else
-                f->run("Bestand/Nieuw"); // answered Yes
-        }
-        for (int d = 1; d <= 5; ++d)
-            f->hold(d);
-        QVERIFY(f->widget("Shape(3)")->isHidden());
-        f->place(1, RowKwintor);
-        QCOMPARE(f->cell(1, RowKwintor)->text(), "0");
-        QVERIFY(f->cell(1, RowKwintor)->isEnabled());
-        f->throwDice({1, 2, 3, 4, 6}); // every die rolls
-        f->place(1, RowKleineStraat);
-        QCOMPARE(f->cell(1, RowKleineStraat)->text(), "30");
-    }
-
     void aClickOutOfTurnIsToldAndTheTurnPassesOnAPlacement() {
         f->setPlayers({"Ann", "Bob"});
         QCOMPARE(f->text("SpelersLabel(2)"), "Bob");
