@@ -53,8 +53,6 @@ private slots:
     void computerPlayersPlayWholeGamesByTheRules() {
         QFETCH(QList<int>, kinds);
         f->setPlayers(QStringList{"A", "B", "C"}.mid(0, kinds.size()));
-        if (kinds.contains(3))
-            f->waitForAdviceTable();
         // A move the rules refuse would stall the game or show a message; so would a turn that
         // places dice it did not throw.
         int mostThrows = 0;
@@ -63,6 +61,8 @@ private slots:
         for (int p = 1; p <= kinds.size(); ++p)
             chosen[p] = PlayerKind(kinds[p - 1]);
         f->main->flow().setKinds(chosen);
+        if (kinds.contains(3)) // the strong player asks for the table
+            f->waitForAdviceTable();
         f->throwDice({}); // a person's clicks during a computer turn do nothing
         f->place(1, RowKans);
         QCOMPARE(f->state().WorpTeller, 0);

@@ -146,7 +146,6 @@ void MainFixture::withAdviceTable() {
 }
 
 void MainFixture::waitForAdviceTable() {
-    main->coach().prepare();
     // The load runs on a thread of its own and reports through the event loop.
     while (!main->coach().table())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

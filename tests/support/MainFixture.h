@@ -18,7 +18,8 @@
 //   f.read("Scorelijst.lst");             // a file of the data folder
 //
 // withAdviceTable() puts the advisor's table in the folder before open(), computed once per test
-// program, so the advice never waits for a computation; waitForAdviceTable() waits for its load.
+// program, so the advice never waits for a computation; once the window asked for the table
+// (Tools/Advies, a strong computer player), waitForAdviceTable() waits for its load.
 
 #include "persistence/FileTestHelpers.h"
 #include "support/DialogTestHelpers.h"
