@@ -61,11 +61,11 @@ private slots:
         for (int p = 1; p <= kinds.size(); ++p)
             chosen[p] = PlayerKind(kinds[p - 1]);
         f->main->flow().setKinds(chosen);
-        if (kinds.contains(3)) // the strong player asks for the table
-            f->waitForAdviceTable();
         f->throwDice({}); // a person's clicks during a computer turn do nothing
         f->place(1, RowKans);
         QCOMPARE(f->state().WorpTeller, 0);
+        if (kinds.contains(3)) // the strong player asked for the table
+            f->waitForAdviceTable();
         auto finished = [&] {
             for (int p = 1; p <= kinds.size(); ++p)
                 if (!f->main->flow().game().playerFinished(p))
