@@ -78,6 +78,7 @@ private slots:
         QVERIFY(mostThrows >= 1 && mostThrows <= 3);
         QVERIFY(f->platform.messages.isEmpty()); // no refusal, and no score question for a computer
         QCOMPARE(f->main->files().scores().count(), 0);
+        QVERIFY(!f->main->actions().ongedaan->isEnabled()); // nobody takes back a computer's move
         for (int p = 1; p <= kinds.size(); ++p) {
             QVERIFY(f->state().TotaalAB[p] > 0);
             QVERIFY(f->main->sheet().nameLabel(p)->text().endsWith(" [PC]"));
