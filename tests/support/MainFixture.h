@@ -9,7 +9,8 @@
 //   f.open();                             // the window, shown; again: a restart on the same folder
 //   f.throwDice({6, 5, 4, 3, 2});         // Gooien; each die that rolls lands on its face, die 1 first
 //   f.hold(2); f.place(1, RowKwintor);    // a die, a cell; f.byKeys = true plays by keys instead
-//   f.play(OneColumn);                    // the game script: a turn a row, for the player on turn
+//   f.play(OneColumn);                    // the game script: its turns for each player in play
+//   f.kill(); f.open();                   // gone as by a kill (no question, nothing written), restarted
 //   f.platform.answers << Answer::No;     // the next message boxes (an empty queue answers Yes/OK)
 //   f.dialogs << [](QDialog& d) { ... };  // the next modal dialogs, in turn, while they are open;
 //                                         // any other is closed as by Cancel; f.shown lists titles
