@@ -116,6 +116,19 @@ private slots:
         QCOMPARE(int(f->platform.waits.size()), waits);
     }
 
+    // While a dialog is open the computer waits, and goes on once it is closed.
+    void aComputerWaitsWhileADialogIsOpen() {
+        f->dialogs << [&](QDialog&) {
+            f->main->flow().setKinds({PlayerKind::Person, PlayerKind::Makkelijk});
+            for (int i = 0; i < 50; ++i)
+                QCoreApplication::processEvents();
+            QCOMPARE(f->state().WorpTeller, 0);
+        };
+        f->run("Spelers/Statistieken");
+        while (f->state().WorpTeller == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
     // The game is kept after every throw and placement, and offered at the next start.
     void aGameLeftUnfinishedIsOfferedAtTheNextStart_data() {
         QTest::addColumn<bool>("finish");
