@@ -1,282 +1,146 @@
-#include "mainwindow/ComputerPlayers.h"
-#include "mainwindow/GameFlow.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
-#include "support/ScriptedPlatform.h"
+#include "support/MainFixture.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
-using kwintor::Main;
-using kwintor::Platform;
-using kwintor::test::ScriptedPlatform;
+using namespace kwintor;
+using test::MainFixture;
+using test::OneColumn;
+using Answer = Platform::Answer;
 
 // The main window played by keys alone, its undo item, the score preview and what a screen
 // reader reads of its controls.
 class TestKeyboard : public QObject {
     Q_OBJECT
+    std::unique_ptr<MainFixture> f;
 
 private slots:
-    void init();
-    void cleanup();
-
-    void wholeOnePlayerGameByKeysAlone();
-    void cursorVisitsOnlyOpenCellsOfThePlayerOnTurn();
-    void undoItemIsGreyedWhenNothingCanBeTakenBack_data();
-    void undoItemIsGreyedWhenNothingCanBeTakenBack();
-    void previewAndTooltipsShowWhatACellWouldScore_data();
-    void previewAndTooltipsShowWhatACellWouldScore();
-    void screenReaderReadsTheControls_data();
-    void screenReaderReadsTheControls();
-
-private:
-    QWidget* find(const QString& name) const {
-        QWidget* widget = m_main->findChild<QWidget*>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+    void init() {
+        f = std::make_unique<MainFixture>();
+        f->open();
+        f->byKeys = true;
     }
-    QLabel* cell(int player, int row) const {
-        return static_cast<QLabel*>(find(QStringLiteral("SP%1(%2)").arg(player).arg(row)));
-    }
-    QAction* action(const char* name) const { return m_main->findChild<QAction*>(QLatin1String(name)); }
-    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(m_main, Qt::Key(k), modifiers);
-    }
-    // Space throws; each die that rolls lands on its face in `faces`.
-    void throwByKey(const QList<int>& faces) {
-        for (int face : faces)
-            for (int frame = 0; frame < 5; ++frame)
-                m_platform->faces.enqueue(face);
-        key(Qt::Key_Space);
-        QVERIFY(m_platform->faces.isEmpty());
-    }
-    // Down from no cursor to `row`, then Enter.
-    void placeByKey(int row) {
-        key(Qt::Key_Escape);
-        const kwintor::GameState& s = m_main->flow().game().state();
-        for (int r = 0; r <= row; ++r)
-            if (s.cells[s.AanDeBeurt][r].open && r != 6 && r != 7)
-                key(Qt::Key_Down);
-        QCOMPARE(m_main->sheet().cursorRow(), row);
-        key(Qt::Key_Return);
-    }
-    QString spoken(const QString& name) const {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(find(name));
-        return face ? face->text(QAccessible::Name) : QStringLiteral("no interface");
-    }
+    void cleanup() { f.reset(); }
 
-    QTemporaryDir* m_dir = nullptr;
-    ScriptedPlatform* m_platform = nullptr;
-    Main* m_main = nullptr;
-};
-
-void TestKeyboard::init() {
-    m_dir = new QTemporaryDir;
-    m_platform = new ScriptedPlatform(m_dir->path());
-    m_main = new Main(*m_platform);
-    m_main->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_main));
-}
-
-void TestKeyboard::cleanup() {
-    m_platform->answers.clear();
-    m_platform->answers.enqueue(Platform::Answer::Yes);
-    delete m_main;
-    delete m_platform;
-    delete m_dir;
-}
-
-void TestKeyboard::wholeOnePlayerGameByKeysAlone() {
-    struct Turn {
-        int row;
-        QList<int> dice, second; // `second`: dice 1 and 2 are held by keys and the rest thrown again
-        int value;
-    };
-    const QList<Turn> turns = {
-        {0, {1, 1, 1, 1, 1}, {}, 5},   {1, {2, 2, 6, 6, 6}, {2, 2, 2}, 10}, {2, {3, 3, 3, 3, 3}, {}, 15},
-        {3, {4, 4, 4, 4, 4}, {}, 20},  {4, {5, 5, 5, 5, 5}, {}, 25},        {5, {6, 6, 6, 6, 6}, {}, 30},
-        {8, {1, 1, 1, 2, 2}, {}, 7},   {9, {4, 4, 4, 4, 2}, {}, 18},        {10, {1, 2, 3, 4, 6}, {}, 30},
-        {11, {2, 3, 4, 5, 6}, {}, 40}, {12, {2, 2, 3, 3, 3}, {}, 25},       {13, {6, 6, 6, 5, 5}, {}, 28},
-        {14, {3, 3, 3, 3, 3}, {}, 50}};
-    m_platform->answers.enqueue(Platform::Answer::No); // the score list question at the end
-    for (const Turn& turn : turns) {
-        throwByKey(turn.dice);
-        if (!turn.second.isEmpty()) {
-            key(Qt::Key_1);
-            key(Qt::Key_2);
-            QVERIFY(find("Shape(1)")->isVisible() && find("Shape(2)")->isVisible());
-            throwByKey(turn.second);
+    void aWholeGameByKeysAlone() {
+        f->platform.answers << Answer::No; // the score question at the end
+        for (const test::Turn& turn : OneColumn) {
+            f->play(turn);
+            QCOMPARE(f->cell(1, turn.row)->text(), QString::number(turn.points));
+            QCOMPARE(f->main->sheet().cursorPlayer(), 0); // the cell is scored: the cursor goes
         }
-        placeByKey(turn.row);
-        QCOMPARE(cell(1, turn.row)->text(), QString::number(turn.value));
-        QCOMPARE(m_main->sheet().cursorPlayer(), 0); // the cell is scored: the cursor goes
+        QCOMPARE(f->cell(1, RowGrandTotal)->text(), QString::number(test::OneColumnTotal));
+        QCOMPARE(f->platform.messages.size(), 1);
+        QCOMPARE(f->platform.messages[0].title, " Score");
     }
-    QCOMPARE(cell(1, 16)->text(), QStringLiteral("338"));
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Score"));
-    // The menus answer their shortcuts: F1 shows the help panel, Ctrl+N asks for a new game.
-    key(Qt::Key_F1);
-    QVERIFY(m_main->sheet().helpShown());
-    m_platform->answers.enqueue(Platform::Answer::Yes);
-    key(Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(m_platform->messages.last().title, QStringLiteral(" Nieuw"));
-    QCOMPARE(cell(1, 16)->text(), QStringLiteral("0"));
-}
 
-void TestKeyboard::cursorVisitsOnlyOpenCellsOfThePlayerOnTurn() {
-    std::array<std::string, 7> names{"", "Anna", "Bert", "", "", "", ""};
-    m_main->flow().choosePlayers(2, names);
-    throwByKey({1, 2, 3, 4, 5});
-    placeByKey(1); // Anna scores 2 in the twos
-    throwByKey({6, 6, 6, 6, 6});
-    QStringList visited;
-    for (int i = 0; i < 14; ++i) {
-        key(Qt::Key_Up);
-        visited << QStringLiteral("%1/%2").arg(m_main->sheet().cursorPlayer()).arg(m_main->sheet().cursorRow());
+    void theCursorVisitsOnlyOpenCellsOfThePlayerOnTurn() {
+        f->setPlayers({"Anna", "Bert"});
+        f->play(OneColumn[1]); // Anna's twos
+        f->throwDice({6, 6, 6, 6, 6});
+        QStringList visited;
+        for (int i = 0; i < 14; ++i) {
+            f->key(Qt::Key_Up);
+            visited << QStringLiteral("%1/%2").arg(f->main->sheet().cursorPlayer()).arg(f->main->sheet().cursorRow());
+        }
+        // Bert's thirteen open categories from the bottom up, then round again; never a total.
+        QCOMPARE(visited.join(u' '), "2/14 2/13 2/12 2/11 2/10 2/9 2/8 2/5 2/4 2/3 2/2 2/1 2/0 2/14");
+        QVERIFY(f->widget("CellCursor")->isVisible());
+        f->key(Qt::Key_Escape);
+        QVERIFY(f->widget("CellCursor")->isHidden());
+        f->platform.faces << 1 << 1 << 1 << 1 << 1;
+        f->key(Qt::Key_Enter); // without a cursor Enter throws
+        QCOMPARE(f->state().WorpTeller, 2);
     }
-    // Bert's thirteen open categories from the bottom up, then round again; never a total.
-    QCOMPARE(visited.join(u' '), QStringLiteral("2/14 2/13 2/12 2/11 2/10 2/9 2/8 2/5 2/4 2/3 2/2 2/1 2/0 2/14"));
-    QVERIFY(find("CellCursor")->isVisible());
-    key(Qt::Key_Escape);
-    QVERIFY(find("CellCursor")->isHidden());
-    // Without a cursor Enter throws.
-    m_platform->faces << 1 << 1 << 1 << 1 << 1;
-    key(Qt::Key_Enter);
-    QCOMPARE(int(m_main->flow().game().state().WorpTeller), 2);
-    QVERIFY(find("SchudKnop")->hasFocus()); // a throw hands the focus back
-}
 
-void TestKeyboard::undoItemIsGreyedWhenNothingCanBeTakenBack_data() {
-    QTest::addColumn<int>("placements"); // of the thirteen, one a turn
-    QTest::addColumn<bool>("throwAfter");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("at start") << 0 << false << false;
-    QTest::newRow("after a placement") << 1 << false << true;
-    QTest::newRow("after the next throw") << 1 << true << false;
-    QTest::newRow("after the score list question") << 13 << false << false;
-}
-
-void TestKeyboard::undoItemIsGreyedWhenNothingCanBeTakenBack() {
-    QFETCH(int, placements);
-    QFETCH(bool, throwAfter);
-    QFETCH(bool, enabled);
-    m_platform->answers.enqueue(Platform::Answer::No);
-    const int rows[] = {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14};
-    for (int i = 0; i < placements; ++i) {
-        throwByKey({6, 6, 6, 6, 6});
-        placeByKey(rows[i]);
+    void undoTakesBackOnlyTheLastPlacementBeforeTheNextThrow_data() {
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<bool>("throwAfter");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("after a placement") << 2 << false << true;
+        QTest::newRow("after the next throw") << 1 << true << false;
     }
-    if (throwAfter)
-        throwByKey({2, 2, 2, 2, 2});
-    QCOMPARE(action("BestandOngedaan")->isEnabled(), enabled);
-    QCOMPARE(action("BestandOngedaan")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
-    const QString last = cell(1, rows[std::max(0, placements - 1)])->text();
-    key(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(cell(1, rows[std::max(0, placements - 1)])->text(), enabled ? QStringLiteral("0") : last);
-    if (enabled) { // the dice and the throw are back: the same cell takes them again
-        QCOMPARE(int(m_main->flow().game().state().WorpTeller), 1);
-        QVERIFY(!action("BestandOngedaan")->isEnabled());
-        key(Qt::Key_Down);
-        key(Qt::Key_Return);
-        QCOMPARE(cell(1, 0)->text(), QStringLiteral("0")); // sixes score nothing among the ones
-        QVERIFY(!cell(1, 0)->isEnabled());
+    void undoTakesBackOnlyTheLastPlacementBeforeTheNextThrow() {
+        QFETCH(int, turns);
+        QFETCH(bool, throwAfter);
+        QFETCH(bool, offered);
+        f->platform.answers << Answer::No;
+        f->play(OneColumn.mid(0, turns));
+        if (throwAfter)
+            f->throwDice({2, 2, 2, 2, 2});
+        QCOMPARE(f->main->actions().ongedaan->isEnabled(), offered);
+        const test::Turn& last = OneColumn[std::max(0, turns - 1)];
+        const QString before = f->cell(1, last.row)->text();
+        const int total = f->state().TotaalAB[1];
+        f->key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->cell(1, last.row)->text(), offered ? "0" : before);
+        if (!offered)
+            return;
+        // The dice and the throws are back: another cell takes them.
+        QCOMPARE(f->state().TotaalAB[1], total - last.points);
+        QVERIFY(!f->main->actions().ongedaan->isEnabled());
+        QCOMPARE(f->state().WorpTeller, 2);
+        f->place(1, RowKans);
+        QCOMPARE(f->cell(1, RowKans)->text(), "10");
     }
-}
 
-void TestKeyboard::previewAndTooltipsShowWhatACellWouldScore_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("value");
-    QTest::newRow("twos") << 1 << 4;
-    QTest::newRow("threes") << 2 << 9;
-    QTest::newRow("fours") << 3 << 0;
-    QTest::newRow("three of a kind") << 8 << 13;
-    QTest::newRow("four of a kind") << 9 << 0;
-    QTest::newRow("full house") << 12 << 25;
-    QTest::newRow("chance") << 13 << 13;
-}
-
-void TestKeyboard::previewAndTooltipsShowWhatACellWouldScore() {
-    QFETCH(int, row);
-    QFETCH(int, value);
-    QAction* preview = action("ToolsMogelijkeScore");
-    QVERIFY(preview->isCheckable() && !preview->isChecked());
-    QCOMPARE(cell(1, 7)->toolTip(), QStringLiteral("Nog 63 punten tot de bonus"));
-    QCOMPARE(cell(1, row)->toolTip(), QString()); // nothing thrown yet
-    throwByKey({2, 2, 3, 3, 3});
-    QCOMPARE(cell(1, row)->toolTip(), QStringLiteral("Nu %1 punten").arg(value));
-    QCOMPARE(cell(1, row)->text(), QStringLiteral("0")); // the sheet as always while the item is off
-    preview->trigger();
-    QVERIFY(preview->isChecked());
-    QCOMPARE(cell(1, row)->text(), QString::number(value));
-    QVERIFY(cell(1, row)->palette().color(QPalette::WindowText).alpha() < 255); // faint
-    QCOMPARE(cell(1, 6)->text(), QStringLiteral("0"));                          // a total is no preview
-    placeByKey(row);
-    QCOMPARE(cell(1, row)->text(), QString::number(value));
-    QCOMPARE(cell(1, row)->palette().color(QPalette::WindowText).alpha(), 255);
-    QCOMPARE(cell(1, 0)->text(), QStringLiteral("0")); // no throw in the new turn: nothing to preview
-    QCOMPARE(cell(1, 7)->toolTip(),
-             QStringLiteral("Nog %1 tot de bonus")
-                 .arg(row <= 5 && value ? QStringLiteral("%1 punten").arg(63 - value) : "63 punten"));
-    preview->trigger();
-    QVERIFY(!preview->isChecked());
-}
-
-void TestKeyboard::screenReaderReadsTheControls_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("held die") << "DobbelsteenPic(3)"
-                              << "Dobbelsteen 3: vijf, vastgezet";
-    QTest::newRow("die") << "DobbelsteenPic(1)"
-                         << "Dobbelsteen 1: vier";
-    QTest::newRow("scored cell") << "SP1(4)"
-                                 << "Anna, Totaal vijven: 25";
-    QTest::newRow("open cell") << "SP1(12)"
-                               << "Anna, Full house: open, nu 0 waard";
-    QTest::newRow("open cell of the player not on turn") << "SP2(12)"
-                                                         << "Bert, Full house: open";
-    QTest::newRow("upper total, bonus reached") << "SP1(6)"
-                                                << "Anna, Totaal A: 75, bonus behaald";
-    QTest::newRow("upper total of the other") << "SP2(6)"
-                                              << "Bert, Totaal A: 5, nog 58 punten tot de bonus";
-    QTest::newRow("name on turn") << "SpelersLabel(1)"
-                                  << "Anna, aan de beurt";
-    QTest::newRow("name") << "SpelersLabel(2)"
-                          << "Bert";
-    QTest::newRow("name not in play") << "SpelersLabel(3)"
-                                      << "Speler 3, speelt niet mee";
-    QTest::newRow("throw counter") << "WorpPic"
-                                   << "Worp 2 van 3";
-    QTest::newRow("sum") << "ScoreLabel"
-                         << "Som van de stenen: 24";
-    QTest::newRow("throw button") << "SchudKnop"
-                                  << "Gooien, worp 3 van 3";
-    QTest::newRow("announcement") << "DiceTray"
-                                  << "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24.";
-}
-
-void TestKeyboard::screenReaderReadsTheControls() {
-    QFETCH(QString, control);
-    QFETCH(QString, text);
-    std::array<std::string, 7> names{"", "Anna", "Bert", "", "", "", ""};
-    m_main->flow().choosePlayers(2, names);
-    // Anna scores 25, 30 and 20 in the upper rows (75 and the bonus), Bert 5, 0 and 0.
-    const QList<QPair<QList<int>, int>> plays = {{{5, 5, 5, 5, 5}, 4}, {{1, 1, 1, 1, 1}, 0}, {{6, 6, 6, 6, 6}, 5},
-                                                 {{1, 1, 1, 1, 1}, 1}, {{4, 4, 4, 4, 4}, 3}, {{1, 1, 1, 1, 1}, 2}};
-    for (const auto& [dice, row] : plays) {
-        throwByKey(dice);
-        placeByKey(row);
+    void previewAndTooltipsShowWhatACellWouldScore_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("value");
+        QTest::newRow("threes") << int(RowDrieen) << 9;
+        QTest::newRow("four of a kind") << int(RowVierGelijke) << 0;
+        QTest::newRow("full house") << int(RowFullHouse) << 25;
     }
-    QCOMPARE(cell(1, 6)->text(), QStringLiteral("75"));
-    throwByKey({4, 4, 5, 5, 5}); // Anna again
-    key(Qt::Key_3);
-    throwByKey({4, 5, 5, 5}); // die 3 stays a five
-    QCOMPARE(spoken(control), text);
-}
+    void previewAndTooltipsShowWhatACellWouldScore() {
+        QFETCH(int, row);
+        QFETCH(int, value);
+        QCOMPARE(f->cell(1, RowBonus)->toolTip(), "Nog 63 punten tot de bonus");
+        QCOMPARE(f->cell(1, row)->toolTip(), QString()); // nothing thrown yet
+        f->throwDice({2, 2, 3, 3, 3});
+        QCOMPARE(f->cell(1, row)->toolTip(), QStringLiteral("Nu %1 punten").arg(value));
+        QCOMPARE(f->cell(1, row)->text(), "0"); // no preview while the item is off
+        f->run("Tools/Toon mogelijke score");
+        QCOMPARE(f->cell(1, row)->text(), QString::number(value));
+        QVERIFY(f->cell(1, row)->palette().color(QPalette::WindowText).alpha() < 255); // faint
+        QCOMPARE(f->cell(1, RowTotalA)->text(), "0");
+        f->place(1, row);
+        QCOMPARE(f->cell(1, row)->palette().color(QPalette::WindowText).alpha(), 255);
+        QCOMPARE(f->cell(1, RowEnen)->text(), "0"); // nothing thrown in the new turn
+        QCOMPARE(f->cell(1, RowBonus)->toolTip(),
+                 row == RowDrieen ? "Nog 54 punten tot de bonus" : "Nog 63 punten tot de bonus");
+    }
+
+    void aScreenReaderReadsTheControls_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        for (auto [tag, control, text] : {
+                 std::array{"held die", "DobbelsteenPic(3)", "Dobbelsteen 3: vijf, vastgezet"},
+                 {"die", "DobbelsteenPic(1)", "Dobbelsteen 1: vier"},
+                 {"scored cell", "SP1(4)", "Anna, Totaal vijven: 25"},
+                 {"open cell", "SP1(12)", "Anna, Full house: open, nu 0 waard"},
+                 {"open cell of the player not on turn", "SP2(12)", "Bert, Full house: open"},
+                 {"upper total of the other", "SP2(6)", "Bert, Totaal A: 5, nog 58 punten tot de bonus"},
+                 {"name on turn", "SpelersLabel(1)", "Anna, aan de beurt"},
+                 {"name not in play", "SpelersLabel(3)", "Speler 3, speelt niet mee"},
+                 {"throw button", "SchudKnop", "Gooien, worp 3 van 3"},
+                 {"announcement", "DiceTray", "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24."},
+             })
+            QTest::newRow(tag) << QString(control) << QString::fromUtf8(text);
+    }
+    void aScreenReaderReadsTheControls() {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        f->setPlayers({"Anna", "Bert"});
+        f->play(OneColumn[RowVijven], 1);
+        f->play(OneColumn[RowEnen], 2);
+        f->throwDice({4, 4, 5, 5, 5});
+        f->hold(3);
+        f->throwDice({4, 5, 5, 5}); // die 3 stays a five
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(f->widget(control));
+        QVERIFY(face);
+        QCOMPARE(face->text(QAccessible::Name), text);
+    }
+};
 
 QTEST_MAIN(TestKeyboard)
 #include "tst_keyboard.moc"
