@@ -39,6 +39,13 @@ void play(Game& game, const QString& script) {
     }
 }
 
+// Two decisions of the game below: player 1 held the threes after his first throw, and placed.
+std::vector<Decision> twoDecisions() {
+    Decision hold{1, 1, 1, {3, 3, 3, 2, 2}, Decision::Kind::Hold, 7, -1, 0, 0, 0};
+    Decision place{1, 1, 2, {3, 3, 3, 2, 2}, Decision::Kind::Place, 0, RowFullHouse, 0, 0, 0};
+    return {hold, place};
+}
+
 // Every field of a kept game, a text per group, so that a comparison names what differs.
 QStringList fieldsOf(const KeptGame& game) {
     const GameState& s = game.state;
@@ -66,6 +73,22 @@ QStringList fieldsOf(const KeptGame& game) {
                  .arg(s.TotaalAB[p])
                  .arg(cells);
     }
+    for (const Decision& d : game.decisions)
+        f << QString("decision of %1, turn %2, throw %3: %4%5%6%7%8 %9 %10 %11/%12/%13")
+                 .arg(d.player)
+                 .arg(d.turn)
+                 .arg(d.throwNumber)
+                 .arg(d.dice[0])
+                 .arg(d.dice[1])
+                 .arg(d.dice[2])
+                 .arg(d.dice[3])
+                 .arg(d.dice[4])
+                 .arg(int(d.kind))
+                 .arg(d.holds)
+                 .arg(d.row)
+                 .arg(d.used)
+                 .arg(d.upper)
+                 .arg(d.total);
     return f;
 }
 
@@ -73,7 +96,7 @@ QStringList fieldsOf(const KeptGame& game) {
 QByteArray twoPlayerFile() {
     Game game;
     play(game, "n2 t33322 p12 t66662 p5 t12345 h123 t12346");
-    return QByteArray::fromStdString(keptGameText({game.state(), {0, 0, 2, 0, 0, 0, 0}}));
+    return QByteArray::fromStdString(keptGameText({game.state(), {0, 0, 2, 0, 0, 0, 0}, twoDecisions()}));
 }
 
 // The file with the line that starts with `start` replaced by `line`.
@@ -143,7 +166,8 @@ void SavedGameTest::keptGameReadsBackFieldByField() {
 
     Game game;
     play(game, script);
-    const KeptGame kept{game.state(), {0, 0, 1, 2, 3, 0, 1}}; // people and computers of each level
+    // People and computers of each level, and decisions of either kind.
+    const KeptGame kept{game.state(), {0, 0, 1, 2, 3, 0, 1}, twoDecisions()};
     QCOMPARE(isWorthKeeping(kept.state), worthKeeping);
 
     QTemporaryDir dir;
@@ -176,41 +200,61 @@ void SavedGameTest::damagedOrNewerFileIsNotTrusted_data() {
     using enum KeptGameRead;
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<KeptGameRead>("result");
+    QTest::addColumn<int>("decisions"); // read with an Ok game; -1: the decisions did not read
 
     const QByteArray file = twoPlayerFile();
-    QTest::newRow("the file as written") << file << Ok;
-    QTest::newRow("newer version") << withLine(file, "\"Versie\"", "\"Versie\",2") << NewerVersion;
-    QTest::newRow("newer version, other lines") << Headers + "\"Versie\",3\r\n\"Iets nieuws\",1\r\n" << NewerVersion;
-    QTest::newRow("cut short at a line end") << file.left(file.lastIndexOf("\"Totaal A+B\",2")) << Damaged;
-    QTest::newRow("last line end lost") << file.left(file.size() - 2) << Damaged;
-    QTest::newRow("a line too many") << file + "\"Versie\",1\r\n" << Damaged;
-    QTest::newRow("name without its closing quote") << withLine(file, "\"Naam\",1", "\"Naam\",1,\"Anna") << Damaged;
-    QTest::newRow("a die 7") << withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,7") << Damaged;
+    QTest::newRow("the file as written") << file << Ok << 2;
+    QTest::newRow("newer version") << withLine(file, "\"Versie\"", "\"Versie\",3") << NewerVersion << 0;
+    // The game stays whole whatever happens to the decisions that follow it.
+    const QByteArray first = withLine(file, "\"Versie\"", "\"Versie\",1");
+    QTest::newRow("version 1, without decisions") << first.left(first.indexOf("\"Keuzes\"")) << Ok << 0;
+    QTest::newRow("decisions cut short") << file.left(file.lastIndexOf("\"Keuze\",")) << Ok << -1;
+    QTest::newRow("a decision with a die 7")
+        << withLine(file, "\"Keuze\",1,1,1", "\"Keuze\",1,1,1,3,3,3,2,7,0,7,0,0,0") << Ok << -1;
+    QTest::newRow("a placement in a scored row")
+        << withLine(file, "\"Keuze\",1,1,2", "\"Keuze\",1,1,2,3,3,3,2,2,1,12,4096,0,0") << Ok << -1;
+    QTest::newRow("a hold after the third throw")
+        << withLine(file, "\"Keuze\",1,1,1", "\"Keuze\",1,1,3,3,3,3,2,2,0,7,0,0,0") << Ok << -1;
+    QTest::newRow("newer version, other lines") << Headers + "\"Versie\",3\r\n\"Iets nieuws\",1\r\n"
+                                                << NewerVersion << 0;
+    QTest::newRow("cut short at a line end") << file.left(file.lastIndexOf("\"Totaal A+B\",2")) << Damaged << 0;
+    QTest::newRow("last line end lost") << file.left(file.size() - 2) << Ok << -1;
+    QTest::newRow("version 1, last line end lost") << first.left(first.indexOf("\"Keuzes\"") - 2) << Damaged << 0;
+    QTest::newRow("a line after the decisions") << file + "\"Versie\",1\r\n" << Ok << -1;
+    QTest::newRow("name without its closing quote")
+        << withLine(file, "\"Naam\",1", "\"Naam\",1,\"Anna") << Damaged << 0;
+    QTest::newRow("a die 7") << withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,7") << Damaged << 0;
     QTest::newRow("a blank die after a throw")
         << withLine(withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,0"), "\"Som\"", "\"Som\",10")
-        << Damaged;
-    QTest::newRow("sum not the dice") << withLine(file, "\"Som\"", "\"Som\",15") << Damaged;
-    QTest::newRow("four throws") << withLine(file, "\"Worp\"", "\"Worp\",4") << Damaged;
-    QTest::newRow("seven players") << withLine(file, "\"Spelers\"", "\"Spelers\",7") << Damaged;
-    QTest::newRow("kind 4") << withLine(file, "\"Soort\",3", "\"Soort\",3,4") << Damaged;
-    QTest::newRow("total A off") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,25,25,0,50") << Damaged;
-    QTest::newRow("bonus below 63") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,0,25,1,60") << Damaged;
-    QTest::newRow("an open cell scored") << withLine(file, "\"Full house\",1", "\"Full house\",1,1,1,25") << Damaged;
-    QTest::newRow("open in a column not in play") << withLine(file, "\"Kans\",3", "\"Kans\",3,1,0,0") << Damaged;
-    QTest::newRow("threes 15") << scoredOnce(RowDrieen, 15) << Ok;
-    QTest::newRow("threes 10") << scoredOnce(RowDrieen, 10) << Damaged;
-    QTest::newRow("three of a kind 4") << scoredOnce(RowDrieGelijke, 4) << Damaged;
-    QTest::newRow("full house 24") << scoredOnce(RowFullHouse, 24) << Damaged;
+        << Damaged << 0;
+    QTest::newRow("sum not the dice") << withLine(file, "\"Som\"", "\"Som\",15") << Damaged << 0;
+    QTest::newRow("four throws") << withLine(file, "\"Worp\"", "\"Worp\",4") << Damaged << 0;
+    QTest::newRow("seven players") << withLine(file, "\"Spelers\"", "\"Spelers\",7") << Damaged << 0;
+    QTest::newRow("kind 4") << withLine(file, "\"Soort\",3", "\"Soort\",3,4") << Damaged << 0;
+    QTest::newRow("total A off") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,25,25,0,50") << Damaged << 0;
+    QTest::newRow("bonus below 63") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,0,25,1,60") << Damaged << 0;
+    QTest::newRow("an open cell scored") << withLine(file, "\"Full house\",1", "\"Full house\",1,1,1,25") << Damaged
+                                         << 0;
+    QTest::newRow("open in a column not in play") << withLine(file, "\"Kans\",3", "\"Kans\",3,1,0,0") << Damaged << 0;
+    QTest::newRow("threes 15") << scoredOnce(RowDrieen, 15) << Ok << 0;
+    QTest::newRow("threes 10") << scoredOnce(RowDrieen, 10) << Damaged << 0;
+    QTest::newRow("three of a kind 4") << scoredOnce(RowDrieGelijke, 4) << Damaged << 0;
+    QTest::newRow("full house 24") << scoredOnce(RowFullHouse, 24) << Damaged << 0;
 }
 
 void SavedGameTest::damagedOrNewerFileIsNotTrusted() {
     QFETCH(QByteArray, bytes);
     QFETCH(KeptGameRead, result);
+    QFETCH(int, decisions);
 
     KeptGame game;
     game.kinds[1] = 42;
     QCOMPARE(parseKeptGame(bytes.toStdString(), game), result);
     QCOMPARE(game.kinds[1] == 42, result != KeptGameRead::Ok); // nothing taken from a file not trusted
+    if (result == KeptGameRead::Ok) {
+        QCOMPARE(game.decisionsDamaged, decisions < 0);
+        QCOMPARE(int(game.decisions.size()), std::max(decisions, 0));
+    }
 }
 
 QTEST_APPLESS_MAIN(SavedGameTest)
