@@ -118,14 +118,16 @@ void Main::refresh() {
     m_ongedaan->setEnabled(m_game.canUndo());
     m_announcer->update(s);
     if (!m_offer)
-        m_files.keepGame({s, m_computers->kinds()});
+        m_files.keepGame({s, m_computers->kinds(), m_decisions.decisions()});
     m_coach->show(s);
     m_computers->wake(s);
 }
 
 void Main::SchudKnop_Click() {
+    const GameState before = m_game.state();
     if (!m_game.beginThrow())
         return;
+    m_decisions.held(before);
     const GameState& s = m_game.state();
     m_tray->showWorp(s);
     m_platform.beep();
@@ -155,6 +157,7 @@ void Main::DobbelsteenPic_Click(int index) {
 }
 
 void Main::SP_Click(int player, int index) {
+    const GameState before = m_game.state();
     const PlaceResult result = m_game.place(player, index);
     if (result == PlaceResult::Ignored)
         return;
@@ -162,12 +165,19 @@ void Main::SP_Click(int player, int index) {
         m_platform.messageBox(this, QStringLiteral("U bent nu niet aan de beurt!"), Platform::Buttons::Ok);
         return;
     }
+    m_decisions.placed(before, index);
     if (m_computers->isComputer(player))
         m_game.forgetUndo(); // a person takes back his own misclick, not the computer's move
     refresh();
     m_schudKnop->setFocus();
-    if (result == PlaceResult::PlayerFinished)
+    if (result == PlaceResult::PlayerFinished) {
         endOfGame(player);
+        bool allFull = !m_closing;
+        for (int p = 1; p <= m_game.state().AantalSpelers; ++p)
+            allFull = allFull && m_game.playerFinished(p);
+        if (allFull)
+            finishGame();
+    }
 }
 
 void Main::endOfGame(int player) {
@@ -201,6 +211,7 @@ void Main::BestandNieuw_Click() {
         if (!ask(QStringLiteral("Wilt u het spel opnieuw spelen?"), QStringLiteral(" Nieuw")))
             return;
         m_game.newGame();
+        m_decisions.clear();
         m_computers->setKinds({}); // the players are new, and people
         refresh();
         m_schudKnop->setFocus();
@@ -209,8 +220,10 @@ void Main::BestandNieuw_Click() {
 
 void Main::BestandOngedaan_Click() {
     whenIdle([this] {
-        if (m_game.undo())
+        if (m_game.undo()) {
+            m_decisions.undoLast();
             refresh();
+        }
     });
 }
 
@@ -280,6 +293,7 @@ void Main::offerKeptGame() {
         return;
     }
     m_game.restore(kept->state);
+    m_decisions.restore(std::move(kept->decisions));
     applyKinds(kept->kinds);
     m_tray->showDice(m_game.state());
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "dialogs/AnalyseForm.h"
 #include "engine/Game.h"
 #include "mainwindow/CommandQueue.h"
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFiles.h"
+#include "review/DecisionLog.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -39,6 +42,8 @@ public:
     DiceTray& tray() const { return *m_tray; }
     Coach& coach() const { return *m_coach; }
     ComputerPlayers& computers() const { return *m_computers; }
+    // Every hold and placement of the game in progress (or of the game just finished).
+    const DecisionLog& decisions() const { return m_decisions; }
     // The exit was answered Yes: no handler goes on with the game.
     bool closing() const { return m_closing; }
 
@@ -67,6 +72,7 @@ public:
     void ToolsConfig_Click();
     void ToolsAdvies_Click();
     void ToolsMogelijkeScore_Click();
+    void ToolsAnalyse_Click();
     void HelpHelp_Click();
     void HelpSpelregels_Click();
     void HelpZegelhof_Click();
@@ -91,6 +97,14 @@ private:
     // Asks the exit question and writes both files on Yes; false keeps the window open.
     bool Form_Unload();
     void endOfGame(int player);
+    // Every column in play is full: the history gains the game, and the final order opens.
+    void finishGame();
+    AnalyseForm::Game reviewedGame() const;
+    void openAnalyse(AnalyseForm::Game game);
+    // Adds the game to the history once the advisor's table can weigh its decisions.
+    void recordHistory(const AnalyseForm::Game& game);
+    // A new game with the same players, names and computer players, without the question.
+    void newGameWithSamePlayers();
     // Runs a command now, or at the end of the throw under way.
     void whenIdle(std::function<void()> command);
     // A click of a person: refused while a computer player is on turn.
@@ -107,6 +121,8 @@ private:
     bool m_closing = false;
     std::optional<KeptGame> m_offer; // the game left unfinished, until the question is answered
     CommandQueue m_pending;
+    DecisionLog m_decisions;
+    std::optional<AnalyseForm::Game> m_finished; // the last game played to its end
 
     ScoreSheet* m_sheet = nullptr;
     DiceTray* m_tray = nullptr;

@@ -36,6 +36,7 @@ const MenuItem Items[] = {
     {"Tools", "ToolsConfig", "Instellingen", &Main::ToolsConfig_Click},
     {"Tools", "ToolsAdvies", "Advies", &Main::ToolsAdvies_Click, "", true},
     {"Tools", "ToolsMogelijkeScore", "Toon mogelijke score", &Main::ToolsMogelijkeScore_Click, "", true},
+    {"Tools", "ToolsAnalyse", "Analyse", &Main::ToolsAnalyse_Click},
     {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "", true},
     {"Help", "HelpSpelregels", "Spelregels", &Main::HelpSpelregels_Click},
     {"Help", "Helpstreep1", "", nullptr},
@@ -101,7 +102,7 @@ void Main::HoogstScores_Click() {
 }
 
 void Main::Statistieken_Click() {
-    whenIdle([this] { StatistiekForm(m_files.scores(), this).exec(); });
+    whenIdle([this] { StatistiekForm(m_files.scores(), m_files.history(), this).exec(); });
 }
 
 void Main::ToolsConfig_Click() {
