@@ -1,5 +1,6 @@
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
+#include "support/DialogTestHelpers.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QAccessible>
@@ -17,6 +18,7 @@ using kwintor::test::ScriptedPlatform;
 // reader reads of its controls.
 class TestKeyboard : public QObject {
     Q_OBJECT
+    kwintor::test::ModalCloser m_uitslag{QStringLiteral(" Uitslag")}; // at the end of every whole game
 
 private slots:
     void init();
@@ -78,6 +80,7 @@ void TestKeyboard::init() {
     m_platform = new ScriptedPlatform(m_dir->path());
     m_main = new Main(*m_platform);
     m_main->show();
+    m_main->activateWindow(); // as the desktop does once a modal window closes
     QVERIFY(QTest::qWaitForWindowActive(m_main));
 }
 
@@ -117,6 +120,9 @@ void TestKeyboard::wholeOnePlayerGameByKeysAlone() {
     QCOMPARE(cell(1, 16)->text(), QStringLiteral("338"));
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Score"));
+    QCOMPARE(m_uitslag.closed, 1); // the final order came after the question
+    m_main->activateWindow(); // as the desktop does once a modal window closes
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
     // The menus answer their shortcuts: F1 shows the help panel, Ctrl+N asks for a new game.
     key(Qt::Key_F1);
     QVERIFY(m_main->sheet().helpShown());

@@ -1,6 +1,7 @@
 #include "dialogs/ScoreForm.h"
 #include "mainwindow/GameFiles.h"
 #include "mainwindow/Main.h"
+#include "support/DialogTestHelpers.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 // The two files as the main window meets them: read at start, written on a confirmed exit.
 class TestMainFiles : public QObject {
     Q_OBJECT
+    kwintor::test::ModalCloser m_uitslag{QStringLiteral(" Uitslag")}; // at the end of every whole game
 
 private slots:
     void startReadsTheSettingsFile_data();

@@ -6,6 +6,7 @@
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
 #include "persistence/SavedGame.h"
+#include "support/DialogTestHelpers.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QAction>
@@ -27,6 +28,7 @@ using test::ScriptedPlatform;
 // The advisor, the computer players and the kept game, played through the real main window.
 class TestMainPlay : public QObject {
     Q_OBJECT
+    test::ModalCloser m_uitslag{QStringLiteral(" Uitslag")}; // at the end of every whole game
 
     QTemporaryDir m_dir;
     std::unique_ptr<ScriptedPlatform> m_platform;
@@ -57,6 +59,7 @@ class TestMainPlay : public QObject {
 
 private slots:
     void init() {
+        m_uitslag.closed = 0;
         QFile::remove(m_dir.filePath(QString::fromLatin1(KeptGameFileName.data())));
         open();
     }
@@ -123,6 +126,18 @@ private slots:
         QVERIFY(mostThrows >= 1 && mostThrows <= 3);
         QVERIFY(m_platform->messages.isEmpty()); // no refusal, and no score question for a computer
         QCOMPARE(m_main->files().scores().count(), 0);
+        // The final order opened once; each player's game went to the history, where Sterk,
+        // who plays the advisor's moves, lost nothing.
+        QTRY_COMPARE(m_uitslag.closed, 1);
+        waitForTable();
+        const std::vector<HistoryEntry> history = m_main->files().history();
+        QVERIFY(history.size() >= std::size_t(kinds.size()));
+        for (int p = 1; p <= kinds.size(); ++p) {
+            const HistoryEntry& line = history[history.size() - kinds.size() + p - 1];
+            QCOMPARE(line.total, int(m_main->game().state().TotaalAB[p]));
+            QVERIFY(line.decisions >= CategoryCount);
+            QCOMPARE(line.cost == 0, kinds[p - 1] == 3);
+        }
         for (int p = 1; p <= kinds.size(); ++p) {
             QVERIFY(m_main->game().state().TotaalAB[p] > 0);
             QVERIFY(m_main->sheet().nameLabel(p)->text().endsWith(" [PC]"));
