@@ -25,7 +25,8 @@ kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwint
     using namespace kwintor;
     Game game;
     game.choosePlayers(6, {"", "Anna", "Bas", "Cor", "Dirk", "Eva", "Fleur"});
-    const std::array<int, MaxPlayers + 1> kinds{0, 0, 1, 2, 3, 2, 1};
+    const PlayerKinds kinds{PlayerKind::Person, PlayerKind::Person,    PlayerKind::Makkelijk, PlayerKind::Gemiddeld,
+                            PlayerKind::Sterk,  PlayerKind::Gemiddeld, PlayerKind::Makkelijk};
     const std::unique_ptr<Strategy> levels[] = {makeStrategy(Level::Easy, table), makeStrategy(Level::Medium, table),
                                                 makeStrategy(Level::Strong, table)};
     DecisionLog log;
@@ -36,7 +37,7 @@ kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwint
         if (game.playerFinished(p))
             break;
         // The people play as the medium level does.
-        const Strategy& s = *levels[std::max(kinds[p], 2) - 1];
+        const Strategy& s = *levels[std::max(int(kinds[p]), 2) - 1];
         const Action a = s.decide(positionOf(game.state(), p), rng);
         if (a.kind == Action::Kind::Place) {
             log.placed(game.state(), a.row);

@@ -4,8 +4,8 @@
 
 #include "dialogs/Titel.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/Theme.h"
 #include "platform/QtPlatform.h"
+#include "widgets/Theme.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "mainwindow/Main.h"
 #include "dialogs/Titel.h"
-#include "mainwindow/Theme.h"
 #include "platform/QtPlatform.h"
+#include "widgets/Theme.h"
 
 #include <QApplication>
 

@@ -2,6 +2,7 @@
 
 #include "dialogs/FormDialog.h"
 #include "engine/Decision.h"
+#include "engine/PlayerKind.h"
 #include "review/GameReview.h"
 
 #include <array>
@@ -27,7 +28,7 @@ class AnalyseForm : public FormDialog {
 public:
     struct Game {
         std::array<std::string, MaxPlayers + 1> names;
-        std::array<int, MaxPlayers + 1> kinds{}; // 0 a person, 1..3 the computer
+        PlayerKinds kinds{};
         std::vector<Decision> decisions;
     };
 

@@ -15,12 +15,10 @@ namespace kwintor {
 
 namespace {
 
-constexpr int KindCount = 4;
-
 const QString& kindText(int kind) {
-    static const std::array<QString, KindCount> texts{QStringLiteral("Mens"), QStringLiteral("Computer: makkelijk"),
-                                                      QStringLiteral("Computer: gemiddeld"),
-                                                      QStringLiteral("Computer: sterk")};
+    static const std::array<QString, PlayerKindCount> texts{
+        QStringLiteral("Mens"), QStringLiteral("Computer: makkelijk"), QStringLiteral("Computer: gemiddeld"),
+        QStringLiteral("Computer: sterk")};
     return texts[kind];
 }
 
@@ -29,8 +27,7 @@ constexpr int NameWidthTwips = 2250;
 
 } // namespace
 
-ComputerForm::ComputerForm(int count, const PlayerNames& names, const std::array<int, MaxPlayers + 1>& kinds,
-                           QWidget* parent)
+ComputerForm::ComputerForm(int count, const PlayerNames& names, const PlayerKinds& kinds, QWidget* parent)
     : FormDialog(parent, QStringLiteral(" Computerspelers"), twips(5100) - 6, twips(3315) - 31),
       m_count(std::clamp(count, 1, MaxPlayers)), m_kinds(kinds) {
     Form_Load(names);
@@ -53,9 +50,9 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
 
         auto* soort = new QComboBox(frame1);
         soort->setObjectName(QStringLiteral("Soort(%1)").arg(i));
-        for (int kind = 0; kind < KindCount; ++kind)
+        for (int kind = 0; kind < PlayerKindCount; ++kind)
             soort->addItem(kindText(kind));
-        soort->setCurrentIndex(std::clamp(m_kinds[i], 0, KindCount - 1));
+        soort->setCurrentIndex(int(m_kinds[i]));
         soort->setGeometry(twipsRect(2490, top, 2250, 285));
         m_soort[i] = soort;
 
@@ -81,7 +78,7 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
 
 void ComputerForm::OkKnop_Click() {
     for (int i = 1; i <= m_count; ++i)
-        m_kinds[i] = m_soort[i]->currentIndex();
+        m_kinds[i] = playerKindOf(m_soort[i]->currentIndex());
     accept();
 }
 

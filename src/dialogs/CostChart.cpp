@@ -1,6 +1,6 @@
 #include "dialogs/CostChart.h"
 
-#include "mainwindow/Theme.h"
+#include "widgets/Theme.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "dialogs/FormDialog.h"
 
-#include "mainwindow/Theme.h"
+#include "widgets/Theme.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "dialogs/ScoreHistogram.h"
 
-#include "mainwindow/Theme.h"
+#include "widgets/Theme.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -15,7 +15,7 @@ namespace kwintor {
 
 namespace {
 
-QString shownName(const GameState& state, const std::array<int, MaxPlayers + 1>& kinds, int player) {
+QString shownName(const GameState& state, const PlayerKinds& kinds, int player) {
     const QString name = QString::fromStdString(state.SpelerNaam[player]);
     const QString level = levelText(kinds[player]);
     return level.isEmpty() ? name : name + QStringLiteral(" (") + level + u')';
@@ -34,21 +34,22 @@ QString namesJoined(const QStringList& names) {
 
 } // namespace
 
-QString levelText(int kind) {
+QString levelText(PlayerKind kind) {
     switch (kind) {
-    case 1: return QStringLiteral("computer, makkelijk");
-    case 2: return QStringLiteral("computer, gemiddeld");
-    case 3: return QStringLiteral("computer, sterk");
-    default: return {};
+    case PlayerKind::Makkelijk: return QStringLiteral("computer, makkelijk");
+    case PlayerKind::Gemiddeld: return QStringLiteral("computer, gemiddeld");
+    case PlayerKind::Sterk: return QStringLiteral("computer, sterk");
+    case PlayerKind::Person: break;
     }
+    return {};
 }
 
-UitslagForm::UitslagForm(const GameState& state, const std::array<int, MaxPlayers + 1>& kinds, QWidget* parent)
+UitslagForm::UitslagForm(const GameState& state, const PlayerKinds& kinds, QWidget* parent)
     : FormDialog(parent, QStringLiteral(" Uitslag"), twips(6900) - 6, twips(4200) - 31) {
     Form_Load(state, kinds);
 }
 
-void UitslagForm::Form_Load(const GameState& state, const std::array<int, MaxPlayers + 1>& kinds) {
+void UitslagForm::Form_Load(const GameState& state, const PlayerKinds& kinds) {
     QFrame* frame1 = addFrame1(*this, 6705, 3705);
     const std::vector<Standing> order = finalOrder(state);
     const bool alone = order.size() == 1;

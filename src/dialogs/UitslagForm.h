@@ -2,6 +2,7 @@
 
 #include "dialogs/FormDialog.h"
 #include "engine/GameState.h"
+#include "engine/PlayerKind.h"
 
 #include <array>
 
@@ -21,8 +22,7 @@ public:
     enum class Choice { Ok, Analyse, NieuwSpel };
     enum Column { Plaats, Naam, TotaalA, TotaalB, Totaal, ColumnCount };
 
-    // `kinds` by player: 0 a person, 1..3 the computer from easy to strong.
-    UitslagForm(const GameState& state, const std::array<int, MaxPlayers + 1>& kinds, QWidget* parent = nullptr);
+    UitslagForm(const GameState& state, const PlayerKinds& kinds, QWidget* parent = nullptr);
 
     Choice choice() const { return m_choice; }
     // The whole result in one text, as a screen reader reads it.
@@ -32,7 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load(const GameState& state, const std::array<int, MaxPlayers + 1>& kinds);
+    void Form_Load(const GameState& state, const PlayerKinds& kinds);
     void close(Choice choice);
 
     Choice m_choice = Choice::Ok;
@@ -45,6 +45,6 @@ private:
 };
 
 // A computer player's level, as shown beside his name: "computer, sterk"; empty for a person.
-QString levelText(int kind);
+QString levelText(PlayerKind kind);
 
 } // namespace kwintor

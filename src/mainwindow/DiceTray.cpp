@@ -1,11 +1,11 @@
 #include "mainwindow/DiceTray.h"
 
 #include "engine/Game.h"
-#include "mainwindow/ClickLabel.h"
 #include "mainwindow/SpokenTexts.h"
-#include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
 #include "resources/Plaatjes.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Theme.h"
+#include "widgets/Twips.h"
 
 #include <QFrame>
 #include <QLabel>

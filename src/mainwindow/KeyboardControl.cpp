@@ -1,9 +1,8 @@
 #include "mainwindow/KeyboardControl.h"
 
-#include "mainwindow/Main.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -11,17 +10,8 @@
 
 namespace kwintor {
 
-KeyboardControl::KeyboardControl(Main& window) : QObject(&window), m_main(window) {
-    const std::pair<const char*, QKeySequence> shortcuts[] = {
-        {"BestandNieuw", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"BestandOngedaan", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"PrintFormulieren", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"BestandExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"HelpHelp", QKeySequence(Qt::Key_F1)},
-    };
-    for (const auto& [name, keys] : shortcuts)
-        if (auto* action = window.findChild<QAction*>(QLatin1String(name)))
-            action->setShortcut(keys);
+KeyboardControl::KeyboardControl(QWidget& window, GameFlow& flow, ScoreSheet& sheet)
+    : QObject(&window), m_window(window), m_flow(flow), m_sheet(sheet) {
     // The keys reach whichever control has the focus; the window sees them all here first.
     qApp->installEventFilter(this);
 }
@@ -29,11 +19,11 @@ KeyboardControl::KeyboardControl(Main& window) : QObject(&window), m_main(window
 bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
-    if (static_cast<QWidget*>(watched)->window() != &m_main || QApplication::activeModalWidget() ||
+    if (static_cast<QWidget*>(watched)->window() != &m_window || QApplication::activeModalWidget() ||
         QApplication::activePopupWidget())
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (m_main.computers().onTurn(m_main.game().state()))
+    if (m_flow.computerOnTurn())
         return false; // a computer plays this turn: the keys of people do nothing
     if (key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))
         return false; // Ctrl+N and the like are the menus' shortcuts
@@ -41,7 +31,7 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyboardControl::handle(int key, bool autoRepeat) {
-    ScoreSheet& sheet = m_main.sheet();
+    ScoreSheet& sheet = m_sheet;
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
         moveCursor(key == Qt::Key_Down ? 1 : -1);
         return true;
@@ -51,18 +41,18 @@ bool KeyboardControl::handle(int key, bool autoRepeat) {
                    ? true
                    : key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
-        m_main.DobbelsteenPic_Click(key - Qt::Key_0);
+        m_flow.toggleHold(key - Qt::Key_0);
         return true;
     }
     if (key == Qt::Key_Space) {
-        m_main.SchudKnop_Click();
+        m_flow.throwDice();
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (sheet.cursorPlayer() != 0)
-            m_main.SP_Click(sheet.cursorPlayer(), sheet.cursorRow());
+            m_flow.place(sheet.cursorPlayer(), sheet.cursorRow());
         else
-            m_main.SchudKnop_Click();
+            m_flow.throwDice();
         return true;
     }
     if (key == Qt::Key_Escape && sheet.cursorPlayer() != 0) {
@@ -73,13 +63,13 @@ bool KeyboardControl::handle(int key, bool autoRepeat) {
 }
 
 void KeyboardControl::moveCursor(int step) {
-    const GameState& s = m_main.game().state();
+    const GameState& s = m_flow.state();
     const int player = s.AanDeBeurt;
     std::vector<int> rows;
     for (int row = 0; row < CellCount; ++row)
         if (isCategoryRow(row) && s.cells[player][row].open && !s.cells[player][row].scored)
             rows.push_back(row);
-    ScoreSheet& sheet = m_main.sheet();
+    ScoreSheet& sheet = m_sheet;
     if (rows.empty()) {
         sheet.clearCellCursor();
         return;

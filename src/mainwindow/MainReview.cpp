@@ -3,6 +3,7 @@
 #include "advisor/ValueTable.h"
 #include "dialogs/UitslagForm.h"
 #include "mainwindow/Coach.h"
+#include "mainwindow/GameFlow.h"
 #include "platform/Platform.h"
 #include "review/GameReview.h"
 
@@ -13,26 +14,27 @@ namespace kwintor {
 // ---- the end of a whole game: the history, the final order and the review ----
 
 AnalyseForm::Game Main::reviewedGame() const {
-    const GameState& s = m_game.state();
-    return {s.SpelerNaam, m_computers->kinds(), m_decisions.decisions()};
+    return {m_flow->state().SpelerNaam, m_flow->kinds(), m_flow->decisions().decisions()};
 }
 
 void Main::finishGame() {
     m_finished = reviewedGame();
     recordHistory(*m_finished);
-    UitslagForm dialog(m_game.state(), m_computers->kinds(), this);
+    UitslagForm dialog(m_flow->state(), m_flow->kinds(), this);
     dialog.exec();
-    if (m_closing)
+    if (closing())
         return;
-    if (dialog.choice() == UitslagForm::Choice::Analyse)
+    if (dialog.choice() == UitslagForm::Choice::Analyse) {
         openAnalyse(*m_finished);
-    else if (dialog.choice() == UitslagForm::Choice::NieuwSpel)
-        newGameWithSamePlayers();
+    } else if (dialog.choice() == UitslagForm::Choice::NieuwSpel) {
+        m_flow->newGameWithSamePlayers();
+        m_schudKnop->setFocus();
+    }
 }
 
 void Main::recordHistory(const AnalyseForm::Game& game) {
     const QString when = m_platform.now().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const GameState& s = m_game.state();
+    const GameState& s = m_flow->state();
     std::vector<HistoryEntry> entries;
     for (int p = 1; p <= s.AantalSpelers; ++p)
         entries.push_back({when.toStdString(), s.SpelerNaam[p], static_cast<int>(s.TotaalAB[p]), 0, 0});
@@ -53,7 +55,7 @@ void Main::recordHistory(const AnalyseForm::Game& game) {
 }
 
 void Main::ToolsAnalyse_Click() {
-    whenIdle([this] { openAnalyse(m_decisions.empty() && m_finished ? *m_finished : reviewedGame()); });
+    m_flow->whenIdle([this] { openAnalyse(m_flow->decisions().empty() && m_finished ? *m_finished : reviewedGame()); });
 }
 
 void Main::openAnalyse(AnalyseForm::Game game) {
@@ -64,17 +66,6 @@ void Main::openAnalyse(AnalyseForm::Game game) {
     else
         connect(m_coach, &Coach::tableReady, &dialog, [this, &dialog] { dialog.setTable(*m_coach->table()); });
     dialog.exec();
-}
-
-void Main::newGameWithSamePlayers() {
-    const GameState s = m_game.state();
-    const PlayerKinds kinds = m_computers->kinds();
-    if (!m_game.newGame())
-        return;
-    m_decisions.clear();
-    m_game.choosePlayers(s.AantalSpelers, s.SpelerNaam);
-    applyKinds(kinds);
-    m_schudKnop->setFocus();
 }
 
 } // namespace kwintor

@@ -2,11 +2,11 @@
 
 #include "engine/Game.h"
 #include "mainwindow/CellCursor.h"
-#include "mainwindow/ClickLabel.h"
 #include "mainwindow/SheetTexts.h"
 #include "mainwindow/SpokenTexts.h"
-#include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Theme.h"
+#include "widgets/Twips.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -219,14 +219,14 @@ void ScoreSheet::show(const GameState& s) {
     for (int p = 1; p <= MaxPlayers; ++p) {
         for (int row = 0; row < CellCount; ++row) {
             const Cell& cell = s.cells[p][row];
-            m_cells[p][row]->setText(QString::fromStdString(cell.text));
+            m_cells[p][row]->setText(QString::number(cell.value));
             m_cells[p][row]->setEnabled(cell.open);
         }
         QLabel* label = m_spelersLabel[p];
         const bool inPlay = p <= s.AantalSpelers;
         const bool onTurn = p == s.AanDeBeurt;
         const QString name = QString::fromStdString(inPlay ? s.SpelerNaam[p] : defaultPlayerName(p));
-        const bool computer = inPlay && m_kinds[p] > 0;
+        const bool computer = inPlay && isComputer(m_kinds[p]);
         label->setText(computer ? name + QStringLiteral(" [PC]") : name);
         label->setAccessibleDescription(computer ? QStringLiteral("computerspeler") : QString());
         label->setEnabled(inPlay);

@@ -72,7 +72,7 @@ QString cellText(const GameState& s, int player, int row) {
         const int value = previewValue(s, player, row);
         return text + (value < 0 ? QStringLiteral("open") : QStringLiteral("open, nu %1 waard").arg(value));
     }
-    text += QString::fromStdString(cell.text);
+    text += QString::number(cell.value);
     if (row == RowTotalA && inPlay(s, player))
         text += QStringLiteral(", ") + bonusDistance(s, player);
     return text;
@@ -109,9 +109,9 @@ QString announcement(const GameState& before, const GameState& after) {
         if (!isCategoryRow(row))
             continue;
         if (!before.cells[player][row].scored && after.cells[player][row].scored) {
-            QString text = QStringLiteral("%1 zet %2 bij %3.")
-                               .arg(playerName(after, player), QString::fromStdString(after.cells[player][row].text),
-                                    caption(row));
+            QString text =
+                QStringLiteral("%1 zet %2 bij %3.")
+                    .arg(playerName(after, player), QString::number(after.cells[player][row].value), caption(row));
             if (after.BonusGegeven[player] && !before.BonusGegeven[player])
                 text += QStringLiteral(" Bonus behaald.");
             return text + next;

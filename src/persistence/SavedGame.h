@@ -2,6 +2,7 @@
 
 #include "engine/Decision.h"
 #include "engine/GameState.h"
+#include "engine/PlayerKind.h"
 
 #include <array>
 #include <string>
@@ -11,12 +12,11 @@
 namespace kwintor {
 
 // A game left unfinished, kept in the data folder for the next start: the whole game state and
-// who plays each column (0 a person, 1 Makkelijk, 2 Gemiddeld, 3 Sterk computer), which only
-// this file keeps. Both arrays are indexed by player, 1..6. With them go the decisions made so
-// far, so that a game taken up again can be reviewed as a whole.
+// who plays each column, which only this file keeps. Both arrays are indexed by player, 1..6.
+// With them go the decisions made so far, so that a game taken up again is reviewed as a whole.
 struct KeptGame {
     GameState state;
-    std::array<int, MaxPlayers + 1> kinds{};
+    PlayerKinds kinds{};
     std::vector<Decision> decisions{};
     // Read only: the game read whole but its decisions did not; they are left out.
     bool decisionsDamaged = false;
@@ -26,7 +26,6 @@ inline constexpr std::string_view KeptGameFileName = "Spel.sav";
 inline constexpr int KeptGameVersion = 2;
 // Far more decisions than a game makes (about three per turn, a few more with undo).
 inline constexpr int MaxKeptDecisions = 10000;
-inline constexpr int MaxPlayerKind = 3;
 
 enum class KeptGameRead {
     Ok,           // the game is in `game`, every value checked

@@ -22,6 +22,10 @@ public:
     // A modal message box. An empty title shows the application title "Kwintor". The text is
     // shown as plain text, never as markup, so a name shows as it was typed.
     virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) = 0;
+    // A question with Ja and Nee: true for Ja.
+    bool ask(QWidget* parent, const QString& text, const QString& title) {
+        return messageBox(parent, text, Buttons::YesNo, title) == Answer::Yes;
+    }
     // The directory of the executable, without a trailing separator.
     virtual QString programDirectory() const = 0;
     // Where the settings and score list live: beside a program run from its own folder while

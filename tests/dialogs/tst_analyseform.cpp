@@ -38,7 +38,9 @@ private slots:
     // While the table is made the window says so; then it shows each player's review.
     void theReviewFillsInWhenTheTableIsThere() {
         test::ScriptedPlatform platform;
-        AnalyseForm dialog({{"", "Ann", "Bob"}, {0, 0, 3}, decisions()}, 0, platform);
+        AnalyseForm dialog(
+            {{"", "Ann", "Bob"}, {PlayerKind::Person, PlayerKind::Person, PlayerKind::Sterk}, decisions()}, 0,
+            platform);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.windowTitle(), " Analyse");

@@ -60,9 +60,9 @@ void TestUitslagForm::playersStandInOrderOfTheirGrandTotal() {
     QFETCH(QString, heading);
     QFETCH(QStringList, rows);
 
-    std::array<int, MaxPlayers + 1> k{};
+    PlayerKinds k{};
     for (int p = 1; p <= kinds.size(); ++p)
-        k[p] = kinds[p - 1];
+        k[p] = playerKindOf(kinds[p - 1]);
     UitslagForm dialog(finished(players), k);
     test::checkWindow(dialog, " Uitslag", QSize(454, 249), {"List1", "AnalyseKnop", "NieuwKnop", "OkKnop", "List1"});
     QCOMPARE(child<QLabel>(&dialog, "Kop")->text(), heading);

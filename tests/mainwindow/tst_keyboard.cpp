@@ -1,3 +1,5 @@
+#include "mainwindow/ComputerPlayers.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
 #include "support/DialogTestHelpers.h"
@@ -58,7 +60,7 @@ private:
     // Down from no cursor to `row`, then Enter.
     void placeByKey(int row) {
         key(Qt::Key_Escape);
-        const kwintor::GameState& s = m_main->game().state();
+        const kwintor::GameState& s = m_main->flow().game().state();
         for (int r = 0; r <= row; ++r)
             if (s.cells[s.AanDeBeurt][r].open && r != 6 && r != 7)
                 key(Qt::Key_Down);
@@ -121,7 +123,7 @@ void TestKeyboard::wholeOnePlayerGameByKeysAlone() {
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Score"));
     QCOMPARE(m_uitslag.closed, 1); // the final order came after the question
-    m_main->activateWindow(); // as the desktop does once a modal window closes
+    m_main->activateWindow();      // as the desktop does once a modal window closes
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     // The menus answer their shortcuts: F1 shows the help panel, Ctrl+N asks for a new game.
     key(Qt::Key_F1);
@@ -134,7 +136,7 @@ void TestKeyboard::wholeOnePlayerGameByKeysAlone() {
 
 void TestKeyboard::cursorVisitsOnlyOpenCellsOfThePlayerOnTurn() {
     std::array<std::string, 7> names{"", "Anna", "Bert", "", "", "", ""};
-    m_main->applyPlayers(2, names);
+    m_main->flow().choosePlayers(2, names);
     throwByKey({1, 2, 3, 4, 5});
     placeByKey(1); // Anna scores 2 in the twos
     throwByKey({6, 6, 6, 6, 6});
@@ -151,7 +153,7 @@ void TestKeyboard::cursorVisitsOnlyOpenCellsOfThePlayerOnTurn() {
     // Without a cursor Enter throws.
     m_platform->faces << 1 << 1 << 1 << 1 << 1;
     key(Qt::Key_Enter);
-    QCOMPARE(int(m_main->game().state().WorpTeller), 2);
+    QCOMPARE(int(m_main->flow().game().state().WorpTeller), 2);
     QVERIFY(find("SchudKnop")->hasFocus()); // a throw hands the focus back
 }
 
@@ -183,7 +185,7 @@ void TestKeyboard::undoItemIsGreyedWhenNothingCanBeTakenBack() {
     key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(cell(1, rows[std::max(0, placements - 1)])->text(), enabled ? QStringLiteral("0") : last);
     if (enabled) { // the dice and the throw are back: the same cell takes them again
-        QCOMPARE(int(m_main->game().state().WorpTeller), 1);
+        QCOMPARE(int(m_main->flow().game().state().WorpTeller), 1);
         QVERIFY(!action("BestandOngedaan")->isEnabled());
         key(Qt::Key_Down);
         key(Qt::Key_Return);
@@ -267,7 +269,7 @@ void TestKeyboard::screenReaderReadsTheControls() {
     QFETCH(QString, control);
     QFETCH(QString, text);
     std::array<std::string, 7> names{"", "Anna", "Bert", "", "", "", ""};
-    m_main->applyPlayers(2, names);
+    m_main->flow().choosePlayers(2, names);
     // Anna scores 25, 30 and 20 in the upper rows (75 and the bonus), Bert 5, 0 and 0.
     const QList<QPair<QList<int>, int>> plays = {{{5, 5, 5, 5, 5}, 4}, {{1, 1, 1, 1, 1}, 0}, {{6, 6, 6, 6, 6}, 5},
                                                  {{1, 1, 1, 1, 1}, 1}, {{4, 4, 4, 4, 4}, 3}, {{1, 1, 1, 1, 1}, 2}};

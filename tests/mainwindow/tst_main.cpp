@@ -1,4 +1,6 @@
+#include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/DiceTray.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "resources/Plaatjes.h"
 #include "support/ScriptedPlatform.h"
@@ -129,7 +131,7 @@ void TestMain::setPlayers(const QStringList& names) {
     std::array<std::string, 7> all{};
     for (int p = 1; p <= 6; ++p)
         all[p] = p <= names.size() ? names[p - 1].toStdString() : "Speler " + std::to_string(p);
-    m_main->applyPlayers(int(names.size()), all);
+    m_main->flow().choosePlayers(int(names.size()), all);
 }
 
 // Positions in pixels of the client area, as the twips of the layout tables give them.
@@ -297,7 +299,7 @@ void TestMain::clickOutOfTurnShowsTheMessageOnceAndChangesNothing() {
     QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
     QCOMPARE(cell(2, 12)->text(), QStringLiteral("0"));
     QVERIFY(find("Shape(1)")->isVisible());
-    QCOMPARE(m_main->game().state().WorpTeller, 1);
+    QCOMPARE(m_main->flow().game().state().WorpTeller, 1);
     // Player 1 places; the turn passes to player 2, whose label is now the yellow, underlined one.
     place(1, 12);
     QCOMPARE(cell(1, 12)->text(), QStringLiteral("25"));
@@ -323,7 +325,7 @@ void TestMain::clickDuringAThrowIsRefused() {
     m_platform->onWait = nullptr;
     QVERIFY(clicked);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("0"));
-    QCOMPARE(m_main->game().state().WorpTeller, 1);
+    QCOMPARE(m_main->flow().game().state().WorpTeller, 1);
     place(1, 0);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("5"));
 }

@@ -1,4 +1,6 @@
 #include "dialogs/AnalyseForm.h"
+#include "mainwindow/ComputerPlayers.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "persistence/SavedGame.h"
 #include "support/DialogTestHelpers.h"
@@ -61,7 +63,7 @@ private slots:
     }
     void aResumedGameKeepsItsDecisions() {
         QFETCH(QByteArray, damage);
-        m_main->applyPlayers(2, {"", "Ann", "Bob", "", "", "", ""});
+        m_main->flow().choosePlayers(2, {"", "Ann", "Bob", "", "", "", ""});
         throwDice({6, 6, 6, 1, 2});
         for (int die : {1, 2, 3})
             m_main->DobbelsteenPic_Click(die);
@@ -72,7 +74,7 @@ private slots:
         throwDice({1, 2, 3, 4, 5});
         m_main->SP_Click(2, RowGroteStraat);
         throwDice({2, 2, 4, 4, 5});
-        const std::vector<Decision> before = m_main->decisions().decisions();
+        const std::vector<Decision> before = m_main->flow().decisions().decisions();
         QCOMPARE(before.size(), std::size_t(3));
         QCOMPARE(before[1].row, int(RowZessen));
         QVERIFY(m_main->files().flushKeptGame());
@@ -86,10 +88,10 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
         }
         open({Platform::Answer::Yes});
-        QTRY_COMPARE(m_main->game().state().TotaalAB[2], 40); // the game is back
-        QCOMPARE(m_main->game().state().TotaalAB[1], 24);
-        QCOMPARE(m_main->decisions().decisions() == before, damage.isEmpty());
-        QCOMPARE(m_main->decisions().empty(), !damage.isEmpty());
+        QTRY_COMPARE(m_main->flow().game().state().TotaalAB[2], 40); // the game is back
+        QCOMPARE(m_main->flow().game().state().TotaalAB[1], 24);
+        QCOMPARE(m_main->flow().decisions().decisions() == before, damage.isEmpty());
+        QCOMPARE(m_main->flow().decisions().empty(), !damage.isEmpty());
         QFile aside(m_dir->filePath("Spel.sav.bak"));
         QCOMPARE(aside.exists(), !damage.isEmpty());
         if (aside.open(QIODevice::ReadOnly))
@@ -98,15 +100,15 @@ private slots:
         // Play goes on, and so does the record.
         m_main->DobbelsteenPic_Click(1);
         throwDice({6, 6, 6, 6});
-        QCOMPARE(m_main->decisions().decisions().back().holds, 1u);
-        QCOMPARE(m_main->decisions().decisions().size(), (damage.isEmpty() ? before.size() : 0) + 1);
+        QCOMPARE(m_main->flow().decisions().decisions().back().holds, 1u);
+        QCOMPARE(m_main->flow().decisions().decisions().size(), (damage.isEmpty() ? before.size() : 0) + 1);
     }
 
     // When the last column is full the final order opens; "Nieuw spel" starts again with the
     // same players, names and computers, and Tools / Analyse still reviews the game just played.
     void newGameFromTheFinalOrderKeepsThePlayers() {
-        m_main->applyPlayers(2, {"", "Ann", "Bob", "", "", "", ""});
-        m_main->applyKinds({0, 0, 1, 0, 0, 0, 0});
+        m_main->flow().choosePlayers(2, {"", "Ann", "Bob", "", "", "", ""});
+        m_main->flow().setKinds({PlayerKind::Person, PlayerKind::Person, PlayerKind::Makkelijk});
         QStringList shown;
         QString summary;
         QTimer answer;
@@ -126,18 +128,18 @@ private slots:
         answer.start(5);
         m_platform->answers << Platform::Answer::No; // Ann's score stays off the list
         for (int row : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14}) {
-            QTRY_COMPARE(m_main->game().state().AanDeBeurt, 1);
+            QTRY_COMPARE(m_main->flow().game().state().AanDeBeurt, 1);
             throwDice({3, 3, 3, 3, 3});
             m_main->SP_Click(1, row);
         }
         QTRY_COMPARE(shown, QStringList{" Uitslag"});
-        const GameState& s = m_main->game().state();
+        const GameState& s = m_main->flow().game().state();
         QCOMPARE(int(s.AantalSpelers), 2);
         QCOMPARE(s.SpelerNaam[1], "Ann");
         QCOMPARE(s.SpelerNaam[2], "Bob");
-        QVERIFY(m_main->computers().isComputer(2) && !m_main->computers().isComputer(1));
+        QVERIFY(m_main->flow().isComputer(2) && !m_main->flow().isComputer(1));
         QCOMPARE(s.TotaalAB[1] + s.TotaalAB[2], 0);
-        QVERIFY(m_main->decisions().empty());
+        QVERIFY(m_main->flow().decisions().empty());
         QCOMPARE(s.AanDeBeurt, 1);
 
         m_main->findChild<QAction*>("ToolsAnalyse")->trigger();

@@ -61,12 +61,11 @@ QStringList fieldsOf(const KeptGame& game) {
     for (int p = 1; p <= MaxPlayers; ++p) {
         QString cells;
         for (const Cell& c : s.cells[p])
-            cells +=
-                QString(" %1%2%3").arg(QString::fromStdString(c.text)).arg(c.open ? "o" : "").arg(c.scored ? "s" : "");
+            cells += QString(" %1%2%3").arg(QString::number(c.value)).arg(c.open ? "o" : "").arg(c.scored ? "s" : "");
         f << QString("player %1: %2, kind %3, totals %4/%5/%6/%7, cells%8")
                  .arg(p)
                  .arg(QString::fromStdString(s.SpelerNaam[p]))
-                 .arg(game.kinds[p])
+                 .arg(int(game.kinds[p]))
                  .arg(s.TotaalA[p])
                  .arg(s.TotaalB[p])
                  .arg(s.BonusGegeven[p])
@@ -96,7 +95,8 @@ QStringList fieldsOf(const KeptGame& game) {
 QByteArray twoPlayerFile() {
     Game game;
     play(game, "n2 t33322 p12 t66662 p5 t12345 h123 t12346");
-    return QByteArray::fromStdString(keptGameText({game.state(), {0, 0, 2, 0, 0, 0, 0}, twoDecisions()}));
+    return QByteArray::fromStdString(keptGameText(KeptGame{
+        game.state(), PlayerKinds{PlayerKind::Person, PlayerKind::Person, PlayerKind::Gemiddeld}, twoDecisions()}));
 }
 
 // The file with the line that starts with `start` replaced by `line`.
@@ -116,13 +116,13 @@ QByteArray scoredOnce(int row, int value) {
     Game game;
     play(game, "t12345");
     GameState s = game.state();
-    s.cells[1][row] = Cell{std::to_string(value), false, true};
+    s.cells[1][row] = Cell{value, false, true};
     const int a = isUpperRow(row) ? value : 0, b = value - a;
     s.TotaalA[1] = a;
     s.TotaalB[1] = b;
     s.TotaalAB[1] = a + b;
     for (auto [total, v] : {std::pair{RowTotalA, a}, {RowTotalB, b}, {RowGrandTotal, a + b}})
-        s.cells[1][total].text = std::to_string(v);
+        s.cells[1][total].value = v;
     return QByteArray::fromStdString(keptGameText({s, {}}));
 }
 
@@ -167,7 +167,10 @@ void SavedGameTest::keptGameReadsBackFieldByField() {
     Game game;
     play(game, script);
     // People and computers of each level, and decisions of either kind.
-    const KeptGame kept{game.state(), {0, 0, 1, 2, 3, 0, 1}, twoDecisions()};
+    const KeptGame kept{game.state(),
+                        {PlayerKind::Person, PlayerKind::Person, PlayerKind::Makkelijk, PlayerKind::Gemiddeld,
+                         PlayerKind::Sterk, PlayerKind::Person, PlayerKind::Makkelijk},
+                        twoDecisions()};
     QCOMPARE(isWorthKeeping(kept.state), worthKeeping);
 
     QTemporaryDir dir;
@@ -248,9 +251,9 @@ void SavedGameTest::damagedOrNewerFileIsNotTrusted() {
     QFETCH(int, decisions);
 
     KeptGame game;
-    game.kinds[1] = 42;
+    game.kinds[1] = PlayerKind(42);
     QCOMPARE(parseKeptGame(bytes.toStdString(), game), result);
-    QCOMPARE(game.kinds[1] == 42, result != KeptGameRead::Ok); // nothing taken from a file not trusted
+    QCOMPARE(game.kinds[1] == PlayerKind(42), result != KeptGameRead::Ok); // nothing taken from a file not trusted
     if (result == KeptGameRead::Ok) {
         QCOMPARE(game.decisionsDamaged, decisions < 0);
         QCOMPARE(int(game.decisions.size()), std::max(decisions, 0));

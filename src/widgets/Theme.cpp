@@ -1,4 +1,4 @@
-#include "mainwindow/Theme.h"
+#include "widgets/Theme.h"
 
 #include <QGuiApplication>
 #include <QScreen>
