@@ -62,12 +62,9 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
         soort->setEnabled(inPlay);
     }
 
-    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropDark);
-    m_cancelKnop =
-        addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
-
-    connectButtons(m_okKnop, m_cancelKnop);
+    const OkCancel buttons = addOkCancel(frame1, backdropDark);
+    m_cancelKnop = buttons.cancel;
+    m_okKnop = buttons.ok;
 
     for (int i = 1; i < MaxPlayers; ++i)
         setTabOrder(m_soort[i], m_soort[i + 1]);

@@ -33,7 +33,7 @@ namespace kwintor {
 namespace {
 constexpr int ClientWidth = 854;  // 12900 twips less a single border
 constexpr int ClientHeight = 573; // 9360 twips less border, caption and menu bar
-constexpr int MenuBarHeight = 20;
+constexpr int MenuBarHeight = 20; // at least; a larger interface font makes it taller
 } // namespace
 
 Main::Main(Platform& platform, QWidget* parent) : QMainWindow(parent), m_platform(platform), m_files(platform) {
@@ -47,17 +47,19 @@ bool Main::closing() const { return m_flow->stopped(); }
 void Main::Form_Load() {
     setWindowTitle(QStringLiteral(" Kwintor"));
     // The icon is drawn in seven sizes; the first frame does not need it.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(Plaatjes::windowIcon()); });
+    Plaatjes::setWindowIconAfterFirstFrame(*this);
     m_flow = new GameFlow(m_platform, m_files, *this);
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
-    bar->setFixedHeight(MenuBarHeight);
     m_actions = buildMenus(*bar, *this);
+    // The bar is as tall as its font needs: a bar too low for its titles folds them all into
+    // its overflow button. The window grows by the difference; the sheet below keeps its size.
+    bar->setFixedHeight(std::max(MenuBarHeight, bar->sizeHint().height()));
     layOut();
     follow();
     new KeyboardControl(*this, *m_flow, *m_sheet);
     m_announcer = new Announcer(m_tray);
-    setFixedSize(ClientWidth, ClientHeight + MenuBarHeight);
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->minimumHeight());
     centreOnScreen(*this, size());
 
     // The game starts with one player, "Speler 1".."Speler 6" and the default colours;
@@ -175,10 +177,9 @@ void Main::applySettings(const Settings& settings) {
 
 void Main::ZetAchtergrond(int rood, int groen, int blauw) {
     const QColor colour(std::clamp(rood, 0, 255), std::clamp(groen, 0, 255), std::clamp(blauw, 0, 255));
+    // The sheet's and the tray's frames show this colour through; the die corners keep the stored one.
     for (QWidget* widget : {centralWidget(), static_cast<QWidget*>(m_clock)})
         setBackground(widget, colour);
-    m_sheet->setBackground(colour);
-    m_tray->setBackground(colour); // the die corners keep the stored colour
 }
 
 void Main::closeEvent(QCloseEvent* event) {

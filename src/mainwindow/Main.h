@@ -67,7 +67,9 @@ public:
     void HelpZegelhof_Click();
     void HelpMeerSoftware_Click();
     void KlokTimer_Timer();
-    void OpenMetShell(const QString& target);
+    // Asks the desktop to open a document or a web address; where it cannot, the user is told
+    // what to open by hand, under `title`.
+    void OpenMetShell(const QString& target, const QString& title);
 
     // The desktop session ends. With `mayAsk` the exit question decides (false: the session
     // is cancelled); without it both files are kept, since nobody is there to answer.

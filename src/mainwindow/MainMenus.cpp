@@ -14,6 +14,7 @@
 #include "platform/Platform.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -128,19 +129,32 @@ void Main::HelpHelp_Click() {
     m_actions.help->setChecked(m_sheet->helpShown());
 }
 
-// Asks the desktop to open a document or a web address, owned by this window.
-void Main::OpenMetShell(const QString& target) { m_platform.openWithShell(this, target); }
+// Asks the desktop to open a document or a web address, owned by this window. Without a
+// viewer or a browser nothing would show: then the path or the address stands on a line of
+// its own, so the user can open it by hand.
+void Main::OpenMetShell(const QString& target, const QString& title) {
+    if (m_platform.openWithShell(this, target))
+        return;
+    const bool address = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
+    const QString text =
+        address ? QStringLiteral("Het adres kon niet worden geopend. Open het zelf in uw browser:\r\n") + target
+                : QStringLiteral("Het bestand kon niet worden geopend. Open het zelf:\r\n") +
+                      QDir::toNativeSeparators(target);
+    m_platform.messageBox(this, text, Platform::Buttons::Ok, title);
+}
 
 void Main::HelpSpelregels_Click() {
     const RulesDocument rules = m_platform.rulesDocument();
     if (rules.found())
-        OpenMetShell(rules.path);
+        OpenMetShell(rules.path, QLatin1String(RulesDocument::Title));
     else
         m_platform.messageBox(this, rules.missingText(), Platform::Buttons::Ok, QLatin1String(RulesDocument::Title));
 }
 
-void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite)); }
+void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite), QStringLiteral(" Zegelhof")); }
 
-void Main::HelpMeerSoftware_Click() { OpenMetShell(QLatin1String(links::SoftwarePage)); }
+void Main::HelpMeerSoftware_Click() {
+    OpenMetShell(QLatin1String(links::SoftwarePage), QStringLiteral(" Meer Software"));
+}
 
 } // namespace kwintor

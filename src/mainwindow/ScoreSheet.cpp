@@ -150,7 +150,6 @@ void ScoreSheet::addFrames() {
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         const Box& box = FrameBoxes[f];
         frame->setGeometry(twipsRect(box.left, box.top, box.width, box.height));
-        frame->setAutoFillBackground(true);
         m_frames[f] = frame;
     }
 }
@@ -241,11 +240,6 @@ void ScoreSheet::show(const GameState& s) {
     describe(s);
 }
 
-void ScoreSheet::setBackground(const QColor& colour) {
-    for (int f = 1; f <= 12; ++f)
-        kwintor::setBackground(m_frames[f], colour);
-}
-
 void ScoreSheet::setHelpShown(bool shown) {
     m_frames[4]->setVisible(!shown);
     m_frames[6]->setVisible(!shown);
@@ -299,7 +293,10 @@ void ScoreSheet::describe(const GameState& s) {
                 cell->setText(QString::number(value));
             QColor colour = cellColour(row);
             colour.setAlpha(value >= 0 ? 100 : 255);
-            setTextColour(cell, colour);
+            // Every cell has had a text colour of its own from the start; one that stays needs
+            // no new palette.
+            if (cell->palette().color(QPalette::Active, QPalette::WindowText) != colour)
+                setTextColour(cell, colour);
             m_scoreTips[p][row] = cellToolTip(s, p, row);
             showTip(p, row);
             cell->setAccessibleName(cellText(s, p, row));

@@ -25,8 +25,6 @@ public:
 
     using QWidget::show;
     void show(const GameState& state);
-    // Paints the twelve frames in the window's colour.
-    void setBackground(const QColor& colour);
     // The help panel in place of the upper rows (Frame4 and Frame6), or the rows again.
     void setHelpShown(bool shown);
     bool helpShown() const;

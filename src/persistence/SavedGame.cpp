@@ -44,12 +44,7 @@ void appendNameLine(std::string& out, int player, std::string_view name) {
     out += "\"Naam\",";
     out += std::to_string(player);
     out += ",\"";
-    for (char c : name) {
-        if (c == '\r' || c == '\n')
-            out += ' ';
-        else if (c != '\0')
-            out += c;
-    }
+    appendFieldText(out, name, FieldQuotes::Keep);
     out += "\"\r\n";
 }
 

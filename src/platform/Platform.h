@@ -31,6 +31,8 @@ public:
     // Where the settings and score list live: beside a program run from its own folder while
     // that is writable, else in the per-user data folder (always so for an installed program).
     virtual QString dataDirectory() const = 0;
+    // The user's documents folder as the desktop names it; empty where it has none.
+    virtual QString documentsDirectory() const = 0;
     // Seconds since midnight, with fractions; starts again from 0 at midnight.
     virtual double clockSeconds() const = 0;
     // The current local date and time.

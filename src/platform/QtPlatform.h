@@ -14,6 +14,7 @@ public:
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) override;
     QString programDirectory() const override;
     QString dataDirectory() const override;
+    QString documentsDirectory() const override;
     double clockSeconds() const override;
     QDateTime now() const override;
     bool processEventsFor(double seconds) override;

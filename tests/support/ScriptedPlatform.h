@@ -25,6 +25,7 @@ public:
     Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) override;
     QString programDirectory() const override { return m_directory; }
     QString dataDirectory() const override { return m_directory; }
+    QString documentsDirectory() const override { return documents; }
     double clockSeconds() const override { return m_clock; }
     QDateTime now() const override { return m_now; }
     bool processEventsFor(double seconds) override;
@@ -50,6 +51,7 @@ public:
 
     QList<Message> messages;
     QStringList opened;
+    QString documents;      // the documents folder; empty: the desktop has none
     bool shellOpens = true; // false: the desktop has no program for what is opened
     QList<double> waits;    // the length of each processEventsFor call
     int beeps = 0;
