@@ -6,11 +6,20 @@
 // under 50 ms; writing and reading the kept game: each under 1 ms.
 void benchPersistence();
 
+#include "dialogs/AnalyseForm.h"
+
 class QString;
 namespace kwintor {
 class ValueTable;
 struct Simulation;
 } // namespace kwintor
+
+// The review of a finished six-player game (78 turns): weighing its decisions, and " Analyse"
+// from its construction to its first paint, once the advisor's table is there.
+void benchReview();
+// A six-player game played to its end by the computer levels, its decisions recorded; `end` is
+// its last state.
+kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwintor::GameState& end);
 
 // Process start to the first paint of the main and the title window, against an empty main
 // window measured the same way in the same run (medians), CPU and peak memory.

@@ -13,6 +13,10 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)
         return benchStartupChild(argc > 2 ? argv[2] : "main");
     QApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "review") == 0) {
+        benchReview();
+        return 0;
+    }
     if (argc > 2 && std::strcmp(argv[1], "--shots") == 0) {
         takeScreenshots(QString::fromLocal8Bit(argv[2]));
         return 0;
@@ -22,6 +26,7 @@ int main(int argc, char* argv[]) {
         return 0;
     benchMainWindow();
     benchPersistence();
+    benchReview();
     benchAdvisor();
     return 0;
 }

@@ -1,11 +1,13 @@
 // Screenshots of the main window for the README and docs/: ./build/bench/kwintor_bench --shots DIR
 #include "Benchmarks.h"
 
+#include "advisor/ValueTable.h"
 #include "dialogs/Config.h"
 #include "dialogs/ScoreForm.h"
 #include "dialogs/SpelerForm.h"
 #include "dialogs/StatistiekForm.h"
 #include "dialogs/Titel.h"
+#include "dialogs/UitslagForm.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFlow.h"
@@ -20,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -121,12 +124,31 @@ void takeScreenshots(const QString& directory) {
                                {219, "Bob"},
                                {312, "Cor"}})
         window.files().recordScore(score, name);
-    kwintor::StatistiekForm statistics(window.files().scores(), &window);
+    std::vector<kwintor::HistoryEntry> history;
+    for (double cost : {41.2, 35.0, 38.7, 30.1, 27.5, 29.9, 22.4, 24.8, 18.3, 20.6, 15.2, 16.9})
+        history.push_back({"2026-12-07 20:00", "Bob", 230, cost, 36});
+    kwintor::StatistiekForm statistics(window.files().scores(), history, &window);
+    for (QTreeWidgetItem* item : statistics.findChild<QTreeWidget*>(QStringLiteral("List1"))
+                                     ->findItems(QStringLiteral("Bob"), Qt::MatchExactly))
+        item->setSelected(true);
     shoot(statistics, "statistieken.png");
     window.applySettings(kwintor::Settings{192, 192, 255, 6});
     kwintor::Config config(window.files().settings(), &window);
     shoot(config, "config.png");
     config.reject();
+    // The end of a six-player game: the final order and the review.
+    kwintor::ValueTable table;
+    table.compute(2);
+    kwintor::GameState end;
+    const kwintor::AnalyseForm::Game six = sixPlayerGame(table, end);
+    kwintor::UitslagForm order(end, six.kinds, &window);
+    shoot(order, "uitslag.png");
+    kwintor::AnalyseForm review(six, 0, platform, &window);
+    review.setTable(table);
+    shoot(review, "analyse.png");
+    kwintor::AnalyseForm waiting(six, 0, platform, &window);
+    shoot(waiting, "analyse-wacht.png");
+
     kwintor::Titel title(platform);
     title.Timer1_Timer();
     shoot(title, "titel.png");

@@ -63,12 +63,15 @@ void ScoreHistogram::paintEvent(QPaintEvent*) {
     }
     painter.drawLine(plot.left(), plot.bottom() + 1, plot.right(), plot.bottom() + 1);
 
-    // A tick and a label at the start of every bin, and at 375 where the last one ends.
+    // A tick at the start of every bin, and at 375 where the last one ends; a label at each tick,
+    // or at every other one when the chart is too narrow for all.
+    const int labelStep = plot.width() / ScoreStatistics::BinCount < 24 ? 2 : 1;
     for (int edge = 0; edge <= ScoreStatistics::BinCount; ++edge) {
         const int x = plot.left() + plot.width() * edge / ScoreStatistics::BinCount;
         painter.drawLine(x, plot.bottom() + 1, x, plot.bottom() + 4);
-        painter.drawText(QRect(x - 15, plot.bottom() + 4, 30, BottomMargin - 4), Qt::AlignHCenter | Qt::AlignTop,
-                         QString::number(edge * ScoreStatistics::BinWidth));
+        if (edge % labelStep == 0)
+            painter.drawText(QRect(x - 15, plot.bottom() + 4, 30, BottomMargin - 4), Qt::AlignHCenter | Qt::AlignTop,
+                             QString::number(edge * ScoreStatistics::BinWidth));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/StatistiekForm.h"
 
+#include "dialogs/CostChart.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/ScoreHistogram.h"
 #include "persistence/ScoreList.h"
@@ -33,8 +34,9 @@ double valueOf(const PlayerStatistics& row, int column) {
 
 } // namespace
 
-StatistiekForm::StatistiekForm(const ScoreList& scores, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Statistieken"), twips(6900) - 6, twips(6495) - 31), m_statistics(scores) {
+StatistiekForm::StatistiekForm(const ScoreList& scores, const std::vector<HistoryEntry>& history, QWidget* parent)
+    : FormDialog(parent, QStringLiteral(" Statistieken"), twips(6900) - 6, twips(6495) - 31), m_statistics(scores),
+      m_history(history) {
     Form_Load();
 }
 
@@ -71,7 +73,11 @@ void StatistiekForm::Form_Load() {
 
     m_chart = new ScoreHistogram(frame1);
     m_chart->setObjectName(QStringLiteral("Chart"));
-    m_chart->setGeometry(twipsRect(105, 2820, 6495, 2580));
+    m_chart->setGeometry(twipsRect(105, 2820, 3900, 2580));
+
+    m_verloop = new CostChart(CostChart::Kind::Line, frame1);
+    m_verloop->setObjectName(QStringLiteral("Verloop"));
+    m_verloop->setGeometry(twipsRect(4080, 2820, 2520, 2580));
 
     m_leegLabel = new QLabel(QStringLiteral("Nog geen scores op de lijst."), frame1);
     m_leegLabel->setObjectName(QStringLiteral("LeegLabel"));
@@ -84,6 +90,7 @@ void StatistiekForm::Form_Load() {
     connectButtons(m_okKnop, nullptr);
 
     m_chart->setVisible(!m_statistics.isEmpty());
+    m_verloop->setVisible(!m_statistics.isEmpty());
     m_leegLabel->setVisible(m_statistics.isEmpty());
     connect(m_list1, &QTreeWidget::itemSelectionChanged, this, &StatistiekForm::List1_SelectionChanged);
     sortBy(Gemiddeld, Qt::DescendingOrder);
@@ -132,11 +139,26 @@ void StatistiekForm::List1_SelectionChanged() {
     const QList<QTreeWidgetItem*> selected = m_list1->selectedItems();
     if (selected.isEmpty()) {
         m_chart->setHistogram(m_statistics.histogram(), QStringLiteral("Scores van alle namen"));
+        m_verloop->setValues({}, QStringLiteral("Kies een naam"), QString());
         return;
     }
     const PlayerStatistics& row = m_statistics.rows()[selected.first()->data(Naam, RowRole).toUInt()];
     m_chart->setHistogram(m_statistics.histogram(row.name),
                           QStringLiteral("Scores van ") + QString::fromStdString(row.name));
+
+    // Each point: the mean cost of up to TrendWindow games ending at that game.
+    const std::vector<double> costs = recentCosts(m_history, row.name, TrendGames + TrendWindow - 1);
+    std::vector<double> means;
+    for (std::size_t i = 0; i < costs.size(); ++i) {
+        const std::size_t first = i + 1 >= TrendWindow ? i + 1 - TrendWindow : 0;
+        if (costs.size() - i > TrendGames)
+            continue; // only the window of an earlier point
+        double sum = 0;
+        for (std::size_t k = first; k <= i; ++k)
+            sum += costs[k];
+        means.push_back(sum / static_cast<double>(i + 1 - first));
+    }
+    m_verloop->setValues(means, QStringLiteral("Gemiddeld verlies per spel"), QStringLiteral("Spel"));
 }
 
 } // namespace kwintor

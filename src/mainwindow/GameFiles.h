@@ -1,5 +1,6 @@
 #pragma once
 
+#include "persistence/History.h"
 #include "persistence/KeptGameWriter.h"
 #include "persistence/SavedGame.h"
 #include "persistence/Settings.h"
@@ -40,11 +41,19 @@ public:
     bool recordScore(int score, const std::string& name);
     // Deletions chosen in the score list dialog.
     void removeScores(const std::vector<std::string>& entries, bool all);
+    // Adds the lines of a finished game to the history, under the score list's lock; a damaged
+    // history is kept aside as .bak and a new one begun. False when it could not be written.
+    bool recordHistory(const std::vector<HistoryEntry>& entries);
+    // The history as the file holds it; empty when there is none or it does not read.
+    std::vector<HistoryEntry> history() const;
+    QString historyPath() const;
+
     // Writes both files; the paths of those that could not be written go to `failed`.
     bool save(QStringList& failed);
 
     // The game left unfinished at the last end, if one reads whole; one that does not (or that a
-    // newer version wrote) is set aside as Spel.sav.bak and never trusted.
+    // newer version wrote) is set aside as Spel.sav.bak and never trusted. A game whose decisions
+    // do not read is taken up without them, and the file is copied to Spel.sav.bak first.
     std::optional<KeptGame> keptGame();
     // Keeps the game for the next start while it is in progress, else removes the kept game.
     // The write happens beside the window, which never waits for it.

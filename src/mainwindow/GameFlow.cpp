@@ -24,16 +24,18 @@ bool GameFlow::computerOnTurn() const {
 
 void GameFlow::moved() {
     if (m_keeping)
-        m_files.keepGame({state(), m_kinds});
+        m_files.keepGame({state(), m_kinds, m_decisions.decisions()});
     emit changed();
 }
 
 void GameFlow::throwDice() {
+    const GameState before = state();
     if (!m_game.beginThrow()) {
         if (!throwing() && state().WorpTeller >= 3)
             emit refused(Refusal::NoThrowsLeft);
         return;
     }
+    m_decisions.held(before);
     emit throwBegun();
     m_platform.beep();
     // Each rolling die shows five faces a tenth of a second apart; the last one stays.
@@ -65,6 +67,7 @@ void GameFlow::toggleHold(int die) {
 
 void GameFlow::place(int player, int row) {
     const bool beforeFirstThrow = state().WorpTeller == 0 && !throwing() && player == state().AanDeBeurt;
+    const GameState before = state();
     const PlaceResult result = m_game.place(player, row);
     if (result == PlaceResult::Ignored) {
         if (beforeFirstThrow && isCategoryRow(row))
@@ -75,6 +78,7 @@ void GameFlow::place(int player, int row) {
         emit refused(Refusal::NotOnTurn);
         return;
     }
+    m_decisions.placed(before, row);
     if (isComputer(player))
         m_game.forgetUndo(); // a person takes back his own misclick, not the computer's move
     moved();
@@ -119,14 +123,26 @@ void GameFlow::whenIdle(std::function<void()> command) { m_pending.run(throwing(
 
 void GameFlow::undo() {
     whenIdle([this] {
-        if (m_game.undo())
+        if (m_game.undo()) {
+            m_decisions.undoLast();
             moved();
+        }
     });
 }
 
 void GameFlow::newGame() {
     m_game.newGame();
+    m_decisions.clear();
     m_kinds = {}; // the players are new, and people
+    moved();
+}
+
+void GameFlow::newGameWithSamePlayers() {
+    const GameState s = state();
+    if (!m_game.newGame())
+        return;
+    m_decisions.clear();
+    m_game.choosePlayers(s.AantalSpelers, s.SpelerNaam);
     moved();
 }
 
@@ -143,6 +159,7 @@ void GameFlow::setKinds(const PlayerKinds& kinds) {
 
 void GameFlow::resume(const KeptGame& kept) {
     m_game.restore(kept.state);
+    m_decisions.restore(kept.decisions);
     setKinds(kept.kinds);
 }
 

@@ -3,6 +3,7 @@
 #include "engine/Game.h"
 #include "engine/PlayerKind.h"
 #include "mainwindow/CommandQueue.h"
+#include "review/DecisionLog.h"
 
 #include <QObject>
 
@@ -36,6 +37,8 @@ public:
     const Game& game() const { return m_game; }
     const GameState& state() const { return m_game.state(); }
     const PlayerKinds& kinds() const { return m_kinds; }
+    // Every hold and placement of the game, kept with it (and of the game just finished).
+    const DecisionLog& decisions() const { return m_decisions; }
     bool isComputer(int player) const;
     // A computer plays the turn: the clicks and keys of people do nothing.
     bool computerOnTurn() const;
@@ -52,6 +55,8 @@ public:
     void place(int player, int row);
     void undo();
     void newGame();
+    // A new game with the same players, names and computer players.
+    void newGameWithSamePlayers();
     void choosePlayers(int count, const PlayerNames& names);
     void setKinds(const PlayerKinds& kinds);
     // Takes up a game kept at an earlier end.
@@ -87,6 +92,7 @@ private:
     QWidget& m_window;
     Game m_game;
     PlayerKinds m_kinds{};
+    DecisionLog m_decisions;
     CommandQueue m_pending;
     bool m_stopped = false;
     bool m_keeping = true;

@@ -114,6 +114,7 @@ void Main::follow() {
             m_platform.messageBox(this, QStringLiteral("U bent nu niet aan de beurt!"), Platform::Buttons::Ok);
     });
     connect(m_flow, &GameFlow::scoreRecorded, this, &Main::HoogstScores_Click);
+    connect(m_flow, &GameFlow::gameOver, this, &Main::finishGame);
 }
 
 void Main::mirror() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/AnalyseForm.h"
 #include "mainwindow/GameFiles.h"
 #include "mainwindow/MainMenus.h"
 
@@ -60,6 +61,7 @@ public:
     void ToolsConfig_Click();
     void ToolsAdvies_Click();
     void ToolsMogelijkeScore_Click();
+    void ToolsAnalyse_Click();
     void HelpHelp_Click();
     void HelpSpelregels_Click();
     void HelpZegelhof_Click();
@@ -88,11 +90,18 @@ private:
     // After every move: draws the sheet and the tray anew (the dice faces only change with a
     // throw), and lets the advisor and the screen reader look.
     void mirror();
+    // Every column in play is full: the history gains the game, and the final order opens.
+    void finishGame();
+    AnalyseForm::Game reviewedGame() const;
+    void openAnalyse(AnalyseForm::Game game);
+    // Adds the game to the history once the advisor's table can weigh its decisions.
+    void recordHistory(const AnalyseForm::Game& game);
 
     Platform& m_platform;
     GameFiles m_files;
     GameFlow* m_flow = nullptr;
-    std::optional<KeptGame> m_offer; // the game left unfinished, until the question is answered
+    std::optional<KeptGame> m_offer;             // the game left unfinished, until the question is answered
+    std::optional<AnalyseForm::Game> m_finished; // the last game played to its end
 
     ScoreSheet* m_sheet = nullptr;
     DiceTray* m_tray = nullptr;

@@ -40,6 +40,7 @@ const MenuItem Items[] = {
     {"Tools", "ToolsAdvies", "Advies", &Main::ToolsAdvies_Click, "", true, &MenuActions::advies},
     {"Tools", "ToolsMogelijkeScore", "Toon mogelijke score", &Main::ToolsMogelijkeScore_Click, "", true,
      &MenuActions::mogelijkeScore},
+    {"Tools", "ToolsAnalyse", "Analyse", &Main::ToolsAnalyse_Click},
     {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "F1", true, &MenuActions::help},
     {"Help", "HelpSpelregels", "Spelregels", &Main::HelpSpelregels_Click},
     {"Help", "Helpstreep1", "", nullptr},
@@ -103,7 +104,7 @@ void Main::HoogstScores_Click() {
 }
 
 void Main::Statistieken_Click() {
-    m_flow->whenIdle([this] { StatistiekForm(m_files.scores(), this).exec(); });
+    m_flow->whenIdle([this] { StatistiekForm(m_files.scores(), m_files.history(), this).exec(); });
 }
 
 void Main::ToolsConfig_Click() {

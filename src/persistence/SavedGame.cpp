@@ -5,6 +5,7 @@
 #include "persistence/TextEncoding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -47,8 +48,8 @@ void appendNameLine(std::string& out, int player, std::string_view name) {
     out += "\"\r\n";
 }
 
-// The lines of a file, each without its line end (CR LF, or LF as an editor may leave it).
-// False when the last line has no line end: the file was cut short.
+// The whole lines of a file, each without its line end (CR LF, or LF as an editor may leave it).
+// False when the last line has no line end: the file was cut short, and that line is left out.
 bool splitLines(std::string_view text, std::vector<std::string_view>& lines) {
     while (!text.empty()) {
         const auto end = text.find('\n');
@@ -196,7 +197,52 @@ bool consistent(const KeptGame& game) {
 
 bool isFlag(int value) { return value == 0 || value == 1; }
 
-KeptGameRead parseVersionOne(LineReader& in, KeptGame& game) {
+// A decision that play could have made in a column like the one it keeps.
+bool possible(const Decision& d) {
+    if (d.player < 1 || d.player > MaxPlayers || d.throwNumber < 1 || d.throwNumber > 3 ||
+        d.used >= (1u << CategoryCount) - 1 || d.turn != std::popcount(d.used) + 1 || d.upper > 5 * 21 ||
+        d.total < d.upper || d.total > 375)
+        return false;
+    for (int die : d.dice)
+        if (die < 1 || die > 6)
+            return false;
+    if (d.kind == Decision::Kind::Hold)
+        return d.throwNumber < 3 && d.holds < 1u << DiceCount && d.row == -1;
+    const int category = isUpperRow(d.row) ? d.row : isLowerRow(d.row) ? d.row - 2 : -1;
+    return d.holds == 0 && category >= 0 && !(d.used >> category & 1);
+}
+
+// The decisions of version 2; false when they do not read whole, and nothing is kept of them.
+bool parseDecisions(LineReader& in, std::vector<Decision>& decisions) {
+    int count = 0;
+    if (!in.numbers("Keuzes", &count, 1) || count > MaxKeptDecisions)
+        return false;
+    decisions.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        int v[13] = {};
+        if (!in.numbers("Keuze", v, 13) || v[8] > 1)
+            return false;
+        Decision d;
+        d.player = v[0];
+        d.turn = v[1];
+        d.throwNumber = v[2];
+        std::copy(v + 3, v + 8, d.dice.begin());
+        d.kind = v[8] == 1 ? Decision::Kind::Place : Decision::Kind::Hold;
+        if (d.kind == Decision::Kind::Place)
+            d.row = v[9];
+        else
+            d.holds = static_cast<unsigned>(v[9]);
+        d.used = static_cast<unsigned>(v[10]);
+        d.upper = v[11];
+        d.total = v[12];
+        if (!possible(d))
+            return false;
+        decisions.push_back(d);
+    }
+    return in.atEnd();
+}
+
+KeptGameRead parseGame(LineReader& in, int version, bool whole, KeptGame& game) {
     GameState& s = game.state;
     int v[6] = {};
     if (!in.numbers("Spelers", v, 1))
@@ -244,7 +290,14 @@ KeptGameRead parseVersionOne(LineReader& in, KeptGame& game) {
             s.cells[p][row] = Cell{std::int32_t(v[3]), v[1] == 1, v[2] == 1};
         }
     }
-    return in.atEnd() && consistent(game) ? KeptGameRead::Ok : KeptGameRead::Damaged;
+    if (!consistent(game))
+        return KeptGameRead::Damaged;
+    if (version == 1)
+        return whole && in.atEnd() ? KeptGameRead::Ok : KeptGameRead::Damaged;
+    game.decisionsDamaged = !parseDecisions(in, game.decisions) || !whole;
+    if (game.decisionsDamaged)
+        game.decisions.clear();
+    return KeptGameRead::Ok;
 }
 
 } // namespace
@@ -276,6 +329,13 @@ std::string keptGameText(const KeptGame& game) {
             appendLine(out, RowLabels[row], {p, cell.open, cell.scored, cell.value});
         }
     }
+    appendLine(out, "Keuzes", {static_cast<long long>(game.decisions.size())});
+    for (const Decision& d : game.decisions) {
+        const bool place = d.kind == Decision::Kind::Place;
+        appendLine(out, "Keuze",
+                   {d.player, d.turn, d.throwNumber, d.dice[0], d.dice[1], d.dice[2], d.dice[3], d.dice[4], place,
+                    place ? d.row : static_cast<long long>(d.holds), d.used, d.upper, d.total});
+    }
     return out;
 }
 
@@ -284,8 +344,7 @@ KeptGameRead parseKeptGame(std::string_view bytes, KeptGame& game) {
         if (bytes.find('\0') != std::string_view::npos || !isValidUtf8(bytes))
             return KeptGameRead::Damaged;
         std::vector<std::string_view> lines;
-        if (!splitLines(bytes, lines))
-            return KeptGameRead::Damaged;
+        const bool whole = splitLines(bytes, lines);
         LineReader in(std::move(lines));
         int version = 0;
         // The header lines are not checked, as in the other files.
@@ -293,10 +352,10 @@ KeptGameRead parseKeptGame(std::string_view bytes, KeptGame& game) {
             return KeptGameRead::Damaged;
         if (version > KeptGameVersion)
             return KeptGameRead::NewerVersion;
-        if (version != KeptGameVersion)
+        if (version < 1)
             return KeptGameRead::Damaged;
         KeptGame read;
-        const KeptGameRead result = parseVersionOne(in, read);
+        const KeptGameRead result = parseGame(in, version, whole, read);
         if (result == KeptGameRead::Ok)
             game = std::move(read);
         return result;

@@ -1,23 +1,31 @@
 #pragma once
 
+#include "engine/Decision.h"
 #include "engine/GameState.h"
 #include "engine/PlayerKind.h"
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kwintor {
 
 // A game left unfinished, kept in the data folder for the next start: the whole game state and
 // who plays each column, which only this file keeps. Both arrays are indexed by player, 1..6.
+// With them go the decisions made so far, so that a game taken up again is reviewed as a whole.
 struct KeptGame {
     GameState state;
     PlayerKinds kinds{};
+    std::vector<Decision> decisions{};
+    // Read only: the game read whole but its decisions did not; they are left out.
+    bool decisionsDamaged = false;
 };
 
 inline constexpr std::string_view KeptGameFileName = "Spel.sav";
-inline constexpr int KeptGameVersion = 1;
+inline constexpr int KeptGameVersion = 2;
+// Far more decisions than a game makes (about three per turn, a few more with undo).
+inline constexpr int MaxKeptDecisions = 10000;
 
 enum class KeptGameRead {
     Ok,           // the game is in `game`, every value checked
@@ -28,7 +36,10 @@ enum class KeptGameRead {
 
 // The file, one line per item, each ended by CR LF: the two header lines of the other data
 // files, "Versie",1, then the turn, the dice, and per player the name, the kind, the totals and
-// the 17 cells (open, scored, value) of the column, each line led by a quoted label.
+// the 17 cells (open, scored, value) of the column, each line led by a quoted label. Version 2
+// adds "Keuzes",n and n lines "Keuze" (player, turn, throw, five dice, 0 and the holds or 1 and
+// the row, the categories used, the upper and the grand total before). Version 1 files still read,
+// without decisions. Decisions that do not read leave the game whole: only they are dropped.
 //
 // Only a game between throws is kept: while a throw rolls (state.throwing) the caller keeps the
 // file it wrote before that throw, so a game taken up again has the throw still to make.

@@ -53,6 +53,10 @@ public:
     virtual int screenDpi() const = 0;
     // The mouse pointer of all windows: the hourglass while busy, else the arrow.
     virtual void setBusyCursor(bool busy) = 0;
+    // Asks where to save a file, starting from `suggested` (a path); empty when the user cancels.
+    // `filter` is as Qt writes it: "CSV-bestanden (*.csv)".
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                 const QString& filter) = 0;
 
     // The rules document beside the program or in its installed share folder, and where it was looked for.
     RulesDocument rulesDocument() const { return findRulesDocument(programDirectory()); }

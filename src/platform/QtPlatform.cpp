@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -114,6 +115,11 @@ void QtPlatform::setBusyCursor(bool busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                                 const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 } // namespace kwintor

@@ -24,6 +24,8 @@ public:
     QSize screenPixels() const override;
     int screenDpi() const override;
     void setBusyCursor(bool busy) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& suggested,
+                         const QString& filter) override;
 
 private:
     std::mt19937_64 m_generator;

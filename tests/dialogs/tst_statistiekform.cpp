@@ -1,5 +1,7 @@
+#include "dialogs/CostChart.h"
 #include "dialogs/ScoreHistogram.h"
 #include "dialogs/StatistiekForm.h"
+#include "persistence/History.h"
 #include "persistence/ScoreList.h"
 #include "support/DialogTestHelpers.h"
 
@@ -114,6 +116,28 @@ private slots:
         QVERIFY(bar.height() > 20);
         QCOMPARE(picture.pixelColor(bar.center()), QColor(0, 0, 64));
         QCOMPARE(picture.pixelColor(chart->barRect(empty).center().x(), bar.center().y()), QColor(150, 190, 180));
+    }
+
+    // Beside the histogram, the chosen name's average cost per game from the history: each point
+    // the mean of up to five games ending at that game, over his last twenty games at most.
+    void theLineShowsTheAverageCostOfTheChosenName() {
+        std::vector<HistoryEntry> history;
+        for (int game = 1; game <= 26; ++game) // Ann loses 1, 2, .., 26 points; Bob 100 in between
+            history.push_back({"2026-12-07 20:00", game % 2 ? "ann" : "Ann", 200, double(game), 37});
+        history.insert(history.begin() + 3, {"2026-12-07 20:00", "Bob", 150, 100, 30});
+        StatistiekForm dialog(fixedList(), history);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* chart = child<CostChart>(&dialog, "Verloop");
+        QVERIFY(chart->values().empty()); // no name chosen
+        auto* list = child<QTreeWidget>(&dialog, "List1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->topLevelItem(2)).center());
+        QCOMPARE(list->selectedItems().first()->text(0), "Ann");
+        const std::vector<double>& means = chart->values();
+        QCOMPARE(int(means.size()), StatistiekForm::TrendGames);
+        QCOMPARE(means.front(), 5.0); // games 3..7
+        QCOMPARE(means.back(), 24.0); // games 22..26
+        QVERIFY(chart->accessibleDescription().endsWith("Spel 19: 23,00; Spel 20: 24,00."));
     }
 
     void anEmptyListShowsATextAndNoChart() {

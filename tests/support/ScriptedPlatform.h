@@ -35,6 +35,10 @@ public:
     QSize screenPixels() const override { return screen; }
     int screenDpi() const override { return dpi; }
     void setBusyCursor(bool busy) override { busyCursor.append(busy); }
+    QString saveFileName(QWidget*, const QString& title, const QString& suggested, const QString&) override {
+        saveQuestions.append(title + u'|' + suggested);
+        return savePath;
+    }
 
     // Answers for the next message boxes, in order; an empty queue answers Yes or OK.
     QQueue<Answer> answers;
@@ -53,7 +57,9 @@ public:
     int beeps = 0;
     QSize screen{1920, 1080};
     int dpi = 96;
-    QList<bool> busyCursor; // every change of the mouse pointer: true = hourglass
+    QList<bool> busyCursor;    // every change of the mouse pointer: true = hourglass
+    QString savePath;          // what every save dialog answers; empty: cancelled
+    QStringList saveQuestions; // each save dialog asked: "title|suggested path"
     double m_clock = 12 * 3600.0;
     QDateTime m_now;
     // How far one processEventsFor call moves the clock; 0 means "the whole wait".

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "dialogs/FormDialog.h"
+#include "engine/Decision.h"
+#include "engine/PlayerKind.h"
+#include "review/GameReview.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace kwintor {
+
+class Platform;
+class ValueTable;
+
+// The review of a game: every decision of every player weighed by the exact advisor, with the
+// expected final total of the move made and of the best move and what it cost; per player the
+// total cost, the share of best decisions, his three costliest decisions with their dice, and a
+// chart of the cost of each turn. "Opslaan..." writes it all as CSV. Until the advisor's table is
+// there the window says so; setTable() fills it in.
+class AnalyseForm : public FormDialog {
+    Q_OBJECT
+public:
+    struct Game {
+        std::array<std::string, MaxPlayers + 1> names;
+        PlayerKinds kinds{};
+        std::vector<Decision> decisions;
+    };
+
+    // `diceColour` is the offset of the dice's colour in the picture store (0, 6 or 12).
+    AnalyseForm(Game game, int diceColour, Platform& platform, QWidget* parent = nullptr);
+
+    // The advisor's table is there: weighs every decision and shows the review.
+    void setTable(const ValueTable& table);
+    bool ready() const { return m_ready; }
+    const GameReview& review() const { return m_review; }
+
+    void OpslaanKnop_Click();
+
+private:
+    void Form_Load();
+    QWidget* playerPage(const PlayerReview& player);
+
+    Game m_game;
+    int m_diceColour;
+    Platform& m_platform;
+    bool m_ready = false;
+    GameReview m_review;
+    QLabel* m_wachtLabel = nullptr;
+    QLabel* m_samenvatting = nullptr;
+    QTabWidget* m_spelers = nullptr;
+    QPushButton* m_opslaanKnop = nullptr;
+    QPushButton* m_okKnop = nullptr;
+};
+
+} // namespace kwintor

@@ -1,0 +1,203 @@
+#include "advisor/Categories.h"
+#include "advisor/Strategy.h"
+#include "advisor/ValueTable.h"
+#include "engine/Game.h"
+#include "review/DecisionLog.h"
+#include "review/GameReview.h"
+
+#include <QTest>
+
+#include <random>
+
+using namespace kwintor;
+
+namespace {
+
+// A column with every category scored but `row`.
+unsigned allBut(int row) { return AllCategories & ~(1u << rowCategory(row)); }
+
+std::array<int, DiceCount> diceOf(const QString& digits) {
+    std::array<int, DiceCount> dice{};
+    for (int i = 0; i < DiceCount; ++i)
+        dice[i] = digits.at(i).digitValue();
+    return dice;
+}
+
+// One turn of the player on turn, played by `strategy` through the game's own calls, each
+// decision told to the log as the window tells it.
+void playTurn(Game& game, DecisionLog& log, const Strategy& strategy, std::mt19937_64& dice, std::mt19937_64& rng) {
+    std::uniform_int_distribution<int> face(1, 6);
+    const int player = game.state().AanDeBeurt;
+    for (int step = 0; step < 4; ++step) {
+        const Action a = strategy.decide(positionOf(game.state(), player), rng);
+        if (a.kind == Action::Kind::Place) {
+            log.placed(game.state(), a.row);
+            QVERIFY(game.place(player, a.row) >= PlaceResult::Placed);
+            return;
+        }
+        for (int i = 1; i <= DiceCount; ++i)
+            if (game.state().Vastgezet[i] != bool(a.keep >> (i - 1) & 1))
+                game.toggleHold(i);
+        log.held(game.state());
+        QVERIFY(game.beginThrow());
+        for (int i = 1; i <= DiceCount; ++i)
+            if (game.rolling()[i])
+                game.settleDie(i, face(dice));
+        game.endThrow();
+    }
+    QFAIL("a turn of more than three throws");
+}
+
+} // namespace
+
+class ReviewTest : public QObject {
+    Q_OBJECT
+    ValueTable m_table;
+
+private slots:
+    void initTestCase() { m_table.compute(2); }
+
+    void lastTurnCostsWhatTheHandWorksOut_data();
+    void lastTurnCostsWhatTheHandWorksOut();
+    void sterkLosesNothingInAWholeGame_data();
+    void sterkLosesNothingInAWholeGame();
+    void undonePlacementMakesWayForItsReplacement();
+};
+
+// The last open category, where a turn is worth what the dice still to come can bring.
+void ReviewTest::lastTurnCostsWhatTheHandWorksOut_data() {
+    QTest::addColumn<int>("open");
+    QTest::addColumn<int>("upper");
+    QTest::addColumn<int>("throwMade");
+    QTest::addColumn<QString>("dice");
+    QTest::addColumn<QString>("move"); // "h" and the dice held (1..5), or "p" and the row
+    QTest::addColumn<double>("made");  // expected points still to come
+    QTest::addColumn<double>("best");
+    QTest::addColumn<QString>("better");
+
+    // Kans: with one throw left a die is rethrown below 4 (worth 3.5), with two below 5 (4.25).
+    QTest::newRow("kans, rethrow all after throw 2") << int(RowKans) << 63 << 2 << "66612"
+                                                     << "h" << 17.5 << 25.0 << "vast: 6 6 6";
+    QTest::newRow("kans, keep the sixes after throw 1") << int(RowKans) << 63 << 1 << "66612"
+                                                        << "h123" << 26.5 << 26.5 << "vast: 6 6 6";
+    QTest::newRow("kans, place after throw 1") << int(RowKans) << 63 << 1 << "66612"
+                                               << "p13" << 21.0 << 26.5 << "vast: 6 6 6";
+    QTest::newRow("kans, place after throw 3") << int(RowKans) << 63 << 3 << "66612"
+                                               << "p13" << 21.0 << 21.0 << "Kans";
+    // Zessen at 45: three sixes bring the bonus. Two held need one of three more dice a six.
+    QTest::newRow("zessen, keep two of three sixes")
+        << int(RowZessen) << 45 << 2 << "66623"
+        << "h12" << 12 + 3.0 + 35 * (1 - 125 / 216.0) << 18 + 2.0 + 35 << "vast: 6 6 6";
+    QTest::newRow("zessen, place three sixes") << int(RowZessen) << 45 << 3 << "66623"
+                                               << "p5" << 18.0 + 35 << 18.0 + 35 << "Zessen";
+    // Kwintor: two dice thrown must both show a five, or five fresh dice must all be equal.
+    QTest::newRow("kwintor, rethrow all") << int(RowKwintor) << 20 << 2 << "55512"
+                                          << "h" << 50 * 6 / 7776.0 << 50 / 36.0 << "vast: 5 5 5";
+}
+
+void ReviewTest::lastTurnCostsWhatTheHandWorksOut() {
+    QFETCH(int, open);
+    QFETCH(int, upper);
+    QFETCH(int, throwMade);
+    QFETCH(QString, dice);
+    QFETCH(QString, move);
+    QFETCH(double, made);
+    QFETCH(double, best);
+    QFETCH(QString, better);
+
+    Decision d;
+    d.player = 2;
+    d.turn = 13;
+    d.throwNumber = throwMade;
+    d.dice = diceOf(dice);
+    d.used = allBut(open);
+    d.upper = upper;
+    d.total = 200; // what the sheet holds already counts in the expected final total
+    if (move[0] == 'p') {
+        d.kind = Decision::Kind::Place;
+        d.row = move.mid(1).toInt();
+    } else {
+        for (QChar die : move.mid(1))
+            d.holds |= 1u << (die.digitValue() - 1);
+    }
+
+    const WeighedDecision w = weigh(m_table, d);
+    QVERIFY(w.weighed);
+    QVERIFY(qAbs(w.made - (200 + made)) < 1e-9);
+    QVERIFY(qAbs(w.bestExpected - (200 + best)) < 1e-9);
+    QVERIFY(qAbs(w.cost - (best - made)) < 1e-9);
+    QCOMPARE(QString::fromStdString(choiceText(w.best)), better);
+}
+
+// Sterk plays the advisor's moves, so not one of its decisions costs a point; the medium player
+// beside it does lose points, so the review can tell them apart.
+void ReviewTest::sterkLosesNothingInAWholeGame_data() {
+    QTest::addColumn<int>("seed");
+    for (int seed : {1, 2, 3})
+        QTest::addRow("seed %d", seed) << seed;
+}
+
+void ReviewTest::sterkLosesNothingInAWholeGame() {
+    QFETCH(int, seed);
+    Game game;
+    game.choosePlayers(2, {"", "Sterk", "Gemiddeld"});
+    DecisionLog log;
+    std::mt19937_64 dice(seed), rng(seed + 100);
+    const auto strong = makeStrategy(Level::Strong, m_table);
+    const auto medium = makeStrategy(Level::Medium, m_table);
+    for (int turn = 0; turn < 2 * CategoryCount; ++turn) {
+        playTurn(game, log, game.state().AanDeBeurt == 1 ? *strong : *medium, dice, rng);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QVERIFY(game.playerFinished(1) && game.playerFinished(2));
+
+    const GameReview review(m_table, log.decisions());
+    QCOMPARE(review.players().size(), std::size_t(2));
+    const PlayerReview& sterk = review.players()[0];
+    QCOMPARE(sterk.player, 1);
+    QCOMPARE(sterk.cost, 0.0);
+    QCOMPARE(sterk.bestDecisions, sterk.decisions);
+    QVERIFY(sterk.costliest.empty());
+    QVERIFY(sterk.decisions >= CategoryCount);
+    QCOMPARE(QString::fromStdString(summaryLine("Sterk", sterk)),
+             QStringLiteral("Sterk: 0,00 punten verloren in %1 keuzes").arg(sterk.decisions));
+    QVERIFY(review.players()[1].cost > 0);
+    // Every placement was recorded once, in its own turn.
+    int placements = 0;
+    for (const Decision& d : log.decisions())
+        placements += d.kind == Decision::Kind::Place && d.turn == 1 + placements / 2;
+    QCOMPARE(placements, 2 * CategoryCount);
+}
+
+// A placement taken back does not count; the one made instead does, and the holds before it stay.
+void ReviewTest::undonePlacementMakesWayForItsReplacement() {
+    Game game;
+    DecisionLog log;
+    QVERIFY(game.beginThrow());
+    for (int i = 1; i <= DiceCount; ++i)
+        game.settleDie(i, 6);
+    game.endThrow();
+    game.toggleHold(1);
+    log.held(game.state());
+    QVERIFY(game.beginThrow());
+    for (int i = 2; i <= DiceCount; ++i)
+        game.settleDie(i, 6);
+    game.endThrow();
+    log.placed(game.state(), RowEnen);
+    QVERIFY(game.place(1, RowEnen) >= PlaceResult::Placed);
+    QVERIFY(game.undo());
+    log.undoLast();
+    log.placed(game.state(), RowKwintor);
+    QVERIFY(game.place(1, RowKwintor) >= PlaceResult::Placed);
+
+    QCOMPARE(log.decisions().size(), std::size_t(2));
+    QCOMPARE(log.decisions()[0].kind, Decision::Kind::Hold);
+    QCOMPARE(log.decisions()[1].row, int(RowKwintor));
+    const GameReview review(m_table, log.decisions());
+    QCOMPARE(review.players()[0].decisions, 2);
+    QCOMPARE(review.decisions()[1].decision.row, int(RowKwintor));
+}
+
+QTEST_APPLESS_MAIN(ReviewTest)
+#include "tst_review.moc"
