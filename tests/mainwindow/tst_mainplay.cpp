@@ -4,6 +4,7 @@
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/ScoreSheet.h"
 #include "persistence/SavedGame.h"
+#include "resources/Plaatjes.h"
 #include "support/MainFixture.h"
 
 using namespace kwintor;
@@ -157,6 +158,7 @@ private slots:
             QVERIFY(f->widget("Shape(5)")->isVisible());
             QCOMPARE(f->text("SpelersLabel(2)"), "Bob");
             QCOMPARE(f->text("ScoreLabel"), "18");
+            QCOMPARE(f->main->tray().diePicture(1).pixelColor(25, 25), Plaatjes::instance().Img(5).pixelColor(25, 25));
         } else {
             QCOMPARE(int(f->state().AantalSpelers), 1);
             QVERIFY(f->main->files().flushKeptGame());
