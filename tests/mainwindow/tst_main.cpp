@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScopeGuard>
 #include <QPointer>
+#include <QScopeGuard>
 
 using namespace kwintor;
 using test::MainFixture;
@@ -200,9 +200,12 @@ private slots:
     void whatCannotBeOpenedIsNamedOnALineOfItsOwn_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("target"); // relative: a file in the program's folder
-        QTest::newRow("Spelregels") << "Help/Spelregels" << "spelregels.pdf";
-        QTest::newRow("Zegelhof") << "Help/Zegelhof" << "https://www.zegelhof.example/";
-        QTest::newRow("Meer Software") << "Help/Meer Software" << "https://www.dobbelwerken.example/software.htm";
+        QTest::newRow("Spelregels") << "Help/Spelregels"
+                                    << "spelregels.pdf";
+        QTest::newRow("Zegelhof") << "Help/Zegelhof"
+                                  << "https://www.zegelhof.example/";
+        QTest::newRow("Meer Software") << "Help/Meer Software"
+                                       << "https://www.dobbelwerken.example/software.htm";
     }
     void whatCannotBeOpenedIsNamedOnALineOfItsOwn() {
         QFETCH(QString, item);
