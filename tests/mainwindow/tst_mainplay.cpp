@@ -3,7 +3,7 @@
 #include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/ScoreSheet.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 #include "resources/Plaatjes.h"
 #include "support/MainFixture.h"
 

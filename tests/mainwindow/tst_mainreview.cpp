@@ -2,7 +2,7 @@
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 #include "support/DialogTestHelpers.h"
 #include "support/ScriptedPlatform.h"
 
