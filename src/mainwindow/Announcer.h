@@ -3,21 +3,45 @@
 #include "engine/GameState.h"
 
 #include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <array>
 
 class QWidget;
 
 namespace kwintor {
 
-// Says once what a redraw brought (the dice of a throw, a placement, the turn passing): the
-// text becomes the accessible name of `target`, which a screen reader hears as a name change.
+// Says what happens in the game to a screen reader without taking the keyboard focus from
+// where the player works. A reader hears only what concerns the object it thinks has the
+// focus, and skips a name change altogether; so the text becomes the name of one of two small
+// unpainted widgets, and a moment later that widget reports that it has the focus. They take
+// turns, since a reader ignores a second focus report from the object it already has.
+// Whatever is said within one pass of the event loop goes out as one announcement.
 class Announcer : public QObject {
 public:
-    explicit Announcer(QWidget* target);
+    static constexpr int DelayMilliseconds = 50;
+
+    explicit Announcer(QWidget* host);
+    // What changed in the game that is worth saying (see announcement()), said at once.
     void update(const GameState& state);
+    // Forgets the state seen, so that the next update says nothing about it (a game restored).
+    void reset(const GameState& state) { m_seen = state; }
+    void say(const QString& text);
+    // What waits to be said, taken back: a question that opens now says it first, since the
+    // reader would skip it for the question.
+    QString takePending();
+    // The last announcement made, and the widget that said it.
     const QString& last() const { return m_said; }
+    QWidget* speaker(int index) const { return m_speakers[index]; }
 
 private:
-    QWidget* m_target;
+    void speak();
+
+    std::array<QWidget*, 2> m_speakers{};
+    int m_next = 0;
+    QTimer m_timer;
+    QString m_pending;
     GameState m_seen;
     QString m_said;
 };

@@ -103,7 +103,8 @@ void Main::layOut() {
 }
 
 bool Main::ask(const QString& text, const QString& title) {
-    return m_platform.messageBox(this, text, Platform::Buttons::YesNo, title) == Platform::Answer::Yes;
+    return m_platform.messageBox(this, text, Platform::Buttons::YesNo, title, m_announcer->takePending()) ==
+           Platform::Answer::Yes;
 }
 
 void Main::byPerson(const std::function<void()>& handler) {
@@ -120,15 +121,21 @@ void Main::refresh() {
     if (!m_offer)
         m_files.keepGame({s, m_computers->kinds()});
     m_coach->show(s);
+    m_announcer->say(m_coach->takeNewAdvice());
     m_computers->wake(s);
 }
 
 void Main::SchudKnop_Click() {
-    if (!m_game.beginThrow())
+    if (!m_game.beginThrow()) {
+        if (!throwing())
+            m_announcer->say(refusalText(Refusal::FourthThrow));
         return;
+    }
     const GameState& s = m_game.state();
     m_tray->showWorp(s);
     m_platform.beep();
+    // Named for the throw before it greys: a screen reader reads the button as it changes.
+    m_schudKnop->setAccessibleName(throwButtonText(s));
     m_schudKnop->setEnabled(false);
     const auto rolling = m_game.rolling();
     m_tray->clearDice(rolling);
@@ -150,14 +157,19 @@ void Main::SchudKnop_Click() {
 }
 
 void Main::DobbelsteenPic_Click(int index) {
+    if (m_game.state().WorpTeller == 0)
+        m_announcer->say(refusalText(Refusal::NoThrowYet));
     m_game.toggleHold(index);
     refresh();
 }
 
 void Main::SP_Click(int player, int index) {
     const PlaceResult result = m_game.place(player, index);
-    if (result == PlaceResult::Ignored)
+    if (result == PlaceResult::Ignored) {
+        if (m_game.state().WorpTeller == 0 && isCategoryRow(index))
+            m_announcer->say(refusalText(Refusal::NoThrowYet));
         return;
+    }
     if (result == PlaceResult::NotOnTurn) {
         m_platform.messageBox(this, QStringLiteral("U bent nu niet aan de beurt!"), Platform::Buttons::Ok);
         return;

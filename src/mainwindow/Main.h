@@ -39,6 +39,7 @@ public:
     DiceTray& tray() const { return *m_tray; }
     Coach& coach() const { return *m_coach; }
     ComputerPlayers& computers() const { return *m_computers; }
+    Announcer& announcer() const { return *m_announcer; }
     // The exit was answered Yes: no handler goes on with the game.
     bool closing() const { return m_closing; }
 

@@ -21,7 +21,19 @@ QString throwCounterText(const GameState& state);
 QString sumText(const GameState& state);
 QString throwButtonText(const GameState& state);
 // What changed from `before` to `after` that is worth saying at once: the dice of a throw
-// that ended, a placement, a placement taken back, the turn passing; empty when nothing did.
+// that ended, a hold or release, a placement (with the end of that player's game, and the
+// final order once every player has finished), a placement taken back, the turn passing;
+// empty when nothing did.
 QString announcement(const GameState& before, const GameState& after);
+// Every player in play has scored all thirteen categories.
+bool gameOver(const GameState& state);
+// The totals of the player on turn and how far he is from the bonus.
+QString totalsText(const GameState& state);
+// Who is on turn, and what the throw so far shows.
+QString turnText(const GameState& state);
+
+// Why an action of the player was refused.
+enum class Refusal { FourthThrow, NoThrowYet, NotOnTurn, GameOver };
+QString refusalText(Refusal refusal);
 
 } // namespace kwintor

@@ -20,8 +20,11 @@ public:
     virtual ~Platform() = default;
 
     // A modal message box. An empty title shows the application title "Kwintor". The text is
-    // shown as plain text, never as markup, so a name shows as it was typed.
-    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) = 0;
+    // shown as plain text, never as markup, so a name shows as it was typed. A screen reader
+    // reads the title and the text as the box opens, after `spokenFirst` (what has just
+    // happened, which the box would otherwise cut short).
+    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {},
+                              const QString& spokenFirst = {}) = 0;
     // The directory of the executable, without a trailing separator.
     virtual QString programDirectory() const = 0;
     // Where the settings and score list live: beside a program run from its own folder while

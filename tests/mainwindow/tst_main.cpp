@@ -107,7 +107,7 @@ void TestMain::throwDice(const QList<int>& faces) {
 
 QAction* TestMain::menuItem(const QString& menu, const QString& caption) const {
     for (QAction* top : m_main->menuBar()->actions())
-        if (top->menu() && top->text() == menu)
+        if (top->menu() && top->menu()->objectName() == menu)
             for (QAction* item : top->menu()->actions())
                 if (item->text() == caption)
                     return item;

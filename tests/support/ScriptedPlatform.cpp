@@ -8,7 +8,8 @@ namespace kwintor::test {
 ScriptedPlatform::ScriptedPlatform(QString directory)
     : m_now(QDate(2026, 12, 6), QTime(12, 0, 0)), m_directory(std::move(directory)) {}
 
-Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, Buttons buttons, const QString& title) {
+Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, Buttons buttons, const QString& title,
+                                              const QString&) {
     Message message{text, buttons, title.isEmpty() ? QStringLiteral("Kwintor") : title};
     messages.append(message);
     if (onMessage)

@@ -22,7 +22,8 @@ public:
 
     explicit ScriptedPlatform(QString directory = {});
 
-    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) override;
+    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {},
+                      const QString& spokenFirst = {}) override;
     QString programDirectory() const override { return m_directory; }
     QString dataDirectory() const override { return m_directory; }
     double clockSeconds() const override { return m_clock; }
