@@ -47,7 +47,10 @@ void Announcer::speak() {
     m_said = std::exchange(m_pending, QString());
     speaker->setAccessibleName(m_said);
     QAccessibleEvent event(speaker, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    if (m_report)
+        m_report(event);
+    else
+        QAccessible::updateAccessibility(&event);
 }
 
 } // namespace kwintor

@@ -7,7 +7,9 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace kwintor {
@@ -31,6 +33,10 @@ public:
     // What waits to be said, taken back: a question that opens now says it first, since the
     // reader would skip it for the question.
     QString takePending();
+    bool waiting() const { return m_timer.isActive(); }
+    // Where the focus reports go: to the screen reader, unless a test listens instead.
+    using Report = std::function<void(QAccessibleEvent&)>;
+    void setReport(Report report) { m_report = std::move(report); }
     // The last announcement made, and the widget that said it.
     const QString& last() const { return m_said; }
     QWidget* speaker(int index) const { return m_speakers[index]; }
@@ -44,6 +50,7 @@ private:
     QString m_pending;
     GameState m_seen;
     QString m_said;
+    Report m_report;
 };
 
 } // namespace kwintor

@@ -1,3 +1,4 @@
+#include "mainwindow/Announcer.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
 #include "support/ScriptedPlatform.h"
@@ -5,6 +6,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +15,22 @@
 using kwintor::Main;
 using kwintor::Platform;
 using kwintor::test::ScriptedPlatform;
+
+namespace {
+
+// What the screen reader was told: each event with the name of its object at that moment.
+struct Heard {
+    QObject* object;
+    QAccessible::Event type;
+    QString name;
+};
+QList<Heard> heard;
+void listen(QAccessibleEvent& event) {
+    QAccessibleInterface* face = event.accessibleInterface();
+    heard.append({event.object(), event.type(), face ? face->text(QAccessible::Name) : QString()});
+}
+
+} // namespace
 
 // The main window played by keys alone, its undo item, the score preview and what a screen
 // reader reads of its controls.
@@ -30,6 +49,10 @@ private slots:
     void previewAndTooltipsShowWhatACellWouldScore();
     void screenReaderReadsTheControls_data();
     void screenReaderReadsTheControls();
+    void announcementsReachTheScreenReaderWithoutTakingTheFocus_data();
+    void announcementsReachTheScreenReaderWithoutTakingTheFocus();
+    void menusOpenFromTheKeyboardAndTheGameKeysWait_data();
+    void menusOpenFromTheKeyboardAndTheGameKeysWait();
 
 private:
     QWidget* find(const QString& name) const {
@@ -62,6 +85,29 @@ private:
                 key(Qt::Key_Down);
         QCOMPARE(m_main->sheet().cursorRow(), row);
         key(Qt::Key_Return);
+    }
+    // Runs steps such as "throw 55555", "key 3", "key Down", "ctrl Z", "players 2", "place 4",
+    // each announcement said before the next step.
+    void run(const QStringList& steps) {
+        const QMap<QString, int> keys{{"Down", Qt::Key_Down}, {"Return", Qt::Key_Return}, {"Space", Qt::Key_Space}};
+        for (const QString& step : steps) {
+            const QString what = step.section(u' ', 0, 0), arg = step.section(u' ', 1);
+            if (what == "throw") {
+                QList<int> faces;
+                for (QChar c : arg)
+                    faces << c.digitValue();
+                throwByKey(faces);
+            } else if (what == "key") {
+                key(keys.value(arg, arg.size() == 1 ? int(arg[0].toUpper().unicode()) : 0));
+            } else if (what == "ctrl") {
+                key(arg[0].unicode(), Qt::ControlModifier);
+            } else if (what == "players") {
+                m_main->applyPlayers(arg.toInt(), {"", "Anna", "Bert", "", "", "", ""});
+            } else if (what == "place") {
+                placeByKey(arg.toInt());
+            }
+            QTRY_VERIFY(!m_main->announcer().waiting());
+        }
     }
     QString spoken(const QString& name) const {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(find(name));
@@ -113,10 +159,17 @@ void TestKeyboard::wholeOnePlayerGameByKeysAlone() {
         placeByKey(turn.row);
         QCOMPARE(cell(1, turn.row)->text(), QString::number(turn.value));
         QCOMPARE(m_main->sheet().cursorPlayer(), 0); // the cell is scored: the cursor goes
+        QTRY_VERIFY(!m_main->announcer().waiting());
     }
     QCOMPARE(cell(1, 16)->text(), QStringLiteral("338"));
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Score"));
+    // The question carries what has just happened, which it would otherwise cut short.
+    QVERIFY(m_platform->messages[0].spokenFirst.endsWith(
+        QStringLiteral("Speler 1 zet 50 bij Kwintor. Speler 1 is klaar met 338 punten. Het spel is uit. "
+                       "Uitslag: 1. Speler 1, 338 punten.")));
+    key(Qt::Key_Space); // the game is over: nothing more to throw
+    QCOMPARE(m_main->game().state().WorpTeller, 0);
     // The menus answer their shortcuts: F1 shows the help panel, Ctrl+N asks for a new game.
     key(Qt::Key_F1);
     QVERIFY(m_main->sheet().helpShown());
@@ -253,8 +306,6 @@ void TestKeyboard::screenReaderReadsTheControls_data() {
                          << "Som van de stenen: 24";
     QTest::newRow("throw button") << "SchudKnop"
                                   << "Gooien, worp 3 van 3";
-    QTest::newRow("announcement") << "DiceTray"
-                                  << "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24.";
 }
 
 void TestKeyboard::screenReaderReadsTheControls() {
@@ -274,6 +325,78 @@ void TestKeyboard::screenReaderReadsTheControls() {
     key(Qt::Key_3);
     throwByKey({4, 5, 5, 5}); // die 3 stays a five
     QCOMPARE(spoken(control), text);
+}
+
+void TestKeyboard::announcementsReachTheScreenReaderWithoutTakingTheFocus_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("throw") << QStringList{"throw 12345"} << "Worp 1 van 3: een, twee, drie, vier, vijf. Som 15.";
+    QTest::newRow("hold") << QStringList{"throw 55555", "key 3"} << "Dobbelsteen 3 vastgezet.";
+    QTest::newRow("release") << QStringList{"throw 55555", "key 3", "key 3"} << "Dobbelsteen 3 losgelaten.";
+    QTest::newRow("hold before the first throw") << QStringList{"key 3"} << "Eerst gooien.";
+    QTest::newRow("placement before the first throw") << QStringList{"key Down", "key Return"} << "Eerst gooien.";
+    QTest::newRow("fourth throw") << QStringList{"throw 11111", "throw 11111", "throw 11111", "key Space"}
+                                  << "Niet meer gooien: u hebt al drie keer gegooid. Kies een vak.";
+    QTest::newRow("placement and the turn")
+        << QStringList{"players 2", "throw 55555", "place 4"} << "Anna zet 25 bij Totaal vijven. Bert is aan de beurt.";
+    QTest::newRow("undo") << QStringList{"players 2", "throw 55555", "place 4", "ctrl Z"}
+                          << "Ongedaan gemaakt: Totaal vijven is weer open. Anna is aan de beurt.";
+    QTest::newRow("totals key") << QStringList{"throw 55555", "place 4", "key T"}
+                                << "Speler 1: Totaal A 25, nog 38 punten tot de bonus, Totaal B 0, Totaal 25.";
+    QTest::newRow("turn key") << QStringList{"throw 22333", "key W"}
+                              << "Speler 1 is aan de beurt. Worp 1 van 3: twee, twee, drie, drie, drie. Som 13.";
+}
+
+void TestKeyboard::announcementsReachTheScreenReaderWithoutTakingTheFocus() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, said);
+    heard.clear();
+    m_main->announcer().setReport(listen);
+    run(steps.mid(0, steps.size() - 1));
+    QWidget* focus = QApplication::focusWidget();
+    run({steps.last()});
+    QCOMPARE(QApplication::focusWidget(), focus); // the keys stay where they were
+    QList<Heard> announced;
+    for (const Heard& h : heard)
+        if (h.type == QAccessible::Focus && h.object->objectName().startsWith("Melding"))
+            announced << h;
+    QVERIFY(!announced.isEmpty());
+    QCOMPARE(announced.last().name, said);
+    for (int i = 1; i < announced.size(); ++i) // the two speakers take turns
+        QVERIFY(announced[i].object != announced[i - 1].object);
+}
+
+void TestKeyboard::menusOpenFromTheKeyboardAndTheGameKeysWait_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << "Bestand";
+    QTest::newRow("Alt+B") << int(Qt::Key_B) << int(Qt::AltModifier) << "Bestand";
+    QTest::newRow("Alt+S") << int(Qt::Key_S) << int(Qt::AltModifier) << "Spelers";
+    QTest::newRow("Alt+T") << int(Qt::Key_T) << int(Qt::AltModifier) << "Tools";
+    QTest::newRow("Alt+H") << int(Qt::Key_H) << int(Qt::AltModifier) << "Help";
+}
+
+void TestKeyboard::menusOpenFromTheKeyboardAndTheGameKeysWait() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, menu);
+    QTest::keyClick(m_main, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(open);
+    QCOMPARE(open->objectName(), menu);
+    QVERIFY(open->activeAction() && !open->activeAction()->isSeparator()); // Down starts on an item
+    // The game's keys belong to the menu now: no throw, no hold, no cursor.
+    for (int k : {Qt::Key_Space, Qt::Key_1, Qt::Key_Down, Qt::Key_Left})
+        QTest::keyClick(m_main, Qt::Key(k));
+    const kwintor::GameState& s = m_main->game().state();
+    QCOMPARE(s.WorpTeller, 0);
+    QCOMPARE(m_main->sheet().cursorPlayer(), 0);
+    open->close();
+    // With the menu bar holding the keys (after Alt alone), they are the bar's as well.
+    m_main->menuBar()->setFocus();
+    QTest::keyClick(m_main->menuBar(), Qt::Key_Space);
+    QCOMPARE(s.WorpTeller, 0);
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -17,7 +17,8 @@ public:
     struct Message {
         QString text;
         Buttons buttons;
-        QString title; // as shown: "Kwintor" when none was given
+        QString title;       // as shown: "Kwintor" when none was given
+        QString spokenFirst; // what a screen reader hears before the text
     };
 
     explicit ScriptedPlatform(QString directory = {});
