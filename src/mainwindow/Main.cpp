@@ -135,7 +135,7 @@ void Main::SchudKnop_Click() {
     m_tray->showWorp(s);
     m_platform.beep();
     // Named for the throw before it greys: a screen reader reads the button as it changes.
-    m_schudKnop->setAccessibleName(throwButtonText(s));
+    setSpokenName(*m_schudKnop, throwButtonText(s));
     m_schudKnop->setEnabled(false);
     const auto rolling = m_game.rolling();
     m_tray->clearDice(rolling);

@@ -4,7 +4,9 @@
 #include "engine/Scoring.h"
 #include "mainwindow/SheetTexts.h"
 
+#include <QAccessibleWidget>
 #include <QStringList>
+#include <QWidget>
 
 #include <algorithm>
 #include <vector>
@@ -80,7 +82,54 @@ QString endText(const GameState& s, int player) {
     return text + QStringLiteral(" Het spel is uit. Uitslag: ") + places.join(QStringLiteral("; ")) + u'.';
 }
 
+const char* const OutOfPlay = "kwintorOutOfPlay";
+
+// A container whose children marked out of play are left out of what a screen reader sees.
+class PlayingChildren : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = shown();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() ? int(shown().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget*> shown() const {
+        QList<QWidget*> children;
+        for (QObject* object : widget()->children())
+            if (auto* child = qobject_cast<QWidget*>(object);
+                child && !child->isWindow() && !child->property(OutOfPlay).toBool())
+                children << child;
+        return children;
+    }
+};
+
+QAccessibleInterface* playingChildrenFactory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    for (QObject* child : widget->children())
+        if (child->property(OutOfPlay).isValid())
+            return new PlayingChildren(widget);
+    return nullptr;
+}
+
 } // namespace
+
+void setSpokenName(QWidget& widget, const QString& name) {
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name); // each call would tell the reader, changed or not
+}
+
+void setOutOfPlay(QWidget& widget, bool outOfPlay) {
+    static const bool installed = (QAccessible::installFactory(playingChildrenFactory), true);
+    Q_UNUSED(installed);
+    widget.setProperty(OutOfPlay, outOfPlay);
+}
 
 bool gameOver(const GameState& s) {
     for (int p = 1; p <= s.AantalSpelers; ++p)
@@ -147,6 +196,8 @@ QString sumText(const GameState& s) { return QStringLiteral("Som van de stenen: 
 QString throwButtonText(const GameState& s) {
     if (s.throwing)
         return QStringLiteral("Gooien, de stenen rollen");
+    if (gameOver(s))
+        return QStringLiteral("Gooien, het spel is uit");
     if (s.WorpTeller >= 3)
         return QStringLiteral("Gooien, niet mogelijk na de derde worp");
     return QStringLiteral("Gooien, worp %1 van 3").arg(s.WorpTeller + 1);

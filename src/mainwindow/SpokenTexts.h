@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kwintor {
 
 // What an open category cell of the player on turn would score with the dice on the table,
@@ -31,6 +33,12 @@ bool gameOver(const GameState& state);
 QString totalsText(const GameState& state);
 // Who is on turn, and what the throw so far shows.
 QString turnText(const GameState& state);
+
+// Gives `widget` the name a screen reader reads, and tells the reader only when it changed.
+void setSpokenName(QWidget& widget, const QString& name);
+// The columns of players who do not play stand on the sheet, greyed, but a screen reader's
+// review of the window passes them over.
+void setOutOfPlay(QWidget& widget, bool outOfPlay);
 
 // Why an action of the player was refused.
 enum class Refusal { FourthThrow, NoThrowYet, NotOnTurn, GameOver };

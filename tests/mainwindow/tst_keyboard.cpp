@@ -1,6 +1,7 @@
 #include "mainwindow/Announcer.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
+#include "mainwindow/SpokenTexts.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QAccessible>
@@ -51,6 +52,9 @@ private slots:
     void screenReaderReadsTheControls();
     void announcementsReachTheScreenReaderWithoutTakingTheFocus_data();
     void announcementsReachTheScreenReaderWithoutTakingTheFocus();
+    void totalsKeyTellsTheWayToTheBonus_data();
+    void totalsKeyTellsTheWayToTheBonus();
+    void columnsOfPlayersWhoDoNotPlayAreLeftOutOfTheReview();
     void menusOpenFromTheKeyboardAndTheGameKeysWait_data();
     void menusOpenFromTheKeyboardAndTheGameKeysWait();
 
@@ -364,6 +368,52 @@ void TestKeyboard::announcementsReachTheScreenReaderWithoutTakingTheFocus() {
     QCOMPARE(announced.last().name, said);
     for (int i = 1; i < announced.size(); ++i) // the two speakers take turns
         QVERIFY(announced[i].object != announced[i - 1].object);
+}
+
+void TestKeyboard::totalsKeyTellsTheWayToTheBonus_data() {
+    QTest::addColumn<int>("filled"); // upper cells scored, each worth 10
+    QTest::addColumn<bool>("bonus");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("on the way") << 2 << false << "nog 43 punten tot de bonus";
+    QTest::newRow("upper part full, short of it") << 6 << false << "geen bonus";
+    QTest::newRow("reached") << 6 << true << "bonus behaald";
+}
+
+void TestKeyboard::totalsKeyTellsTheWayToTheBonus() {
+    QFETCH(int, filled);
+    QFETCH(bool, bonus);
+    QFETCH(QString, said);
+    kwintor::GameState s;
+    for (int row = 0; row < filled; ++row)
+        s.cells[1][row].scored = true;
+    s.TotaalA[1] = 10 * filled;
+    s.BonusGegeven[1] = bonus;
+    s.TotaalB[1] = 7;
+    s.TotaalAB[1] = s.TotaalA[1] + 7 + (bonus ? 35 : 0);
+    s.SpelerNaam[1] = "Anna";
+    QCOMPARE(kwintor::totalsText(s), QStringLiteral("Anna: Totaal A %1, %2, Totaal B 7, Totaal %3.")
+                                         .arg(s.TotaalA[1])
+                                         .arg(said)
+                                         .arg(s.TotaalAB[1]));
+}
+
+void TestKeyboard::columnsOfPlayersWhoDoNotPlayAreLeftOutOfTheReview() {
+    m_main->applyPlayers(2, {"", "Anna", "Bert", "", "", "", ""});
+    // Every name a reader meets walking the tree of the window.
+    QStringList names;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* face) {
+        names << face->text(QAccessible::Name);
+        for (int i = 0; i < face->childCount(); ++i)
+            walk(face->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(m_main));
+    QVERIFY(names.contains("Bert, Kans: open"));
+    QVERIFY(names.contains("Bert"));
+    QVERIFY(!names.filter("Speler 3").size() && !names.filter("Speler 6").size());
+    m_main->applyPlayers(3, {"", "Anna", "Bert", "Cor", "", "", ""});
+    names.clear();
+    walk(QAccessible::queryAccessibleInterface(m_main));
+    QVERIFY(names.contains("Cor, Kans: open"));
 }
 
 void TestKeyboard::menusOpenFromTheKeyboardAndTheGameKeysWait_data() {
