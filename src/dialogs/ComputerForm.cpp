@@ -57,6 +57,7 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
             soort->addItem(kindText(kind));
         soort->setCurrentIndex(std::clamp(m_kinds[i], 0, KindCount - 1));
         soort->setGeometry(twipsRect(2490, top, 2250, 285));
+        soort->setAccessibleName(full.isEmpty() ? QStringLiteral("Speler %1").arg(i) : full);
         m_soort[i] = soort;
 
         const bool inPlay = i <= m_count;

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace kwintor {
 
@@ -34,12 +35,16 @@ void Config::Form_Load() {
             addScrollBar(frame1, QStringLiteral("ScrollColor(%1)").arg(i), twipsRect(180, top, 1440, 285), 0, 255);
         m_kleurLabel[i] =
             addCaption(frame1, QStringLiteral("KleurLabel(%1)").arg(i), QStringLiteral("0"), 1740, top + 45);
+        static const char* const Components[] = {"", "rood", "groen", "blauw"};
+        m_scrollColor[i]->setAccessibleName(QStringLiteral("Achtergrondkleur, ") + QLatin1String(Components[i]));
     }
     addCaption(frame1, QStringLiteral("Label2"), QStringLiteral("Achtergrondkleur"), 2100, 315);
 
     addBackdrop(frame1, QStringLiteral("Label3"), twipsRect(150, 1500, 1500, 330), backdropDark);
     m_hScroll1 = addScrollBar(frame1, QStringLiteral("HScroll1"), twipsRect(180, 1530, 1440, 270), 0, DiceColours - 1);
     addCaption(frame1, QStringLiteral("Label4"), QStringLiteral("Dobbelsteenkleur"), 1710, 1545);
+    m_hScroll1->setAccessibleName(QStringLiteral("Dobbelsteenkleur"));
+    m_hScroll1->setAccessibleDescription(QStringLiteral("0 grijs, 1 rood, 2 groen"));
 
     m_image1 = new QLabel(frame1);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -91,6 +96,8 @@ void Config::HScroll1_Change(int value) {
     const int kleur = value * FacesPerColour;
     m_settings.DobbelsteenKleur = static_cast<std::uint8_t>(kleur);
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().Img(kleur + 1)));
+    static const char* const Colours[] = {"grijs", "rood", "groen"};
+    m_image1->setAccessibleName(QStringLiteral("Voorbeeldsteen, ") + QLatin1String(Colours[std::clamp(value, 0, 2)]));
 }
 
 void Config::OkKnop_Click() {
