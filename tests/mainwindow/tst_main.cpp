@@ -496,6 +496,7 @@ void TestMain::helpPanelTwiceRestoresTheSheet() {
     const QString text = find<QLabel>("HelpLabel")->text();
     QCOMPARE(text.count(QStringLiteral("\r\n")), 13);
     QVERIFY(text.contains(QStringLiteral("\r\n       6. Klik dan op één van de getallen onder de naam v/d speler")));
+    QVERIFY(text.contains(QStringLiteral("T leest de totalen, W wie aan de beurt is")));
 }
 
 // The found case is a row of menuItemsRunTheirCommands.
