@@ -3,6 +3,7 @@
 #include "advisor/ValueTable.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
+#include "mainwindow/Announcer.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
 #include "persistence/SavedGame.h"
@@ -71,6 +72,9 @@ private slots:
         QCOMPARE(m_main->sheet().adviceMarkedRow(), -1); // nothing before the first throw
         throwDice({6, 6, 6, 6, 6});
         QCOMPARE(m_main->sheet().adviceMarkedRow(), int(RowKwintor));
+        // A screen reader hears the advice with the throw.
+        QTRY_COMPARE(m_main->announcer().last(),
+                     QStringLiteral("Worp 1 van 3: zes, zes, zes, zes, zes. Som 30. Advies: plaats bij Kwintor."));
         QVERIFY(cell(1, RowKwintor)->toolTip().contains("\nVerwacht eindtotaal: ")); // after "Nu 50 punten"
         QVERIFY(cell(1, RowKwintor)->toolTip().contains(','));
         // The marks follow the table: with 1 1 2 5 6 the best move keeps some dice and throws.
