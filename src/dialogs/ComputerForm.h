@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace kwintor {
 
+class Speaker;
+
 // The computer players dialog: for every player in play, whether a person or the computer at
 // one of three levels plays. A kind is 0 for a person, 1..3 for the computer from easy to
 // strong, per player 1..6. Built afresh at every opening; after OK, kinds() tells the choice.
@@ -35,6 +37,7 @@ private:
     std::array<int, MaxPlayers + 1> m_kinds;
     std::array<QLabel*, MaxPlayers + 1> m_naam{};
     std::array<QComboBox*, MaxPlayers + 1> m_soort{};
+    Speaker* m_speaker = nullptr; // says a changed choice, which a screen reader passes over
     QPushButton* m_cancelKnop = nullptr;
     QPushButton* m_okKnop = nullptr;
 };

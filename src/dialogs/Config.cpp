@@ -1,6 +1,7 @@
 #include "dialogs/Config.h"
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/Speaker.h"
 #include "resources/Plaatjes.h"
 
 #include <QFrame>
@@ -27,6 +28,7 @@ Config::Config(const Settings& settings, QWidget* parent)
 
 void Config::Form_Load() {
     QFrame* frame1 = addFrame1(*this, 4905, 2820);
+    m_speaker = new Speaker(frame1);
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 240, 1500, 915), backdropBlack);
     for (int i = 1; i <= 3; ++i) {
@@ -97,7 +99,10 @@ void Config::HScroll1_Change(int value) {
     m_settings.DobbelsteenKleur = static_cast<std::uint8_t>(kleur);
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().Img(kleur + 1)));
     static const char* const Colours[] = {"grijs", "rood", "groen"};
-    m_image1->setAccessibleName(QStringLiteral("Voorbeeldsteen, ") + QLatin1String(Colours[std::clamp(value, 0, 2)]));
+    const QString colour = QLatin1String(Colours[std::clamp(value, 0, 2)]);
+    m_image1->setAccessibleName(QStringLiteral("Voorbeeldsteen, ") + colour);
+    if (m_hScroll1->hasFocus())
+        m_speaker->say(QStringLiteral("Dobbelsteenkleur ") + colour);
 }
 
 void Config::OkKnop_Click() {

@@ -52,6 +52,7 @@ void SpelerForm::Form_Load() {
         m_tsp[i] = box;
         m_lsp[i] = addCaption(frame1, QStringLiteral("Lsp(%1)").arg(i), QStringLiteral("Naam speler %1").arg(i), 2610,
                               top + 30);
+        m_lsp[i]->setBuddy(box);
     }
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 2310, 1500, 330), backdropBlack);

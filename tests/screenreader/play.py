@@ -175,6 +175,37 @@ def play(speech):
     key("Return")
     speech.expect(r"Gooien", "the throw button after the dialog")
 
+    # The computer players' dialog: each choice named after its player, a change said.
+    speech.mark()
+    key("alt+s")
+    speech.expect(r"Aantal Speler", "the first item of the Spelers menu")
+    key("Down")
+    speech.expect(r"Computerspelers", "the computer players item")
+    key("Return")
+    speech.expect(r"Speler 1 keuzevak", "the first player's choice")
+    speech.mark()
+    key("Down")
+    speech.expect(r"Computer: makkelijk", "the changed choice")
+    key("Escape")
+    speech.expect(r"Gooien", "the throw button after the dialog")
+
+    # The settings: the colour bars named, a move said.
+    speech.mark()
+    key("alt+t")
+    speech.expect(r"Instellingen", "the first item of the Tools menu")
+    key("Return")
+    speech.expect(r"Cancel", "the settings dialog's first button")
+    key("Tab", "Tab")
+    speech.expect(r"Achtergrondkleur, rood", "the red bar")
+    speech.mark()
+    key("Right")
+    speech.expect(r"^111", "the red bar's new value")
+    speech.mark()
+    key("shift+Tab", "shift+Tab")  # no button answers Escape here: Cancel, by its own key
+    speech.expect(r"Cancel", "the Cancel button")
+    key("Return")
+    speech.expect(r"Gooien", "the throw button after the dialog")
+
     # Refusals before the first throw: a hold and a placement.
     speech.mark()
     key("1")
