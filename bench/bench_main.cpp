@@ -1,6 +1,8 @@
 // The main window's figures: start-up time, memory, the throw's timing and CPU, idle CPU.
 #include "Benchmarks.h"
 
+#include "mainwindow/ComputerPlayers.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "platform/QtPlatform.h"
 

@@ -100,7 +100,10 @@ kwintor::KeptGame gameOfSix() {
         game.settleDie(die, die);
     game.endThrow();
     game.toggleHold(1);
-    return {game.state(), {0, 0, 1, 2, 3, 0, 0}};
+    return kwintor::KeptGame{game.state(),
+                             kwintor::PlayerKinds{kwintor::PlayerKind::Person, kwintor::PlayerKind::Person,
+                                                  kwintor::PlayerKind::Makkelijk, kwintor::PlayerKind::Gemiddeld,
+                                                  kwintor::PlayerKind::Sterk}};
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "dialogs/StatistiekForm.h"
 #include "dialogs/Titel.h"
 #include "mainwindow/Coach.h"
+#include "mainwindow/ComputerPlayers.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "platform/QtPlatform.h"
 
@@ -64,7 +66,7 @@ void takeScreenshots(const QString& directory) {
     window.grab().save(directory + QStringLiteral("/main-start.png"));
 
     std::array<std::string, 7> names{"", "Anna", "Piet", "Jan", "", "", ""};
-    window.applyPlayers(3, names);
+    window.flow().choosePlayers(3, names);
     const QList<QList<int>> turns = {{3, 3, 3, 5, 2}, {6, 6, 6, 6, 1}, {1, 2, 3, 4, 6},
                                      {4, 4, 4, 2, 2}, {5, 5, 5, 1, 3}, {2, 2, 6, 6, 6}};
     const int rows[] = {2, 5, 10, 12, 4, 8};
@@ -105,7 +107,8 @@ void takeScreenshots(const QString& directory) {
         widget.grab().save(directory + QLatin1Char('/') + QLatin1String(file));
         widget.hide();
     };
-    kwintor::SpelerForm players(window.game().state().AantalSpelers, window.game().state().SpelerNaam, &window);
+    kwintor::SpelerForm players(window.flow().game().state().AantalSpelers, window.flow().game().state().SpelerNaam,
+                                &window);
     shoot(players, "spelerform.png");
     kwintor::ScoreForm scores(window.files().scores(), platform, &window);
     shoot(scores, "scoreform.png");
@@ -135,15 +138,15 @@ void takeScreenshots(const QString& directory) {
     duel.show();
     if (!QTest::qWaitForWindowExposed(&duel))
         std::fprintf(stderr, "the window was not shown\n");
-    duel.applyPlayers(2, {"", "Anna", "Bas", "", "", "", ""});
+    duel.flow().choosePlayers(2, {"", "Anna", "Bas", "", "", "", ""});
     duel.computers().setStepInterval(0);
-    duel.applyKinds({0, 0, 3, 0, 0, 0, 0});
+    duel.flow().setKinds({kwintor::PlayerKind::Person, kwintor::PlayerKind::Person, kwintor::PlayerKind::Sterk});
     const QList<QList<int>> hers = {{5, 5, 5, 2, 1}, {1, 2, 3, 4, 4}, {6, 6, 2, 6, 3}, {4, 4, 4, 4, 1}};
     const int herRows[] = {4, 10, 5, 3};
     for (int t = 0; t < hers.size(); ++t) {
         throwDice(duel, duelPlatform, hers[t]);
         place(duel, 1, herRows[t]);
-        for (int wait = 0; wait < 400 && duel.game().state().AanDeBeurt != 1; ++wait)
+        for (int wait = 0; wait < 400 && duel.flow().game().state().AanDeBeurt != 1; ++wait)
             QTest::qWait(5);
     }
     throwDice(duel, duelPlatform, {3, 3, 6, 3, 2});

@@ -1,7 +1,8 @@
 #include "mainwindow/Main.h"
 #include "dialogs/Titel.h"
-#include "mainwindow/Theme.h"
+#include "platform/Links.h"
 #include "platform/QtPlatform.h"
+#include "widgets/Theme.h"
 
 #include <QApplication>
 
@@ -11,6 +12,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kwintor"));
     QApplication::setOrganizationName(QStringLiteral("Kwintor"));
+    // One name on the desktop: the desktop entry, the AppStream id and the icon are all named
+    // after the application id, and the windows' class "Kwintor" (the application name) is
+    // the desktop entry's StartupWMClass, so a task bar sees a running Kwintor as its launcher.
+    QGuiApplication::setDesktopFileName(QLatin1String(kwintor::links::AppId));
     kwintor::registerFontSubstitutes();
     kwintor::QtPlatform platform;
     // main() owns both windows, so neither is destroyed while one of its handlers still waits:

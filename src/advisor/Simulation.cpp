@@ -1,12 +1,12 @@
 #include "advisor/Simulation.h"
 
 #include "advisor/SelfPlay.h"
+#include "advisor/ShareOut.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <thread>
 #include <vector>
 
 namespace kwintor {
@@ -24,23 +24,17 @@ std::mt19937_64 seeded(std::uint64_t seed, int game, int stream) {
 Simulation simulate(const Strategy& strategy, int games, std::uint64_t seed, int threads) {
     const auto start = std::chrono::steady_clock::now();
     std::vector<int> scores(std::max(games, 0));
-    std::atomic<int> next{0}, faults{0};
-    auto work = [&] {
-        for (int g; (g = next.fetch_add(1, std::memory_order_relaxed)) < games;) {
-            std::mt19937_64 dice = seeded(seed, g, 0);
-            std::mt19937_64 choices = seeded(seed, g, 1);
+    std::atomic<int> faults{0};
+    shareOut(scores.size(), threads, [&] {
+        return [&](std::size_t g) {
+            std::mt19937_64 dice = seeded(seed, static_cast<int>(g), 0);
+            std::mt19937_64 choices = seeded(seed, static_cast<int>(g), 1);
             const PlayedGame played = playGame(strategy, dice, choices);
             scores[g] = played.score;
             if (!played.fault.empty())
                 faults.fetch_add(1, std::memory_order_relaxed);
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
+        };
+    });
 
     Simulation s;
     s.games = games;

@@ -1,15 +1,14 @@
 #include "advisor/ValueTable.h"
 
+#include "advisor/ShareOut.h"
 #include "persistence/FileAccess.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <memory>
-#include <thread>
 
 namespace kwintor {
 
@@ -214,19 +213,11 @@ void ValueTable::compute(int threads, Coverage coverage) {
         layers[std::popcount(used)].push_back(used);
     for (int layer = CategoryCount - 1; layer >= 0; --layer) {
         const std::vector<unsigned>& masks = layers[layer];
-        std::atomic<std::size_t> next{0};
-        auto work = [&] {
-            auto solver = std::make_unique<BasicTurnSolver<Lanes>>();
-            for (std::size_t i; (i = next.fetch_add(1, std::memory_order_relaxed)) < masks.size();)
+        shareOut(masks.size(), threads, [&] {
+            return [&, solver = std::make_unique<BasicTurnSolver<Lanes>>()](std::size_t i) {
                 computeMask(masks[i], *solver, coverage);
-        };
-        std::vector<std::thread> helpers;
-        const int helperCount = std::min<int>(threads - 1, static_cast<int>(masks.size()) - 1);
-        for (int t = 0; t < helperCount; ++t)
-            helpers.emplace_back(work);
-        work();
-        for (std::thread& helper : helpers)
-            helper.join();
+            };
+        });
     }
 }
 

@@ -1,7 +1,7 @@
 #include "dialogs/ComputerForm.h"
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/Speaker.h"
+#include "widgets/Speaker.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -16,12 +16,10 @@ namespace kwintor {
 
 namespace {
 
-constexpr int KindCount = 4;
-
 const QString& kindText(int kind) {
-    static const std::array<QString, KindCount> texts{QStringLiteral("Mens"), QStringLiteral("Computer: makkelijk"),
-                                                      QStringLiteral("Computer: gemiddeld"),
-                                                      QStringLiteral("Computer: sterk")};
+    static const std::array<QString, PlayerKindCount> texts{
+        QStringLiteral("Mens"), QStringLiteral("Computer: makkelijk"), QStringLiteral("Computer: gemiddeld"),
+        QStringLiteral("Computer: sterk")};
     return texts[kind];
 }
 
@@ -30,8 +28,7 @@ constexpr int NameWidthTwips = 2250;
 
 } // namespace
 
-ComputerForm::ComputerForm(int count, const PlayerNames& names, const std::array<int, MaxPlayers + 1>& kinds,
-                           QWidget* parent)
+ComputerForm::ComputerForm(int count, const PlayerNames& names, const PlayerKinds& kinds, QWidget* parent)
     : FormDialog(parent, QStringLiteral(" Computerspelers"), twips(5100) - 6, twips(3315) - 31),
       m_count(std::clamp(count, 1, MaxPlayers)), m_kinds(kinds) {
     Form_Load(names);
@@ -58,9 +55,9 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
 
         auto* soort = new QComboBox(frame1);
         soort->setObjectName(QStringLiteral("Soort(%1)").arg(i));
-        for (int kind = 0; kind < KindCount; ++kind)
+        for (int kind = 0; kind < PlayerKindCount; ++kind)
             soort->addItem(kindText(kind));
-        soort->setCurrentIndex(std::clamp(m_kinds[i], 0, KindCount - 1));
+        soort->setCurrentIndex(int(m_kinds[i]));
         soort->setGeometry(twipsRect(2490, top, 2250, 285));
         soort->setAccessibleName(full.isEmpty() ? QStringLiteral("Speler %1").arg(i) : full);
         naam->setBuddy(soort); // a screen reader names a choice by the label that belongs to it
@@ -75,12 +72,9 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
         soort->setEnabled(inPlay);
     }
 
-    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropDark);
-    m_cancelKnop =
-        addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
-
-    connectButtons(m_okKnop, m_cancelKnop);
+    const OkCancel buttons = addOkCancel(frame1, backdropDark);
+    m_cancelKnop = buttons.cancel;
+    m_okKnop = buttons.ok;
 
     for (int i = 1; i < MaxPlayers; ++i)
         setTabOrder(m_soort[i], m_soort[i + 1]);
@@ -91,7 +85,7 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
 
 void ComputerForm::OkKnop_Click() {
     for (int i = 1; i <= m_count; ++i)
-        m_kinds[i] = m_soort[i]->currentIndex();
+        m_kinds[i] = playerKindOf(m_soort[i]->currentIndex());
     accept();
 }
 

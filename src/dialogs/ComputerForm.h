@@ -2,6 +2,7 @@
 
 #include "dialogs/FormDialog.h"
 #include "dialogs/SpelerForm.h"
+#include "engine/PlayerKind.h"
 
 #include <array>
 
@@ -14,16 +15,14 @@ namespace kwintor {
 class Speaker;
 
 // The computer players dialog: for every player in play, whether a person or the computer at
-// one of three levels plays. A kind is 0 for a person, 1..3 for the computer from easy to
-// strong, per player 1..6. Built afresh at every opening; after OK, kinds() tells the choice.
+// one of three levels plays, per player 1..6. Built afresh at every opening; after OK, kinds() tells the choice.
 class ComputerForm : public FormDialog {
     Q_OBJECT
 public:
-    ComputerForm(int count, const PlayerNames& names, const std::array<int, MaxPlayers + 1>& kinds,
-                 QWidget* parent = nullptr);
+    ComputerForm(int count, const PlayerNames& names, const PlayerKinds& kinds, QWidget* parent = nullptr);
 
     // Players out of play keep the kinds they came with.
-    const std::array<int, MaxPlayers + 1>& kinds() const { return m_kinds; }
+    const PlayerKinds& kinds() const { return m_kinds; }
 
 protected:
     void OkKnop_Click() override;
@@ -34,7 +33,7 @@ private:
     void Form_Load(const PlayerNames& names);
 
     int m_count;
-    std::array<int, MaxPlayers + 1> m_kinds;
+    PlayerKinds m_kinds;
     std::array<QLabel*, MaxPlayers + 1> m_naam{};
     std::array<QComboBox*, MaxPlayers + 1> m_soort{};
     Speaker* m_speaker = nullptr; // says a changed choice, which a screen reader passes over

@@ -1,8 +1,8 @@
 #include "dialogs/Config.h"
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/Speaker.h"
 #include "resources/Plaatjes.h"
+#include "widgets/Speaker.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -54,15 +54,13 @@ void Config::Form_Load() {
     m_image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().sampleDie()));
 
-    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropBlack);
-    m_cancelKnop =
-        addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
+    const OkCancel buttons = addOkCancel(frame1, backdropBlack);
+    m_cancelKnop = buttons.cancel;
+    m_okKnop = buttons.ok;
 
     for (int i = 1; i <= 3; ++i)
         connect(m_scrollColor[i], &QScrollBar::valueChanged, this, [this, i] { ScrollColor_Change(i); });
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &Config::HScroll1_Change);
-    connectButtons(m_okKnop, m_cancelKnop);
 
     setTabOrder(m_cancelKnop, m_okKnop);
     setTabOrder(m_okKnop, m_scrollColor[1]);

@@ -4,8 +4,8 @@
 // the bordered backdrop labels, the grey captions, buttons that never act as a default button,
 // and scroll bars that report only finished moves.
 
-#include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
+#include "widgets/Theme.h"
+#include "widgets/Twips.h"
 
 #include <QColor>
 #include <QRect>

@@ -1,6 +1,7 @@
 #include "dialogs/FormDialog.h"
 
-#include "mainwindow/Theme.h"
+#include "dialogs/DialogParts.h"
+#include "widgets/Theme.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -27,6 +28,16 @@ void FormDialog::connectButtons(QPushButton* ok, QPushButton* cancel) {
     connect(ok, &QPushButton::clicked, this, [this] { OkKnop_Click(); });
     if (cancel)
         connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+FormDialog::OkCancel FormDialog::addOkCancel(QWidget* frame, const QColor& backdrop) {
+    addBackdrop(frame, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdrop);
+    OkCancel buttons;
+    buttons.cancel =
+        addButton(frame, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
+    buttons.ok = addButton(frame, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
+    connectButtons(buttons.ok, buttons.cancel);
+    return buttons;
 }
 
 void FormDialog::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QColor;
 class QPushButton;
 
 namespace kwintor {
@@ -17,6 +18,13 @@ public:
 protected:
     // OK accepts through OkKnop_Click(); Cancel (or no Cancel button, nullptr) rejects.
     void connectButtons(QPushButton* ok, QPushButton* cancel);
+    // The Cancel and Ok buttons side by side at the foot of `frame`, on a backdrop of `backdrop`,
+    // connected as connectButtons() does; made Cancel first. Each dialog sets its own focus order.
+    struct OkCancel {
+        QPushButton* cancel;
+        QPushButton* ok;
+    };
+    OkCancel addOkCancel(QWidget* frame, const QColor& backdrop);
     virtual void OkKnop_Click() { accept(); }
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,8 +1,8 @@
 #include "dialogs/ScoreHistogram.h"
 
-#include <QStringList>
+#include "widgets/Theme.h"
 
-#include "mainwindow/Theme.h"
+#include <QStringList>
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -60,13 +60,11 @@ void SpelerForm::Form_Load() {
     m_hScroll1->setAccessibleName(QStringLiteral("Aantal spelers"));
     m_label2 = addCaption(frame1, QStringLiteral("Label2"), countText(1), 1740, 2370);
 
-    addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdropDark);
-    m_cancelKnop =
-        addButton(frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
+    const OkCancel buttons = addOkCancel(frame1, backdropDark);
+    m_cancelKnop = buttons.cancel;
+    m_okKnop = buttons.ok;
 
     connect(m_hScroll1, &QScrollBar::valueChanged, this, &SpelerForm::HScroll1_Change);
-    connectButtons(m_okKnop, m_cancelKnop);
 
     setTabOrder(m_cancelKnop, m_okKnop);
     setTabOrder(m_okKnop, m_hScroll1);

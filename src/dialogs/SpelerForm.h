@@ -14,8 +14,6 @@ class QScrollBar;
 
 namespace kwintor {
 
-using PlayerNames = std::array<std::string, MaxPlayers + 1>;
-
 // The players dialog: how many people play (1..6) and their first names. Built afresh at
 // every opening from the count and names in play; after OK, count() and names() tell the choice.
 class SpelerForm : public FormDialog {

@@ -1,11 +1,11 @@
 #include "dialogs/Titel.h"
 
-#include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
 #include "platform/FileVersion.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 #include "resources/Plaatjes.h"
+#include "widgets/Theme.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -22,7 +22,7 @@ class Titel : public QWidget {
 public:
     // What the facts block tells; gathered from the program file and the screen.
     struct Facts {
-        QString version; // "1.0.0.3", or "Error"
+        QString version; // the program file's version, four numbers with dots, or "Error"
         bool fileFound = false;
         qint64 size = 0;   // bytes
         QDateTime written; // last written

@@ -2,20 +2,7 @@
 
 #include "engine/Scoring.h"
 
-#include <charconv>
-
 namespace kwintor {
-
-namespace {
-
-// A placed score is kept as its cell's text; totals read it back as a number.
-int cellNumber(const Cell& cell) {
-    int value = 0;
-    std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
-    return value;
-}
-
-} // namespace
 
 std::string defaultPlayerName(int player) { return "Speler " + std::to_string(player); }
 
@@ -28,7 +15,7 @@ Game::Game() {
 void Game::resetSheet() {
     for (int p = 1; p <= MaxPlayers; ++p) {
         for (auto& cell : m_state.cells[p])
-            cell = Cell{"0", p == 1, false};
+            cell = Cell{0, p == 1, false};
         m_state.TotaalA[p] = 0;
         m_state.TotaalB[p] = 0;
         m_state.TotaalAB[p] = 0;
@@ -96,7 +83,7 @@ PlaceResult Game::place(int player, int row) {
         return PlaceResult::Ignored;
     auto& column = m_state.cells[player];
     Cell& cell = column[row];
-    if (!cell.open || cell.scored || cell.text != "0" || isTotalRow(row) || m_state.ScoreGeplaatst ||
+    if (!cell.open || cell.scored || cell.value != 0 || isTotalRow(row) || m_state.ScoreGeplaatst ||
         m_state.DobbelSom == 0 || m_state.WorpTeller == 0 || m_state.throwing)
         return PlaceResult::Ignored;
     if (player != m_state.AanDeBeurt)
@@ -104,23 +91,23 @@ PlaceResult Game::place(int player, int row) {
 
     m_undo = m_state;
     m_state.ScoreGeplaatst = true;
-    cell.text = std::to_string(categoryValue(row, m_state.DobbelWaarde, m_state.DobbelSom));
+    cell.value = categoryValue(row, m_state.DobbelWaarde, m_state.DobbelSom);
     cell.scored = true;
     cell.open = false;
     if (isUpperRow(row)) {
-        m_state.TotaalA[player] += cellNumber(cell);
-        column[RowTotalA].text = std::to_string(m_state.TotaalA[player]);
+        m_state.TotaalA[player] += cell.value;
+        column[RowTotalA].value = m_state.TotaalA[player];
     }
     if (m_state.TotaalA[player] >= BonusThreshold && !m_state.BonusGegeven[player]) {
-        column[RowBonus].text = std::to_string(BonusPoints);
+        column[RowBonus].value = BonusPoints;
         m_state.BonusGegeven[player] = true;
     }
     if (isLowerRow(row)) {
-        m_state.TotaalB[player] += cellNumber(cell);
-        column[RowTotalB].text = std::to_string(m_state.TotaalB[player]);
+        m_state.TotaalB[player] += cell.value;
+        column[RowTotalB].value = m_state.TotaalB[player];
     }
-    m_state.TotaalAB[player] = m_state.TotaalB[player] + m_state.TotaalA[player] + cellNumber(column[RowBonus]);
-    column[RowGrandTotal].text = std::to_string(m_state.TotaalAB[player]);
+    m_state.TotaalAB[player] = m_state.TotaalB[player] + m_state.TotaalA[player] + column[RowBonus].value;
+    column[RowGrandTotal].value = m_state.TotaalAB[player];
 
     m_state.Vastgezet = {};
     m_state.WorpTeller = 0;
@@ -153,7 +140,7 @@ bool Game::newGame() {
     return true;
 }
 
-void Game::choosePlayers(int count, const std::array<std::string, MaxPlayers + 1>& names) {
+void Game::choosePlayers(int count, const PlayerNames& names) {
     if (count < 1 || count > MaxPlayers)
         return;
     m_undo.reset();

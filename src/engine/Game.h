@@ -51,7 +51,7 @@ public:
     // The players dialog's OK: the number of players and the names of players 1..count.
     // Opens the unscored categories and the totals of the columns in play, closes the others.
     // Neither the scores, the totals nor the turn change.
-    void choosePlayers(int count, const std::array<std::string, MaxPlayers + 1>& names);
+    void choosePlayers(int count, const PlayerNames& names);
 
     // The player whose turn follows `player`'s.
     int nextPlayer(int player) const;

@@ -45,11 +45,14 @@ constexpr bool isCategoryRow(int row) { return row >= 0 && row < CellCount && !i
 // Dice values indexed 1..5; index 0 is never used. A value of 0 means "not thrown".
 using Dice = std::array<std::uint8_t, DiceCount + 1>;
 
-// One cell of the score sheet: what it shows and whether it takes clicks.
-// `scored` remembers a placement even when the cell shows "0", so that reopening
-// a column (choosing the players) never offers a scored category again.
+// The players' names, indexed 1..6.
+using PlayerNames = std::array<std::string, MaxPlayers + 1>;
+
+// One cell of the score sheet: its points and whether it takes clicks. The window shows the
+// points as a number; an unscored category shows 0. `scored` remembers a placement even when it
+// scored 0, so that reopening a column (choosing the players) never offers it again.
 struct Cell {
-    std::string text = "0";
+    std::int32_t value = 0;
     bool open = false;
     bool scored = false;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/Speaker.h"
 #include "engine/GameState.h"
+#include "widgets/Speaker.h"
 
 namespace kwintor {
 

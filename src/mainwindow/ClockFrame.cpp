@@ -1,7 +1,7 @@
 #include "mainwindow/ClockFrame.h"
 
-#include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
+#include "widgets/Theme.h"
+#include "widgets/Twips.h"
 
 #include <QDateTime>
 #include <QLabel>

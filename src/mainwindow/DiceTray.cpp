@@ -1,11 +1,11 @@
 #include "mainwindow/DiceTray.h"
 
 #include "engine/Game.h"
-#include "mainwindow/ClickLabel.h"
 #include "mainwindow/SpokenTexts.h"
-#include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
 #include "resources/Plaatjes.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Theme.h"
+#include "widgets/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -25,7 +25,6 @@ QFrame* addFrame(QWidget* parent, const QString& name, int top, int height) {
     frame->setObjectName(name);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(twipsRect(0, top - Top, 1350, height));
-    frame->setAutoFillBackground(true);
     return frame;
 }
 
@@ -82,11 +81,6 @@ DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
 void DiceTray::setColours(const QColor& corners, int diceColour) {
     m_corners = corners;
     m_diceColour = diceColour;
-}
-
-void DiceTray::setBackground(const QColor& colour) {
-    for (QFrame* frame : m_frames)
-        kwintor::setBackground(frame, colour);
     DobbelHoeken();
 }
 

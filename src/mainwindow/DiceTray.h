@@ -24,9 +24,9 @@ class DiceTray : public QWidget {
 public:
     explicit DiceTray(QWidget* parent = nullptr);
 
-    // The colour the die corners take (the stored window colour) and the dice colour (0, 6, 12).
+    // The colour the die corners take (the stored window colour), at once, and the dice colour
+    // (0, 6, 12).
     void setColours(const QColor& corners, int diceColour);
-    void setBackground(const QColor& colour);
 
     using QWidget::show;
     // The holds, the throw counter and the sum ("0" until the turn's first throw has ended).

@@ -4,6 +4,7 @@
 #include "resources/Plaatjes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -40,6 +41,19 @@ bool paintOn(QPaintDevice& device) {
 }
 
 } // namespace
+
+QString formsPdfPath(const Platform& platform) {
+    QString folder = platform.documentsDirectory();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = platform.dataDirectory();
+    const QDir dir(folder);
+    const QString name = QString::fromLatin1(FormulierenPdf);
+    const QString stem = name.chopped(4); // without ".pdf"
+    QString path = dir.filePath(name);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(stem).arg(n));
+    return path;
+}
 
 QString FormPrinter::rulesLine() {
     return QStringLiteral("Full House (2 dezelfde + 3 dezelfde) = 25, Kleine straat (4 opeenvolgend) = 30, "
@@ -81,9 +95,9 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
         return false;
     }
 
-    // No printer: write the page to a PDF file, replacing an older one only when the new one
-    // is complete, and let the desktop show it.
-    const QString path = QDir(platform.dataDirectory()).filePath(QString::fromLatin1(FormulierenPdf));
+    // No printer: write the page to a new PDF file, which appears only when it is complete,
+    // and let the desktop show it.
+    const QString path = formsPdfPath(platform);
     QSaveFile file(path);
     bool saved = false;
     if (file.open(QIODevice::WriteOnly)) {

@@ -30,13 +30,17 @@ public:
 };
 
 // Prints the page on `printer` (the default printer unless given), in landscape, without
-// a dialog. With no printer installed the page goes to "Kwintor formulieren.pdf" in the
-// data directory, which is then opened with the desktop's viewer. A failure is told in a
+// a dialog. With no printer installed the page goes to a PDF file (formsPdfPath), which is
+// then opened with the desktop's viewer. A failure is told in a
 // message box and the program goes on. Answers whether a page was printed or saved.
 bool printFormulieren(Platform& platform, QWidget* parent,
                       const QPrinterInfo& printer = QPrinterInfo::defaultPrinter());
 
 // The file name the page is saved under when there is no printer.
 inline constexpr char FormulierenPdf[] = "Kwintor formulieren.pdf";
+
+// Where that file goes: the user's documents folder, or the data folder where there is none.
+// An earlier file is never replaced: the new one is numbered, "Kwintor formulieren (2).pdf".
+QString formsPdfPath(const Platform& platform);
 
 } // namespace kwintor

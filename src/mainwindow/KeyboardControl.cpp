@@ -1,11 +1,10 @@
 #include "mainwindow/KeyboardControl.h"
 
 #include "mainwindow/Announcer.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SpokenTexts.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -15,23 +14,16 @@
 
 namespace kwintor {
 
-KeyboardControl::KeyboardControl(Main& window) : QObject(&window), m_main(window) {
-    const std::pair<const char*, QKeySequence> shortcuts[] = {
-        {"BestandNieuw", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"BestandOngedaan", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"PrintFormulieren", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"BestandExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"HelpHelp", QKeySequence(Qt::Key_F1)},
-    };
-    for (const auto& [name, keys] : shortcuts)
-        if (auto* action = window.findChild<QAction*>(QLatin1String(name)))
-            action->setShortcut(keys);
+KeyboardControl::KeyboardControl(QWidget& window, GameFlow& flow, ScoreSheet& sheet, Announcer& announcer)
+    : QObject(&window), m_window(window), m_flow(flow), m_sheet(sheet), m_announcer(announcer) {
     // The keys reach whichever control has the focus; the window sees them all here first.
     qApp->installEventFilter(this);
 }
 
+QMenuBar* KeyboardControl::menuBar() const { return m_window.findChild<QMenuBar*>(); }
+
 QAction* KeyboardControl::menuFor(const QKeyEvent& key) const {
-    const QList<QAction*> menus = m_main.menuBar()->actions();
+    const QList<QAction*> menus = menuBar() ? menuBar()->actions() : QList<QAction*>();
     if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier)
         return menus.isEmpty() ? nullptr : menus.first(); // Left and Right go on to the others
     if (key.modifiers() != Qt::AltModifier || key.key() < Qt::Key_A || key.key() > Qt::Key_Z)
@@ -46,7 +38,7 @@ QAction* KeyboardControl::menuFor(const QKeyEvent& key) const {
 }
 
 void KeyboardControl::openMenu(QAction* menu) {
-    m_main.menuBar()->setActiveAction(menu);
+    menuBar()->setActiveAction(menu);
     // Its first item is chosen, so that a screen reader reads where Down starts.
     for (QAction* item : menu->menu()->actions())
         if (!item->isSeparator() && item->isEnabled()) {
@@ -59,7 +51,7 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !watched->isWidgetType())
         return false;
-    if (static_cast<QWidget*>(watched)->window() != &m_main || QApplication::activeModalWidget() ||
+    if (static_cast<QWidget*>(watched)->window() != &m_window || QApplication::activeModalWidget() ||
         QApplication::activePopupWidget())
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -78,7 +70,7 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
     // Alt alone makes the menu bar take the keys; they move through its menus, not the game.
     if (qobject_cast<QMenuBar*>(watched) || qobject_cast<QMenuBar*>(QApplication::focusWidget()))
         return false;
-    if (m_main.computers().onTurn(m_main.game().state()))
+    if (m_flow.computerOnTurn())
         return false; // a computer plays this turn: the keys of people do nothing
     if (key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))
         return false; // Ctrl+N and the like are the menus' shortcuts
@@ -86,7 +78,7 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyboardControl::handle(int key, bool autoRepeat) {
-    ScoreSheet& sheet = m_main.sheet();
+    ScoreSheet& sheet = m_sheet;
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
         moveCursor(key == Qt::Key_Down ? 1 : -1);
         return true;
@@ -96,30 +88,30 @@ bool KeyboardControl::handle(int key, bool autoRepeat) {
                    ? true
                    : key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if (key >= Qt::Key_1 && key <= Qt::Key_5) {
-        m_main.DobbelsteenPic_Click(key - Qt::Key_0);
+        m_flow.toggleHold(key - Qt::Key_0);
         return true;
     }
     if (key == Qt::Key_T) {
-        m_main.announcer().say(totalsText(m_main.game().state()));
+        m_announcer.say(totalsText(m_flow.state()));
         return true;
     }
     if (key == Qt::Key_W) {
-        m_main.announcer().say(turnText(m_main.game().state()));
+        m_announcer.say(turnText(m_flow.state()));
         return true;
     }
-    if (gameOver(m_main.game().state()) && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        m_main.announcer().say(refusalText(Refusal::GameOver));
+    if (gameOver(m_flow.state()) && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        m_announcer.say(gameOverText());
         return true; // the game is over: nothing to throw or place until a new one
     }
     if (key == Qt::Key_Space) {
-        m_main.SchudKnop_Click();
+        m_flow.throwDice();
         return true;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (sheet.cursorPlayer() != 0)
-            m_main.SP_Click(sheet.cursorPlayer(), sheet.cursorRow());
+            m_flow.place(sheet.cursorPlayer(), sheet.cursorRow());
         else
-            m_main.SchudKnop_Click();
+            m_flow.throwDice();
         return true;
     }
     if (key == Qt::Key_Escape && sheet.cursorPlayer() != 0) {
@@ -130,13 +122,13 @@ bool KeyboardControl::handle(int key, bool autoRepeat) {
 }
 
 void KeyboardControl::moveCursor(int step) {
-    const GameState& s = m_main.game().state();
+    const GameState& s = m_flow.state();
     const int player = s.AanDeBeurt;
     std::vector<int> rows;
     for (int row = 0; row < CellCount; ++row)
         if (isCategoryRow(row) && s.cells[player][row].open && !s.cells[player][row].scored)
             rows.push_back(row);
-    ScoreSheet& sheet = m_main.sheet();
+    ScoreSheet& sheet = m_sheet;
     if (rows.empty()) {
         sheet.clearCellCursor();
         return;

@@ -8,11 +8,13 @@
 #include "dialogs/SpelerForm.h"
 #include "dialogs/StatistiekForm.h"
 #include "mainwindow/Coach.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,21 +24,23 @@ namespace kwintor {
 namespace {
 
 const MenuItem Items[] = {
-    {"Bestand", "BestandNieuw", "Nieuw", &Main::BestandNieuw_Click},
-    {"Bestand", "BestandOngedaan", "Ongedaan maken", &Main::BestandOngedaan_Click},
+    {"Bestand", "BestandNieuw", "Nieuw", &Main::BestandNieuw_Click, "Ctrl+N"},
+    {"Bestand", "BestandOngedaan", "Ongedaan maken", &Main::BestandOngedaan_Click, "Ctrl+Z", false,
+     &MenuActions::ongedaan},
     {"Bestand", "BestandStreep1", "", nullptr},
-    {"Bestand", "PrintFormulieren", "Print Formulieren", &Main::PrintFormulieren_Click},
+    {"Bestand", "PrintFormulieren", "Print Formulieren", &Main::PrintFormulieren_Click, "Ctrl+P"},
     {"Bestand", "BestandStreep2", "", nullptr},
-    {"Bestand", "BestandExit", "Exit", &Main::BestandExit_Click},
+    {"Bestand", "BestandExit", "Exit", &Main::BestandExit_Click, "Ctrl+Q"},
     {"Spelers", "Spelersaantal", "Aantal Speler", &Main::Spelersaantal_Click},
     {"Spelers", "Computerspelers", "Computerspelers...", &Main::Computerspelers_Click},
     {"Spelers", "Streep2", "", nullptr},
     {"Spelers", "HoogstScores", "Scorelijst", &Main::HoogstScores_Click},
     {"Spelers", "Statistieken", "Statistieken", &Main::Statistieken_Click},
     {"Tools", "ToolsConfig", "Instellingen", &Main::ToolsConfig_Click},
-    {"Tools", "ToolsAdvies", "Advies", &Main::ToolsAdvies_Click, "", true},
-    {"Tools", "ToolsMogelijkeScore", "Toon mogelijke score", &Main::ToolsMogelijkeScore_Click, "", true},
-    {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "", true},
+    {"Tools", "ToolsAdvies", "Advies", &Main::ToolsAdvies_Click, "", true, &MenuActions::advies},
+    {"Tools", "ToolsMogelijkeScore", "Toon mogelijke score", &Main::ToolsMogelijkeScore_Click, "", true,
+     &MenuActions::mogelijkeScore},
+    {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "F1", true, &MenuActions::help},
     {"Help", "HelpSpelregels", "Spelregels", &Main::HelpSpelregels_Click},
     {"Help", "Helpstreep1", "", nullptr},
     {"Help", "HelpZegelhof", "Zegelhof", &Main::HelpZegelhof_Click},
@@ -45,7 +49,8 @@ const MenuItem Items[] = {
 
 } // namespace
 
-void buildMenus(QMenuBar& bar, Main& main) {
+MenuActions buildMenus(QMenuBar& bar, Main& main) {
+    MenuActions kept;
     QMenu* menu = nullptr;
     for (const MenuItem& item : Items) {
         if (!menu || menu->objectName() != QLatin1String(item.menu)) {
@@ -59,7 +64,13 @@ void buildMenus(QMenuBar& bar, Main& main) {
         action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
         if (item.handler)
             QObject::connect(action, &QAction::triggered, &main, item.handler);
+        if (item.kept)
+            kept.*item.kept = action;
     }
+    bar.addAction(QStringLiteral("|"))->setObjectName(QStringLiteral("tussenlas"));
+    kept.info = bar.addAction(QString());
+    kept.info->setObjectName(QStringLiteral("Info"));
+    return kept;
 }
 
 // ---- what the menu items do: the dialogs, the tools and the help ----
@@ -67,34 +78,25 @@ void buildMenus(QMenuBar& bar, Main& main) {
 // The dialogs are built afresh at every opening and shown modally; while the dice roll
 // they wait for the throw to end. What they return is applied here.
 void Main::Spelersaantal_Click() {
-    whenIdle([this] {
-        SpelerForm dialog(m_game.state().AantalSpelers, m_game.state().SpelerNaam, this);
+    m_flow->whenIdle([this] {
+        const GameState& s = m_flow->state();
+        SpelerForm dialog(s.AantalSpelers, s.SpelerNaam, this);
         if (dialog.exec() == QDialog::Accepted)
-            applyPlayers(dialog.count(), dialog.names());
+            m_flow->choosePlayers(dialog.count(), dialog.names());
     });
-}
-
-void Main::applyPlayers(int count, const std::array<std::string, MaxPlayers + 1>& names) {
-    m_game.choosePlayers(count, names);
-    refresh();
 }
 
 void Main::Computerspelers_Click() {
-    whenIdle([this] {
-        ComputerForm dialog(m_game.state().AantalSpelers, m_game.state().SpelerNaam, m_computers->kinds(), this);
+    m_flow->whenIdle([this] {
+        const GameState& s = m_flow->state();
+        ComputerForm dialog(s.AantalSpelers, s.SpelerNaam, m_flow->kinds(), this);
         if (dialog.exec() == QDialog::Accepted)
-            applyKinds(dialog.kinds());
+            m_flow->setKinds(dialog.kinds());
     });
 }
 
-void Main::applyKinds(const PlayerKinds& kinds) {
-    m_computers->setKinds(kinds);
-    m_sheet->setPlayerKinds(kinds);
-    refresh();
-}
-
 void Main::HoogstScores_Click() {
-    whenIdle([this] {
+    m_flow->whenIdle([this] {
         ScoreForm dialog(m_files.scores(), m_platform, this);
         dialog.exec();
         m_files.removeScores(dialog.removed(), dialog.removedAll());
@@ -102,11 +104,11 @@ void Main::HoogstScores_Click() {
 }
 
 void Main::Statistieken_Click() {
-    whenIdle([this] { StatistiekForm(m_files.scores(), this).exec(); });
+    m_flow->whenIdle([this] { StatistiekForm(m_files.scores(), this).exec(); });
 }
 
 void Main::ToolsConfig_Click() {
-    whenIdle([this] {
+    m_flow->whenIdle([this] {
         Config dialog(m_files.settings(), this);
         connect(&dialog, &Config::previewColour, this, &Main::ZetAchtergrond);
         dialog.exec();
@@ -114,32 +116,45 @@ void Main::ToolsConfig_Click() {
     });
 }
 
-void Main::ToolsAdvies_Click() { m_coach->setOn(m_advies->isChecked()); }
+void Main::ToolsAdvies_Click() { m_coach->setOn(m_actions.advies->isChecked()); }
 
 void Main::ToolsMogelijkeScore_Click() {
     m_sheet->setPreviewShown(!m_sheet->previewShown());
-    m_sheet->show(m_game.state());
-    findChild<QAction*>(QStringLiteral("ToolsMogelijkeScore"))->setChecked(m_sheet->previewShown());
+    m_sheet->show(m_flow->state());
+    m_actions.mogelijkeScore->setChecked(m_sheet->previewShown());
 }
 
 void Main::HelpHelp_Click() {
     m_sheet->setHelpShown(!m_sheet->helpShown());
-    m_helpHelp->setChecked(m_sheet->helpShown());
+    m_actions.help->setChecked(m_sheet->helpShown());
 }
 
-// Asks the desktop to open a document or a web address, owned by this window.
-void Main::OpenMetShell(const QString& target) { m_platform.openWithShell(this, target); }
+// Asks the desktop to open a document or a web address, owned by this window. Without a
+// viewer or a browser nothing would show: then the path or the address stands on a line of
+// its own, so the user can open it by hand.
+void Main::OpenMetShell(const QString& target, const QString& title) {
+    if (m_platform.openWithShell(this, target))
+        return;
+    const bool address = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
+    const QString text =
+        address ? QStringLiteral("Het adres kon niet worden geopend. Open het zelf in uw browser:\r\n") + target
+                : QStringLiteral("Het bestand kon niet worden geopend. Open het zelf:\r\n") +
+                      QDir::toNativeSeparators(target);
+    m_platform.messageBox(this, text, Platform::Buttons::Ok, title);
+}
 
 void Main::HelpSpelregels_Click() {
     const RulesDocument rules = m_platform.rulesDocument();
     if (rules.found())
-        OpenMetShell(rules.path);
+        OpenMetShell(rules.path, QLatin1String(RulesDocument::Title));
     else
         m_platform.messageBox(this, rules.missingText(), Platform::Buttons::Ok, QLatin1String(RulesDocument::Title));
 }
 
-void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite)); }
+void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite), QStringLiteral(" Zegelhof")); }
 
-void Main::HelpMeerSoftware_Click() { OpenMetShell(QLatin1String(links::SoftwarePage)); }
+void Main::HelpMeerSoftware_Click() {
+    OpenMetShell(QLatin1String(links::SoftwarePage), QStringLiteral(" Meer Software"));
+}
 
 } // namespace kwintor

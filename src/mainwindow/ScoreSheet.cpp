@@ -2,11 +2,11 @@
 
 #include "engine/Game.h"
 #include "mainwindow/CellCursor.h"
-#include "mainwindow/ClickLabel.h"
 #include "mainwindow/SheetTexts.h"
 #include "mainwindow/SpokenTexts.h"
-#include "mainwindow/Theme.h"
-#include "mainwindow/Twips.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Theme.h"
+#include "widgets/Twips.h"
 
 #include <QAccessible>
 #include <QFontMetrics>
@@ -150,7 +150,6 @@ void ScoreSheet::addFrames() {
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         const Box& box = FrameBoxes[f];
         frame->setGeometry(twipsRect(box.left, box.top, box.width, box.height));
-        frame->setAutoFillBackground(true);
         m_frames[f] = frame;
     }
 }
@@ -219,14 +218,14 @@ void ScoreSheet::show(const GameState& s) {
     for (int p = 1; p <= MaxPlayers; ++p) {
         for (int row = 0; row < CellCount; ++row) {
             const Cell& cell = s.cells[p][row];
-            m_cells[p][row]->setText(QString::fromStdString(cell.text));
+            m_cells[p][row]->setText(QString::number(cell.value));
             m_cells[p][row]->setEnabled(cell.open);
         }
         QLabel* label = m_spelersLabel[p];
         const bool inPlay = p <= s.AantalSpelers;
         const bool onTurn = p == s.AanDeBeurt;
         const QString name = QString::fromStdString(inPlay ? s.SpelerNaam[p] : defaultPlayerName(p));
-        const bool computer = inPlay && m_kinds[p] > 0;
+        const bool computer = inPlay && isComputer(m_kinds[p]);
         label->setText(computer ? name + QStringLiteral(" [PC]") : name);
         label->setAccessibleDescription(computer ? QStringLiteral("computerspeler") : QString());
         label->setEnabled(inPlay);
@@ -239,11 +238,6 @@ void ScoreSheet::show(const GameState& s) {
     m_label1->setText(QStringLiteral("Aantal spelers : %1").arg(s.AantalSpelers));
     m_label1->adjustSize();
     describe(s);
-}
-
-void ScoreSheet::setBackground(const QColor& colour) {
-    for (int f = 1; f <= 12; ++f)
-        kwintor::setBackground(m_frames[f], colour);
 }
 
 void ScoreSheet::setHelpShown(bool shown) {
@@ -299,7 +293,10 @@ void ScoreSheet::describe(const GameState& s) {
                 cell->setText(QString::number(value));
             QColor colour = cellColour(row);
             colour.setAlpha(value >= 0 ? 100 : 255);
-            setTextColour(cell, colour);
+            // Every cell has had a text colour of its own from the start; one that stays needs
+            // no new palette.
+            if (cell->palette().color(QPalette::Active, QPalette::WindowText) != colour)
+                setTextColour(cell, colour);
             m_scoreTips[p][row] = cellToolTip(s, p, row);
             showTip(p, row);
             setSpokenName(*cell, cellText(s, p, row));

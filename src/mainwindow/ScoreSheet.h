@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/GameState.h"
+#include "engine/PlayerKind.h"
 
 #include <QWidget>
 
@@ -25,14 +25,12 @@ public:
 
     using QWidget::show;
     void show(const GameState& state);
-    // Paints the twelve frames in the window's colour.
-    void setBackground(const QColor& colour);
     // The help panel in place of the upper rows (Frame4 and Frame6), or the rows again.
     void setHelpShown(bool shown);
     bool helpShown() const;
 
-    // Which players the computer plays (kinds[p] > 0): their name labels carry a mark.
-    void setPlayerKinds(const std::array<int, MaxPlayers + 1>& kinds) { m_kinds = kinds; }
+    // Which players the computer plays: their name labels carry a mark.
+    void setPlayerKinds(const PlayerKinds& kinds) { m_kinds = kinds; }
     // The keyboard's cell cursor around a cell, or none (cursorPlayer() is then 0). show()
     // takes it away once its cell is no longer open to the player on turn.
     void setCellCursor(int player, int row);
@@ -65,7 +63,7 @@ private:
     std::array<QFrame*, 13> m_frames{}; // Frame1..Frame12
     std::array<std::array<ClickLabel*, CellCount>, MaxPlayers + 1> m_cells{};
     std::array<QLabel*, MaxPlayers + 1> m_spelersLabel{};
-    std::array<int, MaxPlayers + 1> m_kinds{};
+    PlayerKinds m_kinds{};
     // A cell's tooltip is what it would score now, then the advisor's word on it.
     std::array<std::array<QString, CellCount>, MaxPlayers + 1> m_scoreTips, m_adviceTips;
     void showTip(int player, int row);

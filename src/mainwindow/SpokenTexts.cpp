@@ -2,6 +2,7 @@
 
 #include "engine/Game.h"
 #include "engine/Scoring.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/SheetTexts.h"
 
 #include <QAccessibleWidget>
@@ -175,7 +176,7 @@ QString cellText(const GameState& s, int player, int row) {
         const int value = previewValue(s, player, row);
         return text + (value < 0 ? QStringLiteral("open") : QStringLiteral("open, nu %1 waard").arg(value));
     }
-    text += QString::fromStdString(cell.text);
+    text += QString::number(cell.value);
     if (row == RowTotalA && inPlay(s, player))
         text += QStringLiteral(", ") + bonusDistance(s, player);
     return text;
@@ -215,9 +216,9 @@ QString announcement(const GameState& before, const GameState& after) {
         if (!isCategoryRow(row))
             continue;
         if (!before.cells[player][row].scored && after.cells[player][row].scored) {
-            QString text = QStringLiteral("%1 zet %2 bij %3.")
-                               .arg(playerName(after, player), QString::fromStdString(after.cells[player][row].text),
-                                    caption(row));
+            QString text =
+                QStringLiteral("%1 zet %2 bij %3.")
+                    .arg(playerName(after, player), QString::number(after.cells[player][row].value), caption(row));
             if (after.BonusGegeven[player] && !before.BonusGegeven[player])
                 text += QStringLiteral(" Bonus behaald.");
             if (finished(after, player))
@@ -267,12 +268,13 @@ QString turnText(const GameState& s) {
 
 QString refusalText(Refusal refusal) {
     switch (refusal) {
-    case Refusal::FourthThrow: return QStringLiteral("Niet meer gooien: u hebt al drie keer gegooid. Kies een vak.");
-    case Refusal::NoThrowYet: return QStringLiteral("Eerst gooien.");
+    case Refusal::NoThrowsLeft: return QStringLiteral("Niet meer gooien: u hebt al drie keer gegooid. Kies een vak.");
+    case Refusal::NotThrownYet: return QStringLiteral("Eerst gooien.");
     case Refusal::NotOnTurn: return QStringLiteral("U bent nu niet aan de beurt.");
-    case Refusal::GameOver: return QStringLiteral("Het spel is uit. Kies Bestand, Nieuw voor een nieuw spel.");
     }
     return {};
 }
+
+QString gameOverText() { return QStringLiteral("Het spel is uit. Kies Bestand, Nieuw voor een nieuw spel."); }
 
 } // namespace kwintor

@@ -40,8 +40,10 @@ void setSpokenName(QWidget& widget, const QString& name);
 // review of the window passes them over.
 void setOutOfPlay(QWidget& widget, bool outOfPlay);
 
-// Why an action of the player was refused.
-enum class Refusal { FourthThrow, NoThrowYet, NotOnTurn, GameOver };
+// Why a move was refused (GameFlow's Refusal), in words.
+enum class Refusal;
 QString refusalText(Refusal refusal);
+// Space or Enter once every player has finished.
+QString gameOverText();
 
 } // namespace kwintor

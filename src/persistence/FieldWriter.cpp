@@ -2,6 +2,17 @@
 
 namespace kwintor {
 
+void appendFieldText(std::string& out, std::string_view text, FieldQuotes quotes) {
+    for (char c : text) {
+        if (c == '"' && quotes == FieldQuotes::Replace)
+            out += '\'';
+        else if (c == '\r' || c == '\n')
+            out += ' ';
+        else if (c != '\0')
+            out += c;
+    }
+}
+
 void FieldWriter::separate() {
     if (m_lineHasField)
         m_out += ',';
@@ -12,14 +23,7 @@ void FieldWriter::text(std::string_view value) {
     separate();
     m_out.reserve(m_out.size() + value.size() + 4);
     m_out += '"';
-    for (char c : value) {
-        if (c == '"')
-            m_out += '\'';
-        else if (c == '\r' || c == '\n')
-            m_out += ' ';
-        else if (c != '\0')
-            m_out += c;
-    }
+    appendFieldText(m_out, value);
     m_out += '"';
 }
 

@@ -5,6 +5,12 @@
 
 namespace kwintor {
 
+// Appends a name or other text as a data file's text field holds it: a line end becomes a
+// blank and a NUL is dropped. A double quote becomes a single quote, except in a field that
+// is read up to its line's last quote and so keeps its quotes.
+enum class FieldQuotes { Replace, Keep };
+void appendFieldText(std::string& out, std::string_view text, FieldQuotes quotes = FieldQuotes::Replace);
+
 // Writes the fields of a data file: fields on one line are separated by commas, text fields
 // are enclosed in double quotes, numbers are written in decimal, and every line ends with
 // CR LF. A text field cannot hold a double quote or a line end (there is no escape), so a

@@ -25,12 +25,6 @@ constexpr std::array<std::string_view, CellCount> RowLabels = {
     "Full house", "Kans",   "Kwintor",      "Totaal B",     "Totaal A+B",
 };
 
-int cellValue(const Cell& cell) {
-    int value = 0;
-    std::from_chars(cell.text.data(), cell.text.data() + cell.text.size(), value);
-    return value;
-}
-
 void appendLine(std::string& out, std::string_view label, std::initializer_list<long long> numbers) {
     out += '"';
     out += label;
@@ -49,12 +43,7 @@ void appendNameLine(std::string& out, int player, std::string_view name) {
     out += "\"Naam\",";
     out += std::to_string(player);
     out += ",\"";
-    for (char c : name) {
-        if (c == '\r' || c == '\n')
-            out += ' ';
-        else if (c != '\0')
-            out += c;
-    }
+    appendFieldText(out, name, FieldQuotes::Keep);
     out += "\"\r\n";
 }
 
@@ -177,8 +166,6 @@ bool consistent(const KeptGame& game) {
         return false;
 
     for (int p = 1; p <= MaxPlayers; ++p) {
-        if (game.kinds[p] < 0 || game.kinds[p] > MaxPlayerKind)
-            return false;
         const auto& column = s.cells[p];
         int upper = 0, lower = 0;
         for (int row = 0; row < CellCount; ++row) {
@@ -190,7 +177,7 @@ bool consistent(const KeptGame& game) {
                     return false;
                 continue;
             }
-            const int value = cellValue(cell);
+            const int value = cell.value;
             if (!scorable(row, value) || (!cell.scored && value != 0))
                 return false;
             (isUpperRow(row) ? upper : lower) += value;
@@ -200,8 +187,8 @@ bool consistent(const KeptGame& game) {
         if (static_cast<int>(s.TotaalA[p]) != upper || static_cast<int>(s.TotaalB[p]) != lower ||
             s.BonusGegeven[p] != bonus || s.TotaalAB[p] != total)
             return false;
-        if (cellValue(column[RowTotalA]) != upper || cellValue(column[RowTotalB]) != lower ||
-            cellValue(column[RowBonus]) != (bonus ? BonusPoints : 0) || cellValue(column[RowGrandTotal]) != total)
+        if (column[RowTotalA].value != upper || column[RowTotalB].value != lower ||
+            column[RowBonus].value != (bonus ? BonusPoints : 0) || column[RowGrandTotal].value != total)
             return false;
     }
     return true;
@@ -242,9 +229,9 @@ KeptGameRead parseVersionOne(LineReader& in, KeptGame& game) {
     for (int p = 1; p <= MaxPlayers; ++p) {
         if (!in.name(p, s.SpelerNaam[p]))
             return KeptGameRead::Damaged;
-        if (!in.numbers("Soort", v, 2) || v[0] != p)
+        if (!in.numbers("Soort", v, 2) || v[0] != p || v[1] < 0 || v[1] >= PlayerKindCount)
             return KeptGameRead::Damaged;
-        game.kinds[p] = v[1];
+        game.kinds[p] = PlayerKind(v[1]);
         if (!in.numbers("Totalen", v, 5) || v[0] != p || !isFlag(v[3]))
             return KeptGameRead::Damaged;
         s.TotaalA[p] = v[1];
@@ -254,7 +241,7 @@ KeptGameRead parseVersionOne(LineReader& in, KeptGame& game) {
         for (int row = 0; row < CellCount; ++row) {
             if (!in.numbers(RowLabels[row], v, 4) || v[0] != p || !isFlag(v[1]) || !isFlag(v[2]))
                 return KeptGameRead::Damaged;
-            s.cells[p][row] = Cell{std::to_string(v[3]), v[1] == 1, v[2] == 1};
+            s.cells[p][row] = Cell{std::int32_t(v[3]), v[1] == 1, v[2] == 1};
         }
     }
     return in.atEnd() && consistent(game) ? KeptGameRead::Ok : KeptGameRead::Damaged;
@@ -280,13 +267,13 @@ std::string keptGameText(const KeptGame& game) {
     appendLine(out, "Som", {s.DobbelSom});
     for (int p = 1; p <= MaxPlayers; ++p) {
         appendNameLine(out, p, s.SpelerNaam[p]);
-        appendLine(out, "Soort", {p, game.kinds[p]});
+        appendLine(out, "Soort", {p, int(game.kinds[p])});
         appendLine(
             out, "Totalen",
             {p, static_cast<int>(s.TotaalA[p]), static_cast<int>(s.TotaalB[p]), s.BonusGegeven[p], s.TotaalAB[p]});
         for (int row = 0; row < CellCount; ++row) {
             const Cell& cell = s.cells[p][row];
-            appendLine(out, RowLabels[row], {p, cell.open, cell.scored, cellValue(cell)});
+            appendLine(out, RowLabels[row], {p, cell.open, cell.scored, cell.value});
         }
     }
     return out;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "engine/PlayerKind.h"
 
 #include <array>
 #include <string>
@@ -9,16 +10,14 @@
 namespace kwintor {
 
 // A game left unfinished, kept in the data folder for the next start: the whole game state and
-// who plays each column (0 a person, 1 Makkelijk, 2 Gemiddeld, 3 Sterk computer), which only
-// this file keeps. Both arrays are indexed by player, 1..6.
+// who plays each column, which only this file keeps. Both arrays are indexed by player, 1..6.
 struct KeptGame {
     GameState state;
-    std::array<int, MaxPlayers + 1> kinds{};
+    PlayerKinds kinds{};
 };
 
 inline constexpr std::string_view KeptGameFileName = "Spel.sav";
 inline constexpr int KeptGameVersion = 1;
-inline constexpr int MaxPlayerKind = 3;
 
 enum class KeptGameRead {
     Ok,           // the game is in `game`, every value checked

@@ -80,14 +80,7 @@ std::string scoreEntry(std::int32_t score, const std::string& name) {
     std::string entry = std::to_string(std::clamp<std::int32_t>(score, 0, 9999));
     entry.insert(0, 4 - entry.size(), '0');
     entry += " - ";
-    for (char c : name) {
-        if (c == '"')
-            entry += '\'';
-        else if (c == '\r' || c == '\n')
-            entry += ' ';
-        else if (c != '\0')
-            entry += c;
-    }
+    appendFieldText(entry, name);
     return entry;
 }
 

@@ -19,12 +19,37 @@ bool canCreateFileIn(const QString& directory) {
 
 QStringList dataFileNames() { return {QStringLiteral("Kwintor.ini"), QStringLiteral("Scorelijst.lst")}; }
 
-QString installedShareDirectory(const QString& programDirectory) {
+namespace {
+
+// Finds `<prefix>` of a program in `<prefix>/bin` or `<prefix>/games`; `games` tells which.
+bool installationPrefix(const QString& programDirectory, QString& prefix, bool& games) {
     const QString dir = QDir::cleanPath(programDirectory);
-    const QString bin = QStringLiteral("/bin");
-    if (!dir.endsWith(bin))
+    for (const QString& folder : {QStringLiteral("/bin"), QStringLiteral("/games")}) {
+        if (dir.endsWith(folder)) {
+            prefix = dir.chopped(folder.size());
+            games = folder == QStringLiteral("/games");
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString installedShareDirectory(const QString& programDirectory) {
+    QString prefix;
+    bool games = false;
+    if (!installationPrefix(programDirectory, prefix, games))
         return {};
-    return dir.chopped(bin.size()) + QStringLiteral("/share/kwintor");
+    return prefix + (games ? QStringLiteral("/share/games/kwintor") : QStringLiteral("/share/kwintor"));
+}
+
+QString installedHelpDirectory(const QString& programDirectory) {
+    QString prefix;
+    bool games = false;
+    if (!installationPrefix(programDirectory, prefix, games))
+        return {};
+    return prefix + QStringLiteral("/share/help/nl/kwintor");
 }
 
 QString chooseDataDirectory(const QString& programDirectory, bool shareDirectoryExists, bool programDirectoryWritable,
@@ -38,7 +63,8 @@ QString chooseDataDirectory(const QString& programDirectory, bool shareDirectory
 QString prepareDataDirectory(const QString& programDirectory, const QString& userDataDirectory,
                              const CopyFunction& copy) {
     const QString share = installedShareDirectory(programDirectory);
-    const bool installed = !share.isEmpty() && QFileInfo(share).isDir();
+    const bool installed =
+        !share.isEmpty() && (QFileInfo(share).isDir() || QFileInfo(installedHelpDirectory(programDirectory)).isDir());
     // An installed program's folder is not even probed: the probe itself would write into bin.
     const bool writable = !installed && canCreateFileIn(programDirectory);
     const QString chosen = chooseDataDirectory(programDirectory, installed, writable, userDataDirectory);

@@ -10,9 +10,14 @@ namespace kwintor {
 // The settings file and the score list file, the two files Kwintor keeps.
 QStringList dataFileNames();
 
-// `<prefix>/share/kwintor` for a program in `<prefix>/bin`, else empty. Its presence marks an
-// installed program; it holds the rules document.
+// `<prefix>/share/kwintor` for a program in `<prefix>/bin`, `<prefix>/share/games/kwintor` for
+// one in `<prefix>/games`, else empty. Its presence marks an installed program; it holds the
+// rules document.
 QString installedShareDirectory(const QString& programDirectory);
+// `<prefix>/share/help/nl/kwintor` for a program in `<prefix>/bin` or `<prefix>/games`, else
+// empty: where an installation keeps the rules document, the desktop's place for help. Its
+// presence, too, marks an installed program.
+QString installedHelpDirectory(const QString& programDirectory);
 
 // Where the two files live. A program run from its own folder (a build tree, an unpacked
 // archive) keeps them beside itself while that folder is writable, else in the per-user data

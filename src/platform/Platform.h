@@ -25,11 +25,17 @@ public:
     // happened, which the box would otherwise cut short).
     virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {},
                               const QString& spokenFirst = {}) = 0;
+    // A question with Ja and Nee: true for Ja.
+    bool ask(QWidget* parent, const QString& text, const QString& title, const QString& spokenFirst = {}) {
+        return messageBox(parent, text, Buttons::YesNo, title, spokenFirst) == Answer::Yes;
+    }
     // The directory of the executable, without a trailing separator.
     virtual QString programDirectory() const = 0;
     // Where the settings and score list live: beside a program run from its own folder while
     // that is writable, else in the per-user data folder (always so for an installed program).
     virtual QString dataDirectory() const = 0;
+    // The user's documents folder as the desktop names it; empty where it has none.
+    virtual QString documentsDirectory() const = 0;
     // Seconds since midnight, with fractions; starts again from 0 at midnight.
     virtual double clockSeconds() const = 0;
     // The current local date and time.

@@ -62,6 +62,10 @@ QString QtPlatform::dataDirectory() const {
     return m_dataDirectory;
 }
 
+QString QtPlatform::documentsDirectory() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 double QtPlatform::clockSeconds() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }

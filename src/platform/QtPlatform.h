@@ -15,6 +15,7 @@ public:
                       const QString& spokenFirst = {}) override;
     QString programDirectory() const override;
     QString dataDirectory() const override;
+    QString documentsDirectory() const override;
     double clockSeconds() const override;
     QDateTime now() const override;
     bool processEventsFor(double seconds) override;

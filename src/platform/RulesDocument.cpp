@@ -19,7 +19,7 @@ RulesDocument findRulesDocument(const QString& programDirectory) {
     RulesDocument rules;
     const QString share = installedShareDirectory(programDirectory);
     if (!share.isEmpty())
-        rules.searched << QDir(share).filePath(name);
+        rules.searched << QDir(installedHelpDirectory(programDirectory)).filePath(name) << QDir(share).filePath(name);
     rules.searched << QDir(programDirectory).filePath(name);
     for (const QString& place : std::as_const(rules.searched)) {
         if (QFileInfo(place).isFile()) {

@@ -17,8 +17,10 @@ struct RulesDocument {
     QString missingText() const;
 };
 
-// An installed program has it in `<prefix>/share/kwintor`; a program run from its own folder
-// has it beside itself. A program in a bin folder looks in both, the share folder first.
+// An installed program has it in `<prefix>/share/help/nl/kwintor`, an older installation in
+// `<prefix>/share/kwintor` (`<prefix>/share/games/kwintor` for one in `<prefix>/games`); a program
+// run from its own folder has it beside itself. A program in a bin or games folder looks in all
+// three, in that order.
 RulesDocument findRulesDocument(const QString& programDirectory);
 
 } // namespace kwintor

@@ -2,10 +2,12 @@
 
 #include "resources/TitlePicture.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -340,6 +342,39 @@ QIcon Plaatjes::windowIcon() {
         icon.addPixmap(drawIconDie(size));
     return icon;
 }
+
+namespace {
+
+// Watches a window for its first paint, then sets its icon and goes.
+class IconAfterFirstFrame : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWidget& window) : QObject(&window), m_window(window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_window && event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            // Queued, so that the frame is on the screen before the drawing starts.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_window.setWindowIcon(Plaatjes::windowIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& m_window;
+    bool m_painted = false;
+};
+
+} // namespace
+
+void Plaatjes::setWindowIconAfterFirstFrame(QWidget& window) { new IconAfterFirstFrame(window); }
 
 QCursor Plaatjes::handCursor() {
     QImage img(32, 32, QImage::Format_ARGB32);

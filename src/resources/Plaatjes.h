@@ -6,6 +6,8 @@
 
 #include <array>
 
+class QWidget;
+
 namespace kwintor {
 
 // The picture store: die faces, throw counter and blank form, drawn in code on first use.
@@ -37,6 +39,9 @@ public:
     static QImage titlePicture();    // 500x320, the title window's picture
     static QIcon windowIcon();       // a grey die showing five, 16/24/32/48/64/128/256 px sizes
     static QCursor handCursor();     // a hand, 32x32, hot spot (7,7)
+    // Gives `window` the window icon once its first frame has been painted: the seven sizes take
+    // longer to draw than the rest of the frame, and the window stands before its icon in any case.
+    static void setWindowIconAfterFirstFrame(QWidget& window);
 
     Plaatjes(const Plaatjes&) = delete;
     Plaatjes& operator=(const Plaatjes&) = delete;

@@ -1,14 +1,17 @@
-// The program's version, 1.0.0.3, in a version resource of the Windows layout compiled
+// The program's version, from project(VERSION), in a version resource of the Windows layout compiled
 // into the executable, so that GetFileVersion reads it from the file on every platform.
 // The block is laid out byte by byte in little-endian order, as Windows stores it,
 // whatever the byte order of the machine that builds it.
+
+#include "version/Version.h"
 
 #include <array>
 #include <cstdint>
 
 namespace {
 
-constexpr unsigned Major = 1, Minor = 0, Build = 0, Revision = 3;
+constexpr unsigned Major = KWINTOR_VERSION_MAJOR, Minor = KWINTOR_VERSION_MINOR, Build = KWINTOR_VERSION_PATCH,
+                   Revision = KWINTOR_VERSION_TWEAK;
 constexpr std::size_t Size = 92; // header 6, key 32, padding 2, fixed file information 52
 
 using Block = std::array<unsigned char, Size>;

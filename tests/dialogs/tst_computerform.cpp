@@ -5,11 +5,19 @@
 
 using namespace kwintor;
 using test::child;
-using Kinds = std::array<int, MaxPlayers + 1>;
+using Kinds = PlayerKinds;
 
 namespace {
 
-const Kinds given{0, 1, 0, 3, 2, 1, 3};
+Kinds kindsOf(std::initializer_list<int> numbers) {
+    Kinds kinds{};
+    int p = 0;
+    for (int n : numbers)
+        kinds[p++] = PlayerKind(n);
+    return kinds;
+}
+
+const Kinds given = kindsOf({0, 1, 0, 3, 2, 1, 3});
 
 PlayerNames names(const QStringList& list) {
     PlayerNames all;
@@ -65,7 +73,7 @@ private slots:
             const bool inPlay = i <= players;
             QCOMPARE(soort(dialog, i)->isVisible(), inPlay);
             QCOMPARE(naam(dialog, i)->isVisible(), inPlay);
-            QCOMPARE(soort(dialog, i)->currentIndex(), given[i]);
+            QCOMPARE(soort(dialog, i)->currentIndex(), int(given[i]));
             if (!inPlay)
                 continue;
             tabs << soort(dialog, i)->objectName();
@@ -92,7 +100,7 @@ private slots:
     void onlyOkReturnsTheChosenKinds_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<Kinds>("expected");
-        const Kinds chosen{0, 3, 3, 2, 2, 1, 3}; // players 1..3 changed to 3, 3, 2; 4..6 out of play
+        const Kinds chosen = kindsOf({0, 3, 3, 2, 2, 1, 3}); // players 1..3 changed to 3, 3, 2; 4..6 out of play
         QTest::newRow("Ok") << "OkKnop" << chosen;
         QTest::newRow("Return on Ok") << "Return" << chosen;
         QTest::newRow("Cancel") << "CancelKnop" << given;

@@ -41,12 +41,12 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, dpi);
         QFETCH(QString, shown);
-        const Titel::Facts facts{"1.0.0.3", true, 1234567, QDateTime(QDate(2026, 12, 6), QTime(20, 11, 34)),
+        const Titel::Facts facts{"2.4.0.9", true, 1234567, QDateTime(QDate(2026, 12, 6), QTime(20, 11, 34)),
                                  screen,    dpi};
         const QStringList lines = Titel::factsText(facts, QLocale(QLocale::Dutch, QLocale::Netherlands)).split(u'\n');
         QVERIFY(lines.at(0).contains("Dobbelwerken Software")); // the maker, then the rights
         QCOMPARE(lines.mid(2),
-                 (QStringList{"For 32-bit computers with Windows Development.", "", "Version number : 1.0.0.3",
+                 (QStringList{"For 32-bit computers with Windows Development.", "", "Version number : 2.4.0.9",
                               "Filesize............. : 1.234.567 Bytes", "Filedate............ : 06-12-2026 20:11:34",
                               "Screen............. : " + shown + " pixels",
                               "Dpi................... : " + QString::number(dpi), "Time / Date..... :"}));

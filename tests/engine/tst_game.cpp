@@ -15,7 +15,7 @@ const char* const ResultName[] = {"Ignored", "NotOnTurn", "Placed", "PlayerFinis
 using Names = std::array<std::string, MaxPlayers + 1>;
 const Names Letters{"", "A", "B", "C", "D", "E", "F"};
 
-QString text(const GameState& s, int player, int row) { return QString::fromStdString(s.cells[player][row].text); }
+QString text(const GameState& s, int player, int row) { return QString::number(s.cells[player][row].value); }
 
 // A player's totals "A/B/bonus/grand total" as the sheet shows them, and as the state keeps them.
 QString sheetTotals(const GameState& s, int p) {
@@ -44,7 +44,7 @@ QStringList dump(const GameState& s) {
     for (int p = 0; p <= MaxPlayers; ++p) {
         lines << QString::fromStdString(s.SpelerNaam[p]) + u' ' + keptTotals(s, p) + u':';
         for (const Cell& c : s.cells[p])
-            lines.last() += u' ' + QString::fromStdString(c.text) + (c.open ? "o" : "") + (c.scored ? "s" : "");
+            lines.last() += u' ' + QString::number(c.value) + (c.open ? "o" : "") + (c.scored ? "s" : "");
     }
     return lines;
 }
@@ -91,9 +91,9 @@ QString broken(const GameState& s) {
         for (int row = 0; row < CellCount; ++row) {
             const Cell& c = s.cells[p][row];
             const bool category = isCategoryRow(row);
-            if (c.open != (p <= s.AantalSpelers && !(category && c.scored)) || (category && !c.scored && c.text != "0"))
+            if (c.open != (p <= s.AantalSpelers && !(category && c.scored)) || (category && !c.scored && c.value != 0))
                 return QStringLiteral("cell %1 of player %2").arg(row).arg(p);
-            (row <= 5 ? a : b) += category ? std::stoi(c.text) : 0;
+            (row <= 5 ? a : b) += category ? c.value : 0;
         }
         const int bonus = a >= BonusThreshold ? BonusPoints : 0;
         const QString want = QStringLiteral("%1/%2/%3/%4").arg(a).arg(b).arg(bonus).arg(a + b + bonus);
@@ -434,7 +434,7 @@ private slots:
             // A placement: only where the rules allow it, of a value the dice on the table give.
             QVERIFY(isCategoryRow(row) && player == before.AanDeBeurt && before.cells[player][row].open &&
                     !before.throwing && before.DobbelSom && !before.ScoreGeplaatst);
-            const int v = std::stoi(s.cells[player][row].text), sum = before.DobbelSom;
+            const int v = s.cells[player][row].value, sum = before.DobbelSom;
             const int faces = int(std::count(before.DobbelWaarde.begin() + 1, before.DobbelWaarde.end(), row + 1));
             const int full = row <= 5    ? (row + 1) * faces
                              : row == 10 ? 30

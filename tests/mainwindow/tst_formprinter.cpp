@@ -107,6 +107,47 @@ private slots:
         QVERIFY2(box.captured(1).toDouble() > box.captured(2).toDouble(), "the page is not in landscape");
     }
 
+    void formsGoToTheDocumentsFolderAndNeverReplaceAnEarlierFile_data() {
+        QTest::addColumn<bool>("documents"); // does the desktop have a documents folder?
+        QTest::addColumn<QStringList>("earlier");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("documents folder") << true << QStringList{} << "documents/Kwintor formulieren.pdf";
+        QTest::newRow("no documents folder: the data folder")
+            << false << QStringList{} << "data/Kwintor formulieren.pdf";
+        QTest::newRow("one earlier file")
+            << true << QStringList{"Kwintor formulieren.pdf"} << "documents/Kwintor formulieren (2).pdf";
+        QTest::newRow("two earlier files")
+            << true << QStringList{"Kwintor formulieren.pdf", "Kwintor formulieren (2).pdf"}
+            << "documents/Kwintor formulieren (3).pdf";
+    }
+    void formsGoToTheDocumentsFolderAndNeverReplaceAnEarlierFile() {
+        QFETCH(bool, documents);
+        QFETCH(QStringList, earlier);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("data"));
+        ScriptedPlatform platform(dir.filePath("data"));
+        platform.documents = dir.filePath("documents"); // exists only when the desktop has it
+        if (documents)
+            QVERIFY(QDir(dir.path()).mkpath("documents"));
+        for (const QString& name : earlier) {
+            QFile file(dir.filePath("documents/" + name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+        }
+        platform.shellOpens = false;
+        QVERIFY(kwintor::printFormulieren(platform, nullptr, QPrinterInfo()));
+        const QString path = dir.filePath(expected);
+        QCOMPARE(platform.opened, QStringList{path});
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, "De formulieren staan in\r\n" + QDir::toNativeSeparators(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.read(4) == "%PDF");
+        for (const QString& name : earlier) {
+            QFile file(dir.filePath("documents/" + name));
+            QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "earlier");
+        }
+    }
+
     void aDataDirectoryThatCannotBeWrittenIsToldAndOpensNothing() {
         ScriptedPlatform platform(QStringLiteral("/nonexistent/kwintor"));
         QVERIFY(!kwintor::printFormulieren(platform, nullptr, QPrinterInfo()));

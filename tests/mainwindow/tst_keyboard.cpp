@@ -1,4 +1,6 @@
 #include "mainwindow/Announcer.h"
+#include "mainwindow/ComputerPlayers.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SpokenTexts.h"
@@ -83,7 +85,7 @@ private:
     // Down from no cursor to `row`, then Enter.
     void placeByKey(int row) {
         key(Qt::Key_Escape);
-        const kwintor::GameState& s = m_main->game().state();
+        const kwintor::GameState& s = m_main->flow().game().state();
         for (int r = 0; r <= row; ++r)
             if (s.cells[s.AanDeBeurt][r].open && r != 6 && r != 7)
                 key(Qt::Key_Down);
@@ -106,7 +108,7 @@ private:
             } else if (what == "ctrl") {
                 key(arg[0].unicode(), Qt::ControlModifier);
             } else if (what == "players") {
-                m_main->applyPlayers(arg.toInt(), {"", "Anna", "Bert", "", "", "", ""});
+                m_main->flow().choosePlayers(arg.toInt(), {"", "Anna", "Bert", "", "", "", ""});
             } else if (what == "place") {
                 placeByKey(arg.toInt());
             }
@@ -173,7 +175,7 @@ void TestKeyboard::wholeOnePlayerGameByKeysAlone() {
         QStringLiteral("Speler 1 zet 50 bij Kwintor. Speler 1 is klaar met 338 punten. Het spel is uit. "
                        "Uitslag: 1. Speler 1, 338 punten.")));
     key(Qt::Key_Space); // the game is over: nothing more to throw
-    QCOMPARE(m_main->game().state().WorpTeller, 0);
+    QCOMPARE(m_main->flow().game().state().WorpTeller, 0);
     // The menus answer their shortcuts: F1 shows the help panel, Ctrl+N asks for a new game.
     key(Qt::Key_F1);
     QVERIFY(m_main->sheet().helpShown());
@@ -185,7 +187,7 @@ void TestKeyboard::wholeOnePlayerGameByKeysAlone() {
 
 void TestKeyboard::cursorVisitsOnlyOpenCellsOfThePlayerOnTurn() {
     std::array<std::string, 7> names{"", "Anna", "Bert", "", "", "", ""};
-    m_main->applyPlayers(2, names);
+    m_main->flow().choosePlayers(2, names);
     throwByKey({1, 2, 3, 4, 5});
     placeByKey(1); // Anna scores 2 in the twos
     throwByKey({6, 6, 6, 6, 6});
@@ -202,7 +204,7 @@ void TestKeyboard::cursorVisitsOnlyOpenCellsOfThePlayerOnTurn() {
     // Without a cursor Enter throws.
     m_platform->faces << 1 << 1 << 1 << 1 << 1;
     key(Qt::Key_Enter);
-    QCOMPARE(int(m_main->game().state().WorpTeller), 2);
+    QCOMPARE(int(m_main->flow().game().state().WorpTeller), 2);
     QVERIFY(find("SchudKnop")->hasFocus()); // a throw hands the focus back
 }
 
@@ -234,7 +236,7 @@ void TestKeyboard::undoItemIsGreyedWhenNothingCanBeTakenBack() {
     key(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(cell(1, rows[std::max(0, placements - 1)])->text(), enabled ? QStringLiteral("0") : last);
     if (enabled) { // the dice and the throw are back: the same cell takes them again
-        QCOMPARE(int(m_main->game().state().WorpTeller), 1);
+        QCOMPARE(int(m_main->flow().game().state().WorpTeller), 1);
         QVERIFY(!action("BestandOngedaan")->isEnabled());
         key(Qt::Key_Down);
         key(Qt::Key_Return);
@@ -316,7 +318,7 @@ void TestKeyboard::screenReaderReadsTheControls() {
     QFETCH(QString, control);
     QFETCH(QString, text);
     std::array<std::string, 7> names{"", "Anna", "Bert", "", "", "", ""};
-    m_main->applyPlayers(2, names);
+    m_main->flow().choosePlayers(2, names);
     // Anna scores 25, 30 and 20 in the upper rows (75 and the bonus), Bert 5, 0 and 0.
     const QList<QPair<QList<int>, int>> plays = {{{5, 5, 5, 5, 5}, 4}, {{1, 1, 1, 1, 1}, 0}, {{6, 6, 6, 6, 6}, 5},
                                                  {{1, 1, 1, 1, 1}, 1}, {{4, 4, 4, 4, 4}, 3}, {{1, 1, 1, 1, 1}, 2}};
@@ -391,14 +393,13 @@ void TestKeyboard::totalsKeyTellsTheWayToTheBonus() {
     s.TotaalB[1] = 7;
     s.TotaalAB[1] = s.TotaalA[1] + 7 + (bonus ? 35 : 0);
     s.SpelerNaam[1] = "Anna";
-    QCOMPARE(kwintor::totalsText(s), QStringLiteral("Anna: Totaal A %1, %2, Totaal B 7, Totaal %3.")
-                                         .arg(s.TotaalA[1])
-                                         .arg(said)
-                                         .arg(s.TotaalAB[1]));
+    QCOMPARE(
+        kwintor::totalsText(s),
+        QStringLiteral("Anna: Totaal A %1, %2, Totaal B 7, Totaal %3.").arg(s.TotaalA[1]).arg(said).arg(s.TotaalAB[1]));
 }
 
 void TestKeyboard::columnsOfPlayersWhoDoNotPlayAreLeftOutOfTheReview() {
-    m_main->applyPlayers(2, {"", "Anna", "Bert", "", "", "", ""});
+    m_main->flow().choosePlayers(2, {"", "Anna", "Bert", "", "", "", ""});
     // Every name a reader meets walking the tree of the window.
     QStringList names;
     std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* face) {
@@ -410,7 +411,7 @@ void TestKeyboard::columnsOfPlayersWhoDoNotPlayAreLeftOutOfTheReview() {
     QVERIFY(names.contains("Bert, Kans: open"));
     QVERIFY(names.contains("Bert"));
     QVERIFY(!names.filter("Speler 3").size() && !names.filter("Speler 6").size());
-    m_main->applyPlayers(3, {"", "Anna", "Bert", "Cor", "", "", ""});
+    m_main->flow().choosePlayers(3, {"", "Anna", "Bert", "Cor", "", "", ""});
     names.clear();
     walk(QAccessible::queryAccessibleInterface(m_main));
     QVERIFY(names.contains("Cor, Kans: open"));
@@ -439,7 +440,7 @@ void TestKeyboard::menusOpenFromTheKeyboardAndTheGameKeysWait() {
     // The game's keys belong to the menu now: no throw, no hold, no cursor.
     for (int k : {Qt::Key_Space, Qt::Key_1, Qt::Key_Down, Qt::Key_Left})
         QTest::keyClick(m_main, Qt::Key(k));
-    const kwintor::GameState& s = m_main->game().state();
+    const kwintor::GameState& s = m_main->flow().game().state();
     QCOMPARE(s.WorpTeller, 0);
     QCOMPARE(m_main->sheet().cursorPlayer(), 0);
     open->close();

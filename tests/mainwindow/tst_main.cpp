@@ -1,4 +1,6 @@
+#include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/DiceTray.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "resources/Plaatjes.h"
 #include "support/ScriptedPlatform.h"
@@ -6,12 +8,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +33,8 @@ private slots:
 
     void controlsStandAtTheirPlaces_data();
     void controlsStandAtTheirPlaces();
+    void menuTitlesFitTheBarAtEveryFontSize_data();
+    void menuTitlesFitTheBarAtEveryFontSize();
     void startStateIsOnePlayerWithPlayerOneOnTurn();
     void throwShowsFacesSumAndCounterAndRoundsCorners();
     void heldDiceKeepTheirFacesAndThirdThrowSpendsTheButton();
@@ -47,6 +53,8 @@ private slots:
     void zetAchtergrondPaintsFramesButNotTheStoredCorners();
     void helpPanelTwiceRestoresTheSheet();
     void spelregelsMissingSaysWhereItLooked();
+    void whatCannotBeOpenedIsNamedOnALineOfItsOwn_data();
+    void whatCannotBeOpenedIsNamedOnALineOfItsOwn();
     void infoCaptionFollowsTheSeconds_data();
     void infoCaptionFollowsTheSeconds();
 
@@ -129,7 +137,7 @@ void TestMain::setPlayers(const QStringList& names) {
     std::array<std::string, 7> all{};
     for (int p = 1; p <= 6; ++p)
         all[p] = p <= names.size() ? names[p - 1].toStdString() : "Speler " + std::to_string(p);
-    m_main->applyPlayers(int(names.size()), all);
+    m_main->flow().choosePlayers(int(names.size()), all);
 }
 
 // Positions in pixels of the client area, as the twips of the layout tables give them.
@@ -160,6 +168,52 @@ void TestMain::controlsStandAtTheirPlaces() {
     QCOMPARE(widget->mapTo(m_main->centralWidget(), QPoint(0, 0)), box.topLeft());
     if (box.width() > 0)
         QCOMPARE(widget->size(), box.size());
+}
+
+// A desktop's interface font (what a platform theme hands the application) or a style sheet
+// makes the menu titles taller; the bar grows with them rather than fold them into "»".
+void TestMain::menuTitlesFitTheBarAtEveryFontSize_data() {
+    QTest::addColumn<bool>("styleSheet");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("dpi");
+    for (bool styleSheet : {false, true})
+        for (int dpi : {96, 144})
+            for (int points : {9, 10, 11, 12, 14})
+                QTest::addRow("%s %d pt at %d dpi", styleSheet ? "style sheet" : "interface font", points, dpi)
+                    << styleSheet << points << dpi;
+}
+
+void TestMain::menuTitlesFitTheBarAtEveryFontSize() {
+    QFETCH(bool, styleSheet);
+    QFETCH(int, points);
+    QFETCH(int, dpi);
+    const int pixels = qRound(points * dpi / 72.0);
+    const QFont font = QApplication::font();
+    const auto restore = qScopeGuard([font] {
+        qApp->setStyleSheet(QString());
+        QApplication::setFont(font);
+    });
+    if (styleSheet) {
+        qApp->setStyleSheet(QStringLiteral("QMenuBar { font-size: %1px; }").arg(pixels));
+    } else {
+        QFont large = font;
+        large.setPixelSize(pixels);
+        QApplication::setFont(large);
+    }
+    ScriptedPlatform platform(m_dir->path());
+    Main main(platform);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const QMenuBar* bar = main.menuBar();
+    QCOMPARE(bar->fontInfo().pixelSize(), pixels);
+    for (const char* title : {"Bestand", "Spelers", "Tools", "Help"}) {
+        const QRect place = bar->actionGeometry(bar->findChild<QMenu*>(title)->menuAction());
+        QVERIFY2(!place.isEmpty() && bar->rect().contains(place), title);
+        QVERIFY2(place.width() >= bar->fontMetrics().horizontalAdvance(QLatin1String(title)), title);
+    }
+    // The sheet keeps its size and stands below the bar.
+    QCOMPARE(main.centralWidget()->geometry(), QRect(0, bar->height(), 854, 573));
+    QCOMPARE(main.size(), QSize(854, 573 + bar->height()));
 }
 
 void TestMain::startStateIsOnePlayerWithPlayerOneOnTurn() {
@@ -297,7 +351,7 @@ void TestMain::clickOutOfTurnShowsTheMessageOnceAndChangesNothing() {
     QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
     QCOMPARE(cell(2, 12)->text(), QStringLiteral("0"));
     QVERIFY(find("Shape(1)")->isVisible());
-    QCOMPARE(m_main->game().state().WorpTeller, 1);
+    QCOMPARE(m_main->flow().game().state().WorpTeller, 1);
     // Player 1 places; the turn passes to player 2, whose label is now the yellow, underlined one.
     place(1, 12);
     QCOMPARE(cell(1, 12)->text(), QStringLiteral("25"));
@@ -323,7 +377,7 @@ void TestMain::clickDuringAThrowIsRefused() {
     m_platform->onWait = nullptr;
     QVERIFY(clicked);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("0"));
-    QCOMPARE(m_main->game().state().WorpTeller, 1);
+    QCOMPARE(m_main->flow().game().state().WorpTeller, 1);
     place(1, 0);
     QCOMPARE(cell(1, 0)->text(), QStringLiteral("5"));
 }
@@ -507,6 +561,33 @@ void TestMain::spelregelsMissingSaysWhereItLooked() {
     QCOMPARE(m_platform->messages[0].title, QStringLiteral(" Spelregels"));
     QCOMPARE(m_platform->messages[0].text,
              "De spelregels zijn niet gevonden. Gezocht in:\r\n" + m_dir->filePath("spelregels.pdf"));
+}
+
+void TestMain::whatCannotBeOpenedIsNamedOnALineOfItsOwn_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("target"); // relative: a file in the program's folder
+    QTest::newRow("Spelregels") << "Spelregels"
+                                << "spelregels.pdf";
+    QTest::newRow("Zegelhof") << "Zegelhof"
+                              << "https://www.zegelhof.example/";
+    QTest::newRow("Meer Software") << "Meer Software"
+                                   << "https://www.dobbelwerken.example/software.htm";
+}
+
+// A desktop without a viewer or a browser: the user learns what to open by hand.
+void TestMain::whatCannotBeOpenedIsNamedOnALineOfItsOwn() {
+    QFETCH(QString, caption);
+    QFETCH(QString, target);
+    QFile rules(m_dir->filePath(QStringLiteral("spelregels.pdf")));
+    QVERIFY(rules.open(QIODevice::WriteOnly));
+    rules.close();
+    m_platform->shellOpens = false;
+    menuItem("Help", caption)->trigger();
+    const QString path = target.contains("://") ? target : QDir::toNativeSeparators(m_dir->filePath(target));
+    QCOMPARE(m_platform->opened, QStringList{target.contains("://") ? target : m_dir->filePath(target)});
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].title, " " + caption);
+    QCOMPARE(m_platform->messages[0].text.split("\r\n").last(), path);
 }
 
 void TestMain::infoCaptionFollowsTheSeconds_data() {

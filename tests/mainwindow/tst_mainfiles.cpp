@@ -1,5 +1,7 @@
 #include "dialogs/ScoreForm.h"
+#include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFiles.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "support/ScriptedPlatform.h"
 
@@ -176,7 +178,7 @@ void TestMainFiles::twoPlayerGameRecordsOnlyTheScoreAnsweredYes() {
     ScriptedPlatform platform(dir.path());
     Main main(platform);
     main.show();
-    main.applyPlayers(2, {"", "Ann", "Bob", "", "", "", ""});
+    main.flow().choosePlayers(2, {"", "Ann", "Bob", "", "", "", ""});
 
     QStringList shownInDialog;
     bool waitedBeforeList = false;

@@ -1,9 +1,11 @@
 #include "advisor/Advisor.h"
 #include "advisor/Position.h"
 #include "advisor/ValueTable.h"
-#include "mainwindow/Coach.h"
-#include "mainwindow/DiceTray.h"
 #include "mainwindow/Announcer.h"
+#include "mainwindow/Coach.h"
+#include "mainwindow/ComputerPlayers.h"
+#include "mainwindow/DiceTray.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
 #include "persistence/SavedGame.h"
@@ -80,7 +82,7 @@ private slots:
         // The marks follow the table: with 1 1 2 5 6 the best move keeps some dice and throws.
         m_main->SP_Click(1, RowKwintor);
         throwDice({1, 1, 2, 5, 6});
-        const Advice advice = advise(*m_main->coach().table(), positionOf(m_main->game().state(), 1));
+        const Advice advice = advise(*m_main->coach().table(), positionOf(m_main->flow().game().state(), 1));
         QCOMPARE(int(advice.best.kind), int(Action::Kind::Throw));
         for (int die = 1; die <= 5; ++die)
             QCOMPARE(m_main->tray().adviceMarked(die), bool(advice.best.keep & (1u << (die - 1))));
@@ -101,24 +103,24 @@ private slots:
     void computerPlayersPlayWholeGamesByTheRules() {
         QFETCH(QList<int>, kinds);
         std::array<std::string, 7> names{"", "A", "B", "C", "D", "E", "F"};
-        m_main->applyPlayers(int(kinds.size()), names);
+        m_main->flow().choosePlayers(int(kinds.size()), names);
         if (kinds.contains(3))
             m_main->coach().prepare(), waitForTable();
         // A move the rules refuse would stall the game (a refused placement, a fourth throw) or
         // show "U bent nu niet aan de beurt!"; so would a turn that places dice it did not throw.
         int mostThrows = 0;
-        m_platform->onWait = [&] { mostThrows = std::max<int>(mostThrows, m_main->game().state().WorpTeller); };
+        m_platform->onWait = [&] { mostThrows = std::max<int>(mostThrows, m_main->flow().game().state().WorpTeller); };
         PlayerKinds chosen{};
         for (int p = 1; p <= kinds.size(); ++p)
-            chosen[p] = kinds[p - 1];
-        m_main->applyKinds(chosen);
+            chosen[p] = PlayerKind(kinds[p - 1]);
+        m_main->flow().setKinds(chosen);
         // Every click of a person during a computer turn does nothing.
         QTest::mouseClick(m_main->findChild<QPushButton*>("SchudKnop"), Qt::LeftButton);
         QTest::mouseClick(cell(1, 13), Qt::LeftButton);
-        QCOMPARE(m_main->game().state().WorpTeller, 0);
+        QCOMPARE(m_main->flow().game().state().WorpTeller, 0);
         auto finished = [&] {
             for (int p = 1; p <= kinds.size(); ++p)
-                if (!m_main->game().playerFinished(p))
+                if (!m_main->flow().game().playerFinished(p))
                     return false;
             return true;
         };
@@ -128,7 +130,7 @@ private slots:
         QVERIFY(m_platform->messages.isEmpty()); // no refusal, and no score question for a computer
         QCOMPARE(m_main->files().scores().count(), 0);
         for (int p = 1; p <= kinds.size(); ++p) {
-            QVERIFY(m_main->game().state().TotaalAB[p] > 0);
+            QVERIFY(m_main->flow().game().state().TotaalAB[p] > 0);
             QVERIFY(m_main->sheet().nameLabel(p)->text().endsWith(" [PC]"));
         }
         // The game stands still: no step is planned any more.
@@ -144,7 +146,7 @@ private slots:
     }
     void aNewGameOrTheExitStopsAComputerTurn() {
         QFETCH(bool, exit);
-        m_main->applyKinds({0, 1, 0, 0, 0, 0, 0});
+        m_main->flow().setKinds({PlayerKind::Person, PlayerKind::Makkelijk});
         bool chosen = false;
         m_platform->onWait = [&] { // in the middle of the computer's throw
             if (chosen)
@@ -158,13 +160,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(chosen, 5000);
         m_platform->onWait = nullptr;
         QTest::qWait(50);
-        const GameState& s = m_main->game().state();
+        const GameState& s = m_main->flow().game().state();
         if (exit) {
             QVERIFY(!m_main->isVisible());
             QVERIFY(m_main->closing());
         } else {
             QCOMPARE(s.WorpTeller, 0); // a clean sheet, and nobody throws any more
-            QVERIFY(!m_main->computers().isComputer(1));
+            QVERIFY(!m_main->flow().isComputer(1));
             for (int row = 0; row < CellCount; ++row)
                 QCOMPARE(cell(1, row)->text(), "0");
         }
@@ -181,21 +183,21 @@ private slots:
     }
     void aGameLeftUnfinishedIsOfferedAtTheNextStart() {
         QFETCH(bool, finish);
-        m_main->applyPlayers(2, {"", "Ann", "Bob", "", "", "", ""});
+        m_main->flow().choosePlayers(2, {"", "Ann", "Bob", "", "", "", ""});
         throwDice({2, 2, 3, 3, 3});
         m_main->SP_Click(1, RowFullHouse);
         throwDice({5, 5, 1, 2, 5});
         m_main->DobbelsteenPic_Click(1);
         m_main->DobbelsteenPic_Click(5);
         QVERIFY(m_main->files().flushKeptGame());
-        const GameState before = m_main->game().state();
+        const GameState before = m_main->flow().game().state();
         m_main.reset(); // as a kill would: no exit question, nothing more written
         open({finish ? Platform::Answer::Yes : Platform::Answer::No});
         QTest::qWait(10);
         QCOMPARE(m_platform->messages.size(), 1);
         QCOMPARE(m_platform->messages[0].title, " Spel");
         QCOMPARE(m_platform->messages[0].text, "Het vorige spel is niet afgemaakt. Wilt u het afmaken?");
-        const GameState& s = m_main->game().state();
+        const GameState& s = m_main->flow().game().state();
         if (finish) {
             QCOMPARE(keptGameText({s, {}}), keptGameText({before, {}}));
             QCOMPARE(cell(1, RowFullHouse)->text(), "25");

@@ -54,12 +54,11 @@ QStringList fieldsOf(const KeptGame& game) {
     for (int p = 1; p <= MaxPlayers; ++p) {
         QString cells;
         for (const Cell& c : s.cells[p])
-            cells +=
-                QString(" %1%2%3").arg(QString::fromStdString(c.text)).arg(c.open ? "o" : "").arg(c.scored ? "s" : "");
+            cells += QString(" %1%2%3").arg(QString::number(c.value)).arg(c.open ? "o" : "").arg(c.scored ? "s" : "");
         f << QString("player %1: %2, kind %3, totals %4/%5/%6/%7, cells%8")
                  .arg(p)
                  .arg(QString::fromStdString(s.SpelerNaam[p]))
-                 .arg(game.kinds[p])
+                 .arg(int(game.kinds[p]))
                  .arg(s.TotaalA[p])
                  .arg(s.TotaalB[p])
                  .arg(s.BonusGegeven[p])
@@ -73,7 +72,8 @@ QStringList fieldsOf(const KeptGame& game) {
 QByteArray twoPlayerFile() {
     Game game;
     play(game, "n2 t33322 p12 t66662 p5 t12345 h123 t12346");
-    return QByteArray::fromStdString(keptGameText({game.state(), {0, 0, 2, 0, 0, 0, 0}}));
+    return QByteArray::fromStdString(keptGameText(
+        KeptGame{game.state(), PlayerKinds{PlayerKind::Person, PlayerKind::Person, PlayerKind::Gemiddeld}}));
 }
 
 // The file with the line that starts with `start` replaced by `line`.
@@ -93,13 +93,13 @@ QByteArray scoredOnce(int row, int value) {
     Game game;
     play(game, "t12345");
     GameState s = game.state();
-    s.cells[1][row] = Cell{std::to_string(value), false, true};
+    s.cells[1][row] = Cell{value, false, true};
     const int a = isUpperRow(row) ? value : 0, b = value - a;
     s.TotaalA[1] = a;
     s.TotaalB[1] = b;
     s.TotaalAB[1] = a + b;
     for (auto [total, v] : {std::pair{RowTotalA, a}, {RowTotalB, b}, {RowGrandTotal, a + b}})
-        s.cells[1][total].text = std::to_string(v);
+        s.cells[1][total].value = v;
     return QByteArray::fromStdString(keptGameText({s, {}}));
 }
 
@@ -143,7 +143,9 @@ void SavedGameTest::keptGameReadsBackFieldByField() {
 
     Game game;
     play(game, script);
-    const KeptGame kept{game.state(), {0, 0, 1, 2, 3, 0, 1}}; // people and computers of each level
+    const KeptGame kept{game.state(),
+                        {PlayerKind::Person, PlayerKind::Person, PlayerKind::Makkelijk, PlayerKind::Gemiddeld,
+                         PlayerKind::Sterk, PlayerKind::Person, PlayerKind::Makkelijk}};
     QCOMPARE(isWorthKeeping(kept.state), worthKeeping);
 
     QTemporaryDir dir;
@@ -208,9 +210,9 @@ void SavedGameTest::damagedOrNewerFileIsNotTrusted() {
     QFETCH(KeptGameRead, result);
 
     KeptGame game;
-    game.kinds[1] = 42;
+    game.kinds[1] = PlayerKind(42);
     QCOMPARE(parseKeptGame(bytes.toStdString(), game), result);
-    QCOMPARE(game.kinds[1] == 42, result != KeptGameRead::Ok); // nothing taken from a file not trusted
+    QCOMPARE(game.kinds[1] == PlayerKind(42), result != KeptGameRead::Ok); // nothing taken from a file not trusted
 }
 
 QTEST_APPLESS_MAIN(SavedGameTest)

@@ -59,6 +59,7 @@ private slots:
         QTest::newRow("own folder read-only") << "/media/cd/kwintor" << false << false << false;
         QTest::newRow("installed under ~/.local") << "/home/ann/.local/bin" << true << true << false;
         QTest::newRow("installed under /usr") << "/usr/bin" << true << false << false;
+        QTest::newRow("installed as a Debian game") << "/usr/games" << true << false << false;
         QTest::newRow("a bin folder without share/kwintor") << "/opt/kwintor/bin" << false << true << true;
         QTest::newRow("a folder whose name only ends in bin") << "/home/ann/cabin" << true << true << true;
         QTest::newRow("installed, trailing separator") << "/home/ann/.local/bin/" << true << true << false;
@@ -85,6 +86,9 @@ private slots:
             << "build/src" << QStringList{"build/src/Kwintor.ini=colours", "build/src/kwintor=exe"};
         QTest::newRow("installed under a prefix") << QStringList{"usr/bin/kwintor=exe", share} << "usr/bin"
                                                   << "user" << QStringList{"usr/bin/kwintor=exe", share};
+        QTest::newRow("installed as a Debian game, the rules among the desktop's help")
+            << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"} << "usr/games"
+            << "user" << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"};
         QTest::newRow("installed with old files beside it")
             << QStringList{"usr/bin/kwintor=exe", share, "usr/bin/Kwintor.ini=colours", "usr/bin/Scorelijst.lst=scores"}
             << "usr/bin"

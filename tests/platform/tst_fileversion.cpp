@@ -1,4 +1,5 @@
 #include "platform/FileVersion.h"
+#include "version/Version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,7 +42,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         // Tests live in <build>/tests, the program in <build>/src.
         const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src/kwintor"));
-        QTest::newRow("the built program") << program << QByteArray() << "1.0.0.3";
+        QTest::newRow("the built program") << program << QByteArray() << KWINTOR_VERSION;
         // This test program holds the reading code, signature constant and all, but no block.
         QTest::newRow("a file without the block") << QCoreApplication::applicationFilePath() << QByteArray() << "Error";
         QTest::newRow("a missing file") << QStringLiteral("/nonexistent/kwintor") << QByteArray() << "Error";

@@ -16,17 +16,22 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("found"); // empty: nowhere
         QTest::addColumn<QStringList>("searched");
+        const QString help = QStringLiteral("usr/share/help/nl/kwintor/spelregels.pdf");
         const QString share = QStringLiteral("usr/share/kwintor/spelregels.pdf");
         const QString bin = QStringLiteral("usr/bin/spelregels.pdf");
         const QString beside = QStringLiteral("build/src/spelregels.pdf");
+        const QStringList installed{help, share, bin};
         QTest::newRow("run from its own folder") << QStringList{beside} << "build/src" << beside << QStringList{beside};
-        QTest::newRow("installed") << QStringList{share} << "usr/bin" << share << QStringList{share, bin};
+        QTest::newRow("installed") << QStringList{help} << "usr/bin" << help << installed;
+        QTest::newRow("installed as a Debian game")
+            << QStringList{help} << "usr/games" << help
+            << QStringList{help, "usr/share/games/kwintor/spelregels.pdf", "usr/games/spelregels.pdf"};
+        QTest::newRow("an older installation") << QStringList{share} << "usr/bin" << share << installed;
         QTest::newRow("installed over an older copy in bin")
-            << QStringList{share, bin} << "usr/bin" << share << QStringList{share, bin};
-        QTest::newRow("a bin folder without share/kwintor")
-            << QStringList{bin} << "usr/bin" << bin << QStringList{share, bin};
-        QTest::newRow("missing, installed") << QStringList{"usr/share/kwintor/"} << "usr/bin"
-                                            << "" << QStringList{share, bin};
+            << QStringList{help, bin} << "usr/bin" << help << installed;
+        QTest::newRow("a bin folder without share/kwintor") << QStringList{bin} << "usr/bin" << bin << installed;
+        QTest::newRow("missing, installed") << QStringList{"usr/share/help/nl/kwintor/"} << "usr/bin"
+                                            << "" << installed;
         QTest::newRow("missing, own folder") << QStringList{"build/src/spelregels.pdf/"} << "build/src"
                                              << "" << QStringList{beside};
     }

@@ -27,6 +27,7 @@ public:
                       const QString& spokenFirst = {}) override;
     QString programDirectory() const override { return m_directory; }
     QString dataDirectory() const override { return m_directory; }
+    QString documentsDirectory() const override { return documents; }
     double clockSeconds() const override { return m_clock; }
     QDateTime now() const override { return m_now; }
     bool processEventsFor(double seconds) override;
@@ -48,6 +49,7 @@ public:
 
     QList<Message> messages;
     QStringList opened;
+    QString documents;      // the documents folder; empty: the desktop has none
     bool shellOpens = true; // false: the desktop has no program for what is opened
     QList<double> waits;    // the length of each processEventsFor call
     int beeps = 0;

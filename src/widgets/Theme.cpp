@@ -1,5 +1,6 @@
-#include "mainwindow/Theme.h"
+#include "widgets/Theme.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
@@ -9,9 +10,27 @@ namespace kwintor {
 
 namespace {
 
+// The stand-ins for the two designed families, best first.
+QStringList standIns() { return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")}; }
+
+// The first of `candidates` that is installed, or nothing. Naming an installed family spares
+// the font lookup a search through every font on the machine, which it makes for a family
+// that is not there; with none installed, the substitutes decide.
+QString installedFamily(const QStringList& candidates) {
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString& family : candidates)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
+    return {};
+}
+
 QFont sized(const QString& family, double points, bool bold) {
     registerFontSubstitutes();
-    QFont font(family);
+    static const QString arial = installedFamily(QStringList{QStringLiteral("Arial")} + standIns());
+    static const QString msSansSerif =
+        installedFamily(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")} + standIns());
+    const QString& installed = family == QLatin1String("Arial") ? arial : msSansSerif;
+    QFont font(installed.isEmpty() ? family : installed);
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(bold);
     return font;
@@ -21,11 +40,16 @@ QFont sized(const QString& family, double points, bool bold) {
 
 void registerFontSubstitutes() {
     static const bool registered = [] {
-        QFont sans;
-        sans.setStyleHint(QFont::SansSerif);
-        const QStringList standIns{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), sans.defaultFamily()};
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList{QStringLiteral("Arial")} + standIns);
-        QFont::insertSubstitutions(QStringLiteral("Arial"), standIns);
+        QStringList families = standIns();
+        // The desktop's sans comes last; asking for it costs a font lookup, needless where a
+        // stand-in is installed.
+        if (installedFamily(families).isEmpty()) {
+            QFont sans;
+            sans.setStyleHint(QFont::SansSerif);
+            families << sans.defaultFamily();
+        }
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList{QStringLiteral("Arial")} + families);
+        QFont::insertSubstitutions(QStringLiteral("Arial"), families);
         return true;
     }();
     (void)registered;

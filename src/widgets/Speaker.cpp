@@ -1,4 +1,4 @@
-#include "dialogs/Speaker.h"
+#include "widgets/Speaker.h"
 
 #include <QAccessible>
 #include <QWidget>

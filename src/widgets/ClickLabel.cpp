@@ -1,4 +1,4 @@
-#include "mainwindow/ClickLabel.h"
+#include "widgets/ClickLabel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
