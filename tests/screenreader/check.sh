@@ -11,7 +11,12 @@ keep=${KWINTOR_KEEP_LOG:-}
 
 cleanup() {
   [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
-  if [ -z "$keep" ]; then rm -rf "$work"; else echo "screen-reader-check: files kept in $work"; fi
+  # A failure keeps Orca's log, the program's output and a picture of the screen.
+  if [ -z "$keep" ] && [ "${status:-1}" -eq 0 ]; then
+    rm -rf "$work"
+  else
+    echo "screen-reader-check: files kept in $work"
+  fi
 }
 trap cleanup EXIT
 
@@ -49,9 +54,12 @@ cat >"$work/home/.local/share/orca/user-settings.conf" <<'CONF'
 CONF
 
 # A private copy of Orca's launcher whose debug log is written line by line, so that each
-# spoken line can be read the moment it is said.
-sed "s/open(args.debug_file, 'w')/open(args.debug_file, 'w', buffering=1)/" "$(command -v orca)" >"$work/orca"
-grep -q "buffering=1" "$work/orca" || { echo "screen-reader-check: cannot make Orca's log line-buffered" >&2; exit 1; }
+# spoken line can be read the moment it is said. The launcher would also stop every other Orca
+# of this user (the user's own screen reader, or a second check): this copy leaves them alone.
+sed -e "s/open(args.debug_file, 'w')/open(args.debug_file, 'w', buffering=1)/" \
+  -e 's/^def otherOrcas():$/def otherOrcas():\n    return []\n\ndef systemOrcas():/' "$(command -v orca)" >"$work/orca"
+grep -q "buffering=1" "$work/orca" && grep -q "^def systemOrcas" "$work/orca" ||
+  { echo "screen-reader-check: cannot make a private copy of Orca's launcher" >&2; exit 1; }
 
 # A private X display; Xvfb says which one it took.
 Xvfb -displayfd 9 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 9>"$work/display" 2>"$work/xvfb.log" &

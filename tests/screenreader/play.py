@@ -91,10 +91,10 @@ def main():
         # A window manager gives each new window the keyboard, as a desktop does.
         processes.append(start(["openbox", "--sm-disable"], logs))
         processes.append(start(["speech-dispatcher", "-s", "-t", "0", "-l", "2"], logs))
-        processes.append(start(["/usr/bin/python3", os.path.join(WORK, "orca"), "--replace",
+        processes.append(start(["/usr/bin/python3", os.path.join(WORK, "orca"),
                                 "--debug-file=" + LOG], logs))
         speech = Speech(LOG)
-        speech.expect(r"schermlezer aan|screen reader on", "that it is on", timeout=60)
+        speech.expect(r"schermlezer aan|screen reader on", "that it is on", timeout=120)
         env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         game = os.path.join(WORK, "game")
         program = start([os.path.join(game, "kwintor")], open(os.path.join(WORK, "program.log"), "w"),
