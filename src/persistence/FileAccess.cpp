@@ -4,8 +4,10 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <csignal>
 #include <dirent.h>
+#include <memory>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -125,10 +127,15 @@ FileRead readWholeFile(const std::string& path, std::string& bytes, std::size_t 
     try {
         if (info.st_size > 0)
             bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), limit));
-        char buffer[65536];
+        // Sized at run time by malloc, so that a fortified build checks every read against it.
+        const std::size_t bufferSize = std::clamp<std::size_t>(limit, 1, 65536);
+        const std::unique_ptr<char, decltype(&std::free)> buffer(static_cast<char*>(std::malloc(bufferSize)),
+                                                                 &std::free);
+        if (!buffer)
+            return FileRead::Failed;
         while (bytes.size() < limit) {
-            const std::size_t want = std::min(sizeof buffer, limit - bytes.size());
-            const ssize_t got = ::read(file.fd(), buffer, want);
+            const std::size_t want = std::min(bufferSize, limit - bytes.size());
+            const ssize_t got = ::read(file.fd(), buffer.get(), want);
             if (got < 0) {
                 if (errno == EINTR)
                     continue;
@@ -136,7 +143,7 @@ FileRead readWholeFile(const std::string& path, std::string& bytes, std::size_t 
             }
             if (got == 0)
                 return FileRead::Ok;
-            bytes.append(buffer, static_cast<std::size_t>(got));
+            bytes.append(buffer.get(), static_cast<std::size_t>(got));
         }
         char probe;
         ssize_t more;

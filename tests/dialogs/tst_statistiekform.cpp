@@ -60,9 +60,6 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::newRow("Beste") << QList<int>{2} << QStringList{"Cor", "Émile", "Ann", "Bob"};
         QTest::newRow("Beste twice") << QList<int>{2, 2} << QStringList{"Bob", "Ann", "Émile", "Cor"};
-        QTest::newRow("Slechtste") << QList<int>{3} << QStringList{"Émile", "Ann", "Bob", "Cor"};
-        QTest::newRow("Spellen, ties by mean") << QList<int>{1} << QStringList{"Émile", "Ann", "Cor", "Bob"};
-        QTest::newRow("Naam") << QList<int>{0} << QStringList{"Ann", "Bob", "Cor", "Émile"};
         QTest::newRow("Gemiddeld, lowest first") << QList<int>{4} << QStringList{"Bob", "Ann", "Cor", "Émile"};
     }
     void aHeaderClickSortsByNumber() {
@@ -82,9 +79,6 @@ private slots:
         QTest::addColumn<QList<int>>("bins");
         QTest::newRow("none") << -1 << 4 << "Scores van alle namen"
                               << QList<int>{0, 1, 0, 1, 1, 2, 0, 0, 1, 0, 1, 0, 1, 0, 1};
-        QTest::newRow("Émile") << 0 << 4 << "Scores van Émile"
-                               << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1, 0, 0};
-        QTest::newRow("Ann") << 2 << 4 << "Scores van Ann" << QList<int>{0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         // Chosen, then the rows sorted by name: Ann stays chosen at her new place.
         QTest::newRow("Ann, then by name")
             << 2 << 0 << "Scores van Ann" << QList<int>{0, 0, 0, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};

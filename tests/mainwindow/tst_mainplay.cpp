@@ -1,142 +1,95 @@
 #include "advisor/Advisor.h"
 #include "advisor/Position.h"
-#include "advisor/ValueTable.h"
 #include "mainwindow/Announcer.h"
 #include "mainwindow/Coach.h"
-#include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/DiceTray.h"
-#include "mainwindow/GameFlow.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/ScoreSheet.h"
 #include "persistence/SavedGame.h"
-#include "support/ScriptedPlatform.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <random>
+#include "support/MainFixture.h"
 
 using namespace kwintor;
-using test::ScriptedPlatform;
 
 // The advisor, the computer players and the kept game, played through the real main window.
 class TestMainPlay : public QObject {
     Q_OBJECT
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<Main> m_main;
-
-    void open(QList<Platform::Answer> answers = {}) {
-        m_main.reset();
-        m_platform = std::make_unique<ScriptedPlatform>(m_dir.path());
-        m_platform->answers << answers;
-        m_main = std::make_unique<Main>(*m_platform);
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-        m_main->computers().setStepInterval(0);
-    }
-    void throwDice(const QList<int>& faces) {
-        for (int face : faces)
-            for (int frame = 0; frame < 5; ++frame)
-                m_platform->faces.enqueue(face);
-        QTest::mouseClick(m_main->findChild<QPushButton*>("SchudKnop"), Qt::LeftButton);
-    }
-    QLabel* cell(int p, int row) const {
-        return m_main->findChild<QLabel*>(QStringLiteral("SP%1(%2)").arg(p).arg(row));
-    }
-    void waitForTable() {
-        if (!m_main->coach().table())
-            QVERIFY(QSignalSpy(&m_main->coach(), &Coach::tableReady).wait(30000));
-    }
+    std::unique_ptr<test::MainFixture> f;
 
 private slots:
     void init() {
-        QFile::remove(m_dir.filePath(QString::fromLatin1(KeptGameFileName.data())));
-        open();
+        f = std::make_unique<test::MainFixture>();
+        f->withAdviceTable();
+        f->open();
     }
-    void cleanup() {
-        m_platform->answers.clear();
-        m_main.reset();
-    }
+    void cleanup() { f.reset(); }
 
     void adviceMarksTheBestMoveAfterEachThrowOnly() {
-        m_main->findChild<QAction*>("ToolsAdvies")->trigger();
-        waitForTable();
-        QCOMPARE(m_main->sheet().adviceMarkedRow(), -1); // nothing before the first throw
-        throwDice({6, 6, 6, 6, 6});
-        QCOMPARE(m_main->sheet().adviceMarkedRow(), int(RowKwintor));
+        f->run("Tools/Advies");
+        f->waitForAdviceTable();
+        QCOMPARE(f->main->sheet().adviceMarkedRow(), -1); // nothing before the first throw
+        f->throwDice({6, 6, 6, 6, 6});
+        QCOMPARE(f->main->sheet().adviceMarkedRow(), int(RowKwintor));
         // A screen reader hears the advice with the throw.
-        QTRY_COMPARE(m_main->announcer().last(),
+        QTRY_COMPARE(f->main->announcer().last(),
                      QStringLiteral("Worp 1 van 3: zes, zes, zes, zes, zes. Som 30. Advies: plaats bij Kwintor."));
-        QVERIFY(cell(1, RowKwintor)->toolTip().contains("\nVerwacht eindtotaal: ")); // after "Nu 50 punten"
-        QVERIFY(cell(1, RowKwintor)->toolTip().contains(','));
+        QVERIFY(f->cell(1, RowKwintor)->toolTip().contains("\nVerwacht eindtotaal: ")); // after "Nu 50 punten"
+        QVERIFY(f->main->tray().throwButton().toolTip().startsWith("Beter: nu plaatsen in Kwintor"));
         // The marks follow the table: with 1 1 2 5 6 the best move keeps some dice and throws.
-        m_main->SP_Click(1, RowKwintor);
-        throwDice({1, 1, 2, 5, 6});
-        const Advice advice = advise(*m_main->coach().table(), positionOf(m_main->flow().game().state(), 1));
+        f->place(1, RowKwintor);
+        QCOMPARE(f->main->sheet().adviceMarkedRow(), -1);
+        f->throwDice({1, 1, 2, 5, 6});
+        const Advice advice = advise(*f->main->coach().table(), positionOf(f->state(), 1));
         QCOMPARE(int(advice.best.kind), int(Action::Kind::Throw));
         for (int die = 1; die <= 5; ++die)
-            QCOMPARE(m_main->tray().adviceMarked(die), bool(advice.best.keep & (1u << (die - 1))));
-        QVERIFY(m_main->findChild<QPushButton*>("SchudKnop")->toolTip().startsWith("Beter: opnieuw gooien"));
-        m_main->findChild<QAction*>("ToolsAdvies")->trigger(); // off: every mark goes
+            QCOMPARE(f->main->tray().adviceMarked(die), bool(advice.best.keep & (1u << (die - 1))));
+        QVERIFY(f->main->tray().throwButton().toolTip().startsWith("Beter: opnieuw gooien"));
+        f->run("Tools/Advies"); // off: every mark goes
         for (int die = 1; die <= 5; ++die)
-            QVERIFY(!m_main->tray().adviceMarked(die));
-        QVERIFY(!cell(1, 0)->toolTip().contains("Verwacht"));
+            QVERIFY(!f->main->tray().adviceMarked(die));
+        QVERIFY(!f->cell(1, RowEnen)->toolTip().contains("Verwacht"));
     }
 
-    // Computer players play by the rules through the window's handlers, a game to its end.
+    // Computer players play by the rules through the game's flow, a game to its end.
     void computerPlayersPlayWholeGamesByTheRules_data() {
         QTest::addColumn<QList<int>>("kinds");
         QTest::newRow("easy alone") << QList<int>{1};
-        QTest::newRow("medium and easy") << QList<int>{2, 1};
         QTest::newRow("strong, medium, easy") << QList<int>{3, 2, 1};
     }
     void computerPlayersPlayWholeGamesByTheRules() {
         QFETCH(QList<int>, kinds);
-        std::array<std::string, 7> names{"", "A", "B", "C", "D", "E", "F"};
-        m_main->flow().choosePlayers(int(kinds.size()), names);
-        if (kinds.contains(3))
-            m_main->coach().prepare(), waitForTable();
-        // A move the rules refuse would stall the game (a refused placement, a fourth throw) or
-        // show "U bent nu niet aan de beurt!"; so would a turn that places dice it did not throw.
+        f->setPlayers(QStringList{"A", "B", "C"}.mid(0, kinds.size()));
+        // A move the rules refuse would stall the game or show a message; so would a turn that
+        // places dice it did not throw.
         int mostThrows = 0;
-        m_platform->onWait = [&] { mostThrows = std::max<int>(mostThrows, m_main->flow().game().state().WorpTeller); };
+        f->platform.onWait = [&] { mostThrows = std::max(mostThrows, int(f->state().WorpTeller)); };
         PlayerKinds chosen{};
         for (int p = 1; p <= kinds.size(); ++p)
             chosen[p] = PlayerKind(kinds[p - 1]);
-        m_main->flow().setKinds(chosen);
-        // Every click of a person during a computer turn does nothing.
-        QTest::mouseClick(m_main->findChild<QPushButton*>("SchudKnop"), Qt::LeftButton);
-        QTest::mouseClick(cell(1, 13), Qt::LeftButton);
-        QCOMPARE(m_main->flow().game().state().WorpTeller, 0);
+        f->main->flow().setKinds(chosen);
+        f->throwDice({}); // a person's clicks during a computer turn do nothing
+        f->place(1, RowKans);
+        QCOMPARE(f->state().WorpTeller, 0);
+        if (kinds.contains(3)) // the strong player asked for the table
+            f->waitForAdviceTable();
         auto finished = [&] {
             for (int p = 1; p <= kinds.size(); ++p)
-                if (!m_main->flow().game().playerFinished(p))
+                if (!f->main->flow().game().playerFinished(p))
                     return false;
             return true;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(finished(), 60000);
-        m_platform->onWait = nullptr;
+        while (!finished())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        f->platform.onWait = nullptr;
         QVERIFY(mostThrows >= 1 && mostThrows <= 3);
-        QVERIFY(m_platform->messages.isEmpty()); // no refusal, and no score question for a computer
-        QCOMPARE(m_main->files().scores().count(), 0);
+        QVERIFY(f->platform.messages.isEmpty()); // no refusal, and no score question for a computer
+        QCOMPARE(f->main->files().scores().count(), 0);
+        QVERIFY(!f->main->actions().ongedaan->isEnabled()); // nobody takes back a computer's move
         for (int p = 1; p <= kinds.size(); ++p) {
-            QVERIFY(m_main->flow().game().state().TotaalAB[p] > 0);
-            QVERIFY(m_main->sheet().nameLabel(p)->text().endsWith(" [PC]"));
+            QVERIFY(f->state().TotaalAB[p] > 0);
+            QVERIFY(f->main->sheet().nameLabel(p)->text().endsWith(" [PC]"));
         }
-        // The game stands still: no step is planned any more.
-        const int waits = int(m_platform->waits.size());
-        QTest::qWait(50);
-        QCOMPARE(int(m_platform->waits.size()), waits);
+        const int waits = int(f->platform.waits.size()); // the game stands still
+        QTest::qWait(20);
+        QCOMPARE(int(f->platform.waits.size()), waits);
     }
 
     void aNewGameOrTheExitStopsAComputerTurn_data() {
@@ -146,33 +99,38 @@ private slots:
     }
     void aNewGameOrTheExitStopsAComputerTurn() {
         QFETCH(bool, exit);
-        m_main->flow().setKinds({PlayerKind::Person, PlayerKind::Makkelijk});
+        f->main->flow().setKinds({PlayerKind::Person, PlayerKind::Makkelijk});
         bool chosen = false;
-        m_platform->onWait = [&] { // in the middle of the computer's throw
-            if (chosen)
-                return;
-            chosen = true;
-            if (exit)
-                QVERIFY(m_main->close());
-            else
-                m_main->BestandNieuw_Click();
+        f->platform.onWait = [&] { // in the middle of the computer's throw
+            if (!std::exchange(chosen, true))
+                f->run(exit ? "Bestand/Exit" : "Bestand/Nieuw");
         };
-        QTRY_VERIFY_WITH_TIMEOUT(chosen, 5000);
-        m_platform->onWait = nullptr;
-        QTest::qWait(50);
-        const GameState& s = m_main->flow().game().state();
+        while (!chosen)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        f->platform.onWait = nullptr;
+        QTest::qWait(20);
         if (exit) {
-            QVERIFY(!m_main->isVisible());
-            QVERIFY(m_main->closing());
+            QVERIFY(!f->main->isVisible());
         } else {
-            QCOMPARE(s.WorpTeller, 0); // a clean sheet, and nobody throws any more
-            QVERIFY(!m_main->flow().isComputer(1));
-            for (int row = 0; row < CellCount; ++row)
-                QCOMPARE(cell(1, row)->text(), "0");
+            QCOMPARE(f->state().WorpTeller, 0); // a clean sheet, and nobody throws any more
+            QVERIFY(!f->main->flow().isComputer(1));
         }
-        const int waits = int(m_platform->waits.size());
-        QTest::qWait(50);
-        QCOMPARE(int(m_platform->waits.size()), waits);
+        const int waits = int(f->platform.waits.size());
+        QTest::qWait(20);
+        QCOMPARE(int(f->platform.waits.size()), waits);
+    }
+
+    // While a dialog is open the computer waits, and goes on once it is closed.
+    void aComputerWaitsWhileADialogIsOpen() {
+        f->dialogs << [&](QDialog&) {
+            f->main->flow().setKinds({PlayerKind::Person, PlayerKind::Makkelijk});
+            for (int i = 0; i < 50; ++i)
+                QCoreApplication::processEvents();
+            QCOMPARE(f->state().WorpTeller, 0);
+        };
+        f->run("Spelers/Statistieken");
+        while (f->state().WorpTeller == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
     // The game is kept after every throw and placement, and offered at the next start.
@@ -183,30 +141,30 @@ private slots:
     }
     void aGameLeftUnfinishedIsOfferedAtTheNextStart() {
         QFETCH(bool, finish);
-        m_main->flow().choosePlayers(2, {"", "Ann", "Bob", "", "", "", ""});
-        throwDice({2, 2, 3, 3, 3});
-        m_main->SP_Click(1, RowFullHouse);
-        throwDice({5, 5, 1, 2, 5});
-        m_main->DobbelsteenPic_Click(1);
-        m_main->DobbelsteenPic_Click(5);
-        QVERIFY(m_main->files().flushKeptGame());
-        const GameState before = m_main->flow().game().state();
-        m_main.reset(); // as a kill would: no exit question, nothing more written
-        open({finish ? Platform::Answer::Yes : Platform::Answer::No});
+        f->setPlayers({"Ann", "Bob"});
+        f->play({RowFullHouse, {2, 2, 3, 3, 3}, {}, 25}, 1);
+        f->throwDice({5, 5, 1, 2, 5});
+        f->hold(1);
+        f->hold(5);
+        QVERIFY(f->main->files().flushKeptGame());
+        const GameState before = f->state();
+        f->kill();
+        f->platform.answers << (finish ? Platform::Answer::Yes : Platform::Answer::No);
+        f->open();
         QTest::qWait(10);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].title, " Spel");
-        QCOMPARE(m_platform->messages[0].text, "Het vorige spel is niet afgemaakt. Wilt u het afmaken?");
-        const GameState& s = m_main->flow().game().state();
+        QCOMPARE(f->platform.messages.size(), 1);
+        QCOMPARE(f->platform.messages[0].title, " Spel");
+        QCOMPARE(f->platform.messages[0].text, "Het vorige spel is niet afgemaakt. Wilt u het afmaken?");
         if (finish) {
-            QCOMPARE(keptGameText({s, {}}), keptGameText({before, {}}));
-            QCOMPARE(cell(1, RowFullHouse)->text(), "25");
-            QVERIFY(m_main->findChild<QWidget*>("Shape(5)")->isVisible());
-            QCOMPARE(m_main->findChild<QLabel*>("SpelersLabel(2)")->text(), "Bob");
+            QCOMPARE(keptGameText({f->state(), {}}), keptGameText({before, {}}));
+            QCOMPARE(f->cell(1, RowFullHouse)->text(), "25");
+            QVERIFY(f->widget("Shape(5)")->isVisible());
+            QCOMPARE(f->text("SpelersLabel(2)"), "Bob");
+            QCOMPARE(f->text("ScoreLabel"), "18");
         } else {
-            QCOMPARE(int(s.AantalSpelers), 1);
-            QVERIFY(m_main->files().flushKeptGame());
-            QVERIFY(!QFile::exists(m_dir.filePath("Spel.sav")));
+            QCOMPARE(int(f->state().AantalSpelers), 1);
+            QVERIFY(f->main->files().flushKeptGame());
+            QVERIFY(!QFile::exists(f->path("Spel.sav")));
         }
     }
 };

@@ -1,6 +1,7 @@
 #include "persistence/FileAccess.h"
 #include "persistence/ScoreList.h"
-#include "persistence/TextFolding.h"
+#include "persistence/ScoreStatistics.h"
+#include "persistence/SharedScoreList.h"
 
 #include "FileTestHelpers.h"
 
@@ -8,213 +9,300 @@
 
 using namespace kwintor;
 
-static QStringList entriesOf(const ScoreList& list) {
-    QStringList out;
-    for (const std::string& entry : list.entries())
-        out << QString::fromStdString(entry);
+namespace {
+
+// Every kind of name: case and accents that group, scores on the edges of the bins, and a line
+// that is not a result.
+ScoreList fixedList() {
+    ScoreList list;
+    for (const char* entry :
+         {"0100 - Émile", "0200 - emile", "0150 - EMILE", "0375 - Anna", "0300 - anna", "0024 - Anna", "0087 - Zoë",
+          "0088 - Zoe", "0025 - Bas", "0349 - Cor", "0350 - Cor", "Piet"})
+        list.insert(entry);
+    return list;
+}
+
+QList<int> binsOf(const ScoreStatistics::Histogram& histogram) {
+    return QList<int>(histogram.begin(), histogram.end());
+}
+
+// Bins 0..14 with `count` scores in each bin named.
+QList<int> bins(std::initializer_list<std::pair<int, int>> counts) {
+    QList<int> out(ScoreStatistics::BinCount, 0);
+    for (const auto& [bin, count] : counts)
+        out[bin] = count;
     return out;
 }
 
-// The score list: its order, VoegScoreToe, and the file "Scorelijst.lst".
+// One step of a copy: "+87 Jan" records, "-0087 - Jan" deletes, "*" deletes all, "." is the exit.
+ScoreListChange changeOf(const QString& step) {
+    const QString arg = step.mid(1);
+    switch (step.at(0).toLatin1()) {
+    case '+': return ScoreListChange::record(arg.section(' ', 0, 0).toInt(), arg.section(' ', 1).toStdString());
+    case '-': return ScoreListChange::remove(arg.toStdString());
+    case '*': return ScoreListChange::removeAll();
+    default: return {};
+    }
+}
+
+} // namespace
+
+// The score list: its order, VoegScoreToe, the file "Scorelijst.lst", its statistics, and the file
+// shared by two copies of the program: each change is applied to the file as it stands, so neither
+// copy loses or doubles the other's entries.
 class ScoreListTest : public QObject {
     Q_OBJECT
 private slots:
-    void entriesAreInsertedAtTheirSortedPlace();
-    void namesSortWithoutCaseAndAccentsThenByBytes_data();
-    void namesSortWithoutCaseAndAccentsThenByBytes();
-    void foldingForSorting_data();
-    void foldingForSorting();
-    void entryIsFourDigitsSeparatorAndName_data();
-    void entryIsFourDigitsSeparatorAndName();
-    void listTakesNoMoreThan32767Entries();
-    void fileReadsAsTheseEntriesAndIsRewrittenExactly_data();
-    void fileReadsAsTheseEntriesAndIsRewrittenExactly();
-    void unwritableTargetIsRefusedAndLeavesNothing();
-};
-
-void ScoreListTest::entriesAreInsertedAtTheirSortedPlace() {
-    ScoreList list;
-    QVERIFY(VoegScoreToe(list, 87, "Jan") && VoegScoreToe(list, 120, "Piet") && VoegScoreToe(list, 87, "Anna"));
-    QCOMPARE(entriesOf(list), (QStringList{"0087 - Anna", "0087 - Jan", "0120 - Piet"}));
-
-    // Letter case does not count, then the bytes do: upper case before lower case.
-    QVERIFY(list.insert("0087 - jan") && list.insert("0087 - ANNA") && list.insert("0087 - anna"));
-    QCOMPARE(entriesOf(list),
-             (QStringList{"0087 - ANNA", "0087 - Anna", "0087 - anna", "0087 - Jan", "0087 - jan", "0120 - Piet"}));
-
-    QVERIFY(list.insert("0087 - anna") && list.removeFirstEqual("0087 - anna") && list.removeFirstEqual("0087 - anna"));
-    QVERIFY(!list.removeFirstEqual("0087 - anna"));
-    QCOMPARE(entriesOf(list), (QStringList{"0087 - ANNA", "0087 - Anna", "0087 - Jan", "0087 - jan", "0120 - Piet"}));
-}
-
-void ScoreListTest::namesSortWithoutCaseAndAccentsThenByBytes_data() {
-    QTest::addColumn<QStringList>("entries"); // in the order they are recorded
-    QTest::addColumn<QStringList>("sorted");
-
-    QTest::newRow("accents among equal scores")
-        << QStringList{"0087 - Zoë", "0087 - Ölaf", "0087 - Émile", "0087 - Anna"}
-        << QStringList{"0087 - Anna", "0087 - Émile", "0087 - Ölaf", "0087 - Zoë"};
-    QTest::newRow("É and é alike, then by bytes")
-        << QStringList{"0050 - évb", "0050 - éva", "0050 - Evb", "0050 - Éva", "0050 - eva", "0050 - Eva"}
-        << QStringList{"0050 - Eva", "0050 - eva", "0050 - Éva", "0050 - éva", "0050 - Evb", "0050 - évb"};
-    QTest::newRow("ĳ as ij, ß as ss, Œ as oe")
-        << QStringList{"0010 - Ik", "0010 - Ĳsbrand", "0010 - Strast", "0010 - Straße",
-                       "0010 - Of", "0010 - Œdipus",  "0010 - Strasse"}
-        << QStringList{"0010 - Ĳsbrand", "0010 - Ik",     "0010 - Œdipus", "0010 - Of",
-                       "0010 - Strasse", "0010 - Straße", "0010 - Strast"};
-    QTest::newRow("Latin Extended-A") << QStringList{"0001 - Šimon", "0001 - Łukasz", "0001 - Sara", "0001 - Lars",
-                                                     "0001 - Ťomas"}
-                                      << QStringList{"0001 - Lars", "0001 - Łukasz", "0001 - Sara", "0001 - Šimon",
-                                                     "0001 - Ťomas"};
-    QTest::newRow("signs and other scripts stay as they are")
-        << QStringList{"0001 - ×", "0001 - Ωmega", "0001 - y", "0001 - x"}
-        << QStringList{"0001 - x", "0001 - y", "0001 - ×", "0001 - Ωmega"};
-}
-
-void ScoreListTest::namesSortWithoutCaseAndAccentsThenByBytes() {
-    QFETCH(QStringList, entries);
-    QFETCH(QStringList, sorted);
-
-    // One by one, as scores are recorded, and all at once, as a file is read.
-    ScoreList recorded, read;
-    QByteArray file = Headers;
-    for (const QString& entry : entries) {
-        QVERIFY(recorded.insert(entry.toStdString()));
-        file += "\"" + entry.toUtf8() + "\"\r\n";
+    void scoresSortFirstThenNamesWithoutCaseAndAccentsThenBytes_data() {
+        QTest::addColumn<QStringList>("entries"); // in the order they are recorded
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("score first, then accents among equal scores")
+            << QStringList{"0087 - Zoë", "0120 - Anna", "0087 - Ölaf", "0087 - Émile", "0087 - Anna"}
+            << QStringList{"0087 - Anna", "0087 - Émile", "0087 - Ölaf", "0087 - Zoë", "0120 - Anna"};
+        QTest::newRow("É and é alike, then by bytes")
+            << QStringList{"0050 - évb", "0050 - éva", "0050 - Evb", "0050 - Éva", "0050 - eva", "0050 - Eva"}
+            << QStringList{"0050 - Eva", "0050 - eva", "0050 - Éva", "0050 - éva", "0050 - Evb", "0050 - évb"};
+        QTest::newRow("ĳ as ij, ß as ss, Œ as oe, Ł as L")
+            << QStringList{"0010 - Ik",     "0010 - Ĳsbrand", "0010 - Strast", "0010 - Straße", "0010 - Of",
+                           "0010 - Œdipus", "0010 - Strasse", "0010 - Łukasz", "0010 - Lars",   "0010 - Mia"}
+            << QStringList{"0010 - Ĳsbrand", "0010 - Ik", "0010 - Lars",    "0010 - Łukasz", "0010 - Mia",
+                           "0010 - Œdipus",  "0010 - Of", "0010 - Strasse", "0010 - Straße", "0010 - Strast"};
     }
-    QCOMPARE(entriesOf(recorded), sorted);
-    QCOMPARE(parseScoreList(file.toStdString(), read), ScoreListLoad::Complete);
-    QCOMPARE(entriesOf(read), sorted);
-}
+    void scoresSortFirstThenNamesWithoutCaseAndAccentsThenBytes() {
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, sorted);
+        // One by one, as scores are recorded, and all at once, as a file is read.
+        ScoreList recorded, read;
+        for (const QString& entry : entries)
+            QVERIFY(recorded.insert(entry.toStdString()));
+        QCOMPARE(entriesOf(recorded), sorted);
+        QCOMPARE(parseScoreList(fileOf(entries).toStdString(), read), ScoreListLoad::Complete);
+        QCOMPARE(entriesOf(read), sorted);
+    }
 
-void ScoreListTest::foldingForSorting_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("folded");
+    void entryIsFourDigitsSeparatorAndName_data() {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("two digits") << 87 << "Jan"
+                                    << "0087 - Jan";
+        QTest::newRow("double quote to single, line end to blank") << 5 << "Jan \"Bo\"\r\n"
+                                                                   << "0005 - Jan 'Bo'  ";
+        QTest::newRow("over 9999") << 10000 << "X"
+                                   << "9999 - X";
+    }
+    void entryIsFourDigitsSeparatorAndName() {
+        QFETCH(int, score);
+        QFETCH(QString, name);
+        QFETCH(QString, entry);
+        ScoreList list;
+        QVERIFY(VoegScoreToe(list, score, name.toStdString()));
+        QCOMPARE(entriesOf(list), QStringList{entry});
+    }
 
-    QTest::newRow("Latin-1 accents") << QByteArray("ÀÉÎÕÜÇÑÝ àéîõüçñýÿ") << QByteArray("aeioucny aeioucnyy");
-    QTest::newRow("Latin-1 letters of two") << QByteArray("Æsop Þór Straße") << QByteArray("aesop thor strasse");
-    QTest::newRow("Latin Extended-A") << QByteArray("ĀčĐěĞħİıĳĶĹŁŃŉŐŒřŠţŦŰŵŶŸŹžſ")
-                                      << QByteArray("acdeghiiijkllnnooersttuwyyzzs");
-    QTest::newRow("bytes that are not UTF-8 stay") << QByteArray("\xC3 \xC9\xC5") << QByteArray("\xC3 \xC9\xC5");
-}
+    void fileReadsAsTheseEntriesAndIsRewrittenExactly_data() {
+        using enum ScoreListLoad;
+        QTest::addColumn<QByteArray>("bytes"); // null: there is no file
+        QTest::addColumn<ScoreListLoad>("result");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("no file") << QByteArray() << Missing << QStringList{};
+        QTest::newRow("only the header line")
+            << QByteArray("\"Dobbelwerken Software 2009\"") << Damaged << QStringList{};
+        QTest::newRow("other headers, a name with a comma")
+            << QByteArray("x\r\ny\r\n\"0100 - Jan, Piet\"\r\n") << Complete << QStringList{"0100 - Jan, Piet"};
+        QTest::newRow("empty lines and empty quotes skipped") << Headers + "\r\n\"0050 - Kees\"\r\n\"\"\r\n\r\n"
+                                                              << Complete << QStringList{"0050 - Kees"};
+        QTest::newRow("unsorted") << Headers + "\"0120 - Piet\"\r\n\"0087 - jan\"\r\n\"0087 - Jan\"\r\n"
+                                  << Complete << QStringList{"0087 - Jan", "0087 - jan", "0120 - Piet"};
+        QTest::newRow("LF and CR lines, a byte order mark")
+            << "\xEF\xBB\xBF" + Headers + "\"0001 - a\"\n\"0002 - Jos\xC3\xA9\"\r\"0003 - c\"" << Complete
+            << QStringList{"0001 - a", "0002 - José", "0003 - c"};
+        QTest::newRow("a quote inside a name") << Headers + "\"0007 - Jan \"Bo\" Bos\"\r\n"
+                                               << Damaged << QStringList{"0007 - Jan 'Bo' Bos"};
+        QTest::newRow("Windows-1252 name") << Headers + "\"0100 - Jos\xE9\"\r\n"
+                                           << Complete << QStringList{"0100 - José"};
+        QTest::newRow("NUL bytes of a crash")
+            << Headers + QByteArray("\"0050 - Kees\"\r\n\0\0", 17) << Damaged << QStringList{"0050 - Kees"};
+        QTest::newRow("binary garbage") << Headers + "\"0050 - Kees\"\r\n\x01\xFF\"\x80,\x9D\r" << Damaged
+                                        << QStringList{"\u0001ÿ'€", "0050 - Kees", "\u009D"};
+    }
+    void fileReadsAsTheseEntriesAndIsRewrittenExactly() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(ScoreListLoad, result);
+        QFETCH(QStringList, entries);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Scorelijst.lst");
+        if (!bytes.isNull())
+            QVERIFY(writeBytes(path, bytes));
+        // The copy kept before a damaged file is overwritten holds its bytes exactly.
+        QCOMPARE(copyFileAtomically(path.toStdString(), path.toStdString() + ".bak"), !bytes.isNull());
+        ScoreList list;
+        QCOMPARE(LaadScorelijst(path.toStdString(), list), result);
+        QCOMPARE(entriesOf(list), entries);
+        // What was read is written as quoted CR LF lines, which read back completely.
+        QVERIFY(writeScoreList(path.toStdString(), list));
+        QCOMPARE(fileBytes(path), fileOf(entries));
+        QCOMPARE(LaadScorelijst(path.toStdString(), list), ScoreListLoad::Complete);
+        QCOMPARE(fileBytes(path + ".bak"), bytes.isNull() ? QByteArray("<unreadable>") : bytes);
+        QCOMPARE(entriesIn(dir).size(), bytes.isNull() ? 1 : 2); // no temporary left
+    }
 
-void ScoreListTest::foldingForSorting() {
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, folded);
-    QCOMPARE(QByteArray::fromStdString(foldedForSorting(text.toStdString())), folded);
-}
+    // A folder in the way, a folder missing, no name: no write, and nothing left behind.
+    void unwritableTargetIsRefusedAndLeavesNothing() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("map"));
+        ScoreList list;
+        QCOMPARE(LaadScorelijst(dir.filePath("map").toStdString(), list), ScoreListLoad::Damaged);
+        QVERIFY(list.isEmpty() && VoegScoreToe(list, 87, "Jan"));
+        QVERIFY(!writeScoreList(dir.filePath("map").toStdString(), list));
+        QVERIFY(!writeScoreList(dir.filePath("geen/Scorelijst.lst").toStdString(), list));
+        QVERIFY(!writeScoreList("", list));
+        QCOMPARE(entriesIn(dir), QStringList{"map"});
+    }
 
-void ScoreListTest::entryIsFourDigitsSeparatorAndName_data() {
-    QTest::addColumn<int>("score");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("entry");
+    void rowsPerPlayerHighestMeanFirst() {
+        const ScoreStatistics stats(fixedList());
+        QStringList rows;
+        for (const PlayerStatistics& row : stats.rows())
+            rows << QString("%1 %2 %3 %4 %5")
+                        .arg(QString::fromStdString(row.name))
+                        .arg(row.games)
+                        .arg(row.best)
+                        .arg(row.worst)
+                        .arg(row.mean);
+        // The name shown is the first spelling in the list, which runs from the lowest score up.
+        QCOMPARE(rows, (QStringList{"Cor 2 350 349 349.5", "Anna 3 375 24 233", "Émile 3 200 100 150",
+                                    "Zoë 2 88 87 87.5", "Bas 1 25 25 25"}));
 
-    QTest::newRow("two digits") << 87 << "Jan"
-                                << "0087 - Jan";
-    QTest::newRow("zero, empty name") << 0 << ""
-                                      << "0000 - ";
-    QTest::newRow("three digits") << 254 << "Kees"
-                                  << "0254 - Kees";
-    QTest::newRow("double quote to single, line end to blank") << 5 << "Jan \"Bo\"\r\n"
-                                                               << "0005 - Jan 'Bo'  ";
-    QTest::newRow("negative score") << -5 << "X"
-                                    << "0000 - X";
-    QTest::newRow("over 9999") << 10000 << "X"
-                               << "9999 - X";
-}
+        const ScoreStatistics none{ScoreList{}};
+        QVERIFY(none.isEmpty() && !stats.isEmpty());
+        QCOMPARE(binsOf(none.histogram()), bins({}));
+    }
 
-void ScoreListTest::entryIsFourDigitsSeparatorAndName() {
-    QFETCH(int, score);
-    QFETCH(QString, name);
-    QFETCH(QString, entry);
-    ScoreList list;
-    QVERIFY(VoegScoreToe(list, score, name.toStdString()));
-    QCOMPARE(entriesOf(list), QStringList{entry});
-}
+    // Bins of 25 points: 24 in the first, 25 in the second, 349 and 350 on either side, 375 in the last.
+    void histogramInBinsOf25() {
+        const ScoreStatistics stats(fixedList());
+        QCOMPARE(binsOf(stats.histogram()),
+                 bins({{0, 1}, {1, 1}, {3, 2}, {4, 1}, {6, 1}, {8, 1}, {12, 1}, {13, 1}, {14, 2}}));
+        QCOMPARE(binsOf(stats.histogram("ANNA")), bins({{0, 1}, {12, 1}, {14, 1}}));
+        QCOMPARE(binsOf(stats.histogram("émile")), bins({{4, 1}, {6, 1}, {8, 1}}));
+    }
 
-void ScoreListTest::listTakesNoMoreThan32767Entries() {
-    ScoreList list;
-    for (int i = 0; i < ScoreList::MaxEntries; ++i)
-        QVERIFY(VoegScoreToe(list, i / 100, "Speler"));
-    QVERIFY(!VoegScoreToe(list, 1, "Een te veel"));
-    QCOMPARE(list.count(), 32767);
+    void twoCopiesOnOneFileLoseNothing_data() {
+        QTest::addColumn<QByteArray>("file");   // before both copies start
+        QTest::addColumn<QStringList>("steps"); // "A..." for the first copy, "B..." for the second
+        QTest::addColumn<QStringList>("result");
+        QTest::addColumn<QByteArray>("bak"); // the copy of a file that was not read whole
+        const QByteArray none = "<unreadable>";
 
-    // A file of 32767 entries (empty fields do not count) is read whole; one of 32768 keeps the first 32767.
-    QByteArray file = Headers;
-    for (int i = 0; i < 32767; ++i)
-        file += "\"" + QByteArray::number(i / 10).rightJustified(4, '0') + " - Speler " + QByteArray::number(i % 10) +
-                "\"\r\n";
-    ScoreList exact, loaded;
-    QCOMPARE(parseScoreList((file + "\r\n\"\"\r\n").toStdString(), exact), ScoreListLoad::Complete);
-    QCOMPARE(exact.count(), 32767);
-    QCOMPARE(parseScoreList((file + "\"3276 - Speler 7\"\r\n").toStdString(), loaded), ScoreListLoad::Damaged);
-    QCOMPARE(loaded.count(), 32767);
-    QCOMPARE(QString::fromStdString(loaded.at(32766)), QString("3276 - Speler 6"));
-}
+        QStringList list25;
+        for (int i = 1; i <= 25; ++i)
+            list25 << QString("0%1 - Speler %2").arg(100 + i).arg(i);
+        QTest::newRow("each records one on a list of 25")
+            << fileOf(list25) << QStringList{"A+87 Jan", "B+120 Piet", "A.", "B."}
+            << QStringList{"0087 - Jan"} + list25.mid(0, 19) + QStringList{"0120 - Piet"} + list25.mid(19) << none;
+        QTest::newRow("an exit does not bring back what the other deleted")
+            << fileOf({"0100 - Anna", "0200 - Kees"})
+            << QStringList{"A-0100 - Anna", "B.", "B+50 Cor", "B-0100 - Anna", "A."}
+            << QStringList{"0050 - Cor", "0200 - Kees"} << none;
+        QTest::newRow("delete all takes what the other recorded")
+            << fileOf({"0100 - Anna"}) << QStringList{"B+87 Jan", "A*", "B+120 Piet", "A."}
+            << QStringList{"0120 - Piet"} << none;
+        // A quoted field without its closing quote, which the writer never leaves: the first write
+        // keeps the file as .bak, the next ones find it whole and leave that copy alone.
+        const QByteArray damaged = Headers + "\"0050 - Kees\"\r\n\"0060 - Open\r\n";
+        QTest::newRow("a damaged file is kept as .bak, once")
+            << damaged << QStringList{"A+87 Jan", "B-0050 - Kees", "A."} << QStringList{"0060 - Open", "0087 - Jan"}
+            << damaged;
+    }
 
-void ScoreListTest::fileReadsAsTheseEntriesAndIsRewrittenExactly_data() {
-    using enum ScoreListLoad;
-    QTest::addColumn<QByteArray>("bytes"); // null: there is no file
-    QTest::addColumn<ScoreListLoad>("result");
-    QTest::addColumn<QStringList>("entries");
+    void twoCopiesOnOneFileLoseNothing() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, result);
+        QFETCH(QByteArray, bak);
 
-    QTest::newRow("no file") << QByteArray() << Missing << QStringList{};
-    QTest::newRow("two header lines alone") << Headers << Complete << QStringList{};
-    QTest::newRow("only the header line") << QByteArray("\"Dobbelwerken Software 2009\"") << Damaged << QStringList{};
-    QTest::newRow("other headers, a name with a comma")
-        << QByteArray("x\r\ny\r\n\"0100 - Jan, Piet\"\r\n") << Complete << QStringList{"0100 - Jan, Piet"};
-    QTest::newRow("empty lines and empty quotes skipped") << Headers + "\r\n\"0050 - Kees\"\r\n\"\"\r\n\r\n"
-                                                          << Complete << QStringList{"0050 - Kees"};
-    QTest::newRow("unsorted") << Headers + "\"0120 - Piet\"\r\n\"0087 - jan\"\r\n\"0087 - Jan\"\r\n\"0087 - Anna\"\r\n"
-                              << Complete << QStringList{"0087 - Anna", "0087 - Jan", "0087 - jan", "0120 - Piet"};
-    QTest::newRow("unquoted line with a comma") << Headers + "0100 - Jan, Piet\r\n"
-                                                << Complete << QStringList{"0100 - Jan", "Piet"};
-    QTest::newRow("Windows-1252 name") << Headers + "\"0100 - Jos\xE9\"\r\n" << Complete << QStringList{"0100 - José"};
-    QTest::newRow("NUL bytes of a crash")
-        << Headers + QByteArray("\"0050 - Kees\"\r\n\0\0", 17) << Damaged << QStringList{"0050 - Kees"};
-    QTest::newRow("binary garbage") << Headers + "\"0050 - Kees\"\r\n\x01\xFF\"\x80,\x9D\r" << Damaged
-                                    << QStringList{"\u0001ÿ'€", "0050 - Kees", "\u009D"};
-}
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Scorelijst.lst");
+        QVERIFY(writeBytes(path, file));
+        SharedScoreList a(path.toStdString()), b(path.toStdString());
+        a.load();
+        b.load();
+        for (const QString& step : steps) {
+            SharedScoreList& copy = step.startsWith('A') ? a : b;
+            QCOMPARE(copy.update(changeOf(step.mid(1))), ScoreListUpdate::Written);
+            // What the copy shows is what the file holds.
+            QCOMPARE(entriesOf(copy.list()), entriesInFile(path));
+            QVERIFY(!copy.hasUnwritten());
+        }
+        QCOMPARE(fileBytes(path), fileOf(result));
+        QCOMPARE(fileBytes(path + ".bak"), bak);
+        QCOMPARE(entriesIn(dir).size(), bak == "<unreadable>" ? 1 : 2); // no temporary left
+    }
 
-void ScoreListTest::fileReadsAsTheseEntriesAndIsRewrittenExactly() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(ScoreListLoad, result);
-    QFETCH(QStringList, entries);
+    // What each file fault gets: the change is refused, shown all the same, and written with the
+    // file's own entries by the first update after the fault is gone.
+    void failedUpdateLosesNothingAndIsWrittenLater_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QByteArray>("file"); // what the other copy found before it recorded 0300 - Bas
+        QTest::newRow("read-only folder") << "read-only" << fileOf({"0100 - Anna"});
+        QTest::newRow("disk full") << "full" << fileOf({"0100 - Anna"});
+        QTest::newRow("damaged, no room for its copy") << "no bak" << Headers + "\"0100 - Anna\"\r\n\"0200 - open";
+    }
+    void failedUpdateLosesNothingAndIsWrittenLater() {
+        QFETCH(QString, fault);
+        QFETCH(QByteArray, file);
+        SKIP_READ_ONLY_AS_ROOT(fault);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Scorelijst.lst");
+        QVERIFY(writeBytes(path, file));
+        SharedScoreList copy(path.toStdString()), other(path.toStdString());
+        copy.load();
+        QCOMPARE(other.update(ScoreListChange::record(300, "Bas")), ScoreListUpdate::Written);
+        if (fault == "no bak") // damaged again, and its copy cannot be written
+            QVERIFY(writeBytes(path, file) && QFile::remove(path + ".bak") &&
+                    QDir(dir.path()).mkdir("Scorelijst.lst.bak"));
+        const QByteArray before = fileBytes(path);
+        const auto failed = underFault(fault, dir, 40, [&] {
+            // the change, then an exit while the fault lasts
+            return std::pair{copy.update(ScoreListChange::record(87, "Jan")), copy.update()};
+        });
+        QVERIFY(failed == std::pair(ScoreListUpdate::Failed, ScoreListUpdate::Failed) && copy.hasUnwritten());
+        QCOMPARE(entriesOf(copy.list()).count("0087 - Jan"), 1);
+        QCOMPARE(fileBytes(path), before);
 
-    QTemporaryDir dir;
-    const QString path = dir.filePath("Scorelijst.lst");
-    if (!bytes.isNull())
-        QVERIFY(writeBytes(path, bytes));
-    // The copy kept before a damaged file is overwritten holds its bytes exactly.
-    QCOMPARE(copyFileAtomically(path.toStdString(), path.toStdString() + ".bak"), !bytes.isNull());
-    ScoreList list;
-    QCOMPARE(LaadScorelijst(path.toStdString(), list), result);
-    QCOMPARE(entriesOf(list), entries);
+        if (fault == "no bak")
+            QVERIFY(QDir(dir.path()).rmdir("Scorelijst.lst.bak"));
+        QCOMPARE(copy.update(), ScoreListUpdate::Written);
+        const QStringList kept{"0087 - Jan", "0100 - Anna", fault == "no bak" ? "0200 - open" : "0300 - Bas"};
+        QCOMPARE(entriesInFile(path), kept);
+        QCOMPARE(entriesOf(copy.list()), kept);
+        QCOMPARE(fileBytes(path + ".bak"), fault == "no bak" ? file : QByteArray("<unreadable>"));
+    }
 
-    // What was read is written as quoted CR LF lines and reads back completely and the same.
-    QVERIFY(writeScoreList(path.toStdString(), list));
-    QByteArray written = Headers;
-    for (const QString& entry : entries)
-        written += "\"" + entry.toUtf8() + "\"\r\n";
-    QCOMPARE(fileBytes(path), written);
-    ScoreList again;
-    QCOMPARE(LaadScorelijst(path.toStdString(), again), ScoreListLoad::Complete);
-    QCOMPARE(entriesOf(again), entries);
-    QCOMPARE(fileBytes(path + ".bak"), bytes.isNull() ? QByteArray("<unreadable>") : bytes);
-    QCOMPARE(entriesIn(dir).size(), bytes.isNull() ? 1 : 2); // no temporary left
-}
-
-void ScoreListTest::unwritableTargetIsRefusedAndLeavesNothing() {
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("map"));
-    ScoreList list;
-    QCOMPARE(LaadScorelijst(dir.filePath("map").toStdString(), list), ScoreListLoad::Damaged);
-    QVERIFY(list.isEmpty() && VoegScoreToe(list, 87, "Jan"));
-    QVERIFY(!writeScoreList(dir.filePath("map").toStdString(), list));
-    QVERIFY(!writeScoreList(dir.filePath("geen/Scorelijst.lst").toStdString(), list));
-    QVERIFY(!writeScoreList("", list));
-    QCOMPARE(entriesIn(dir), QStringList{"map"}); // no temporary left
-}
+    // A file of 32767 entries (empty fields do not count) is read whole, one of 32768 keeps the first
+    // 32767; a full list refuses a record until an entry is deleted.
+    void listTakesNoMoreThan32767Entries() {
+        QByteArray file = Headers;
+        for (int i = 0; i < ScoreList::MaxEntries; ++i)
+            file += "\"" + QByteArray::number(i / 10).rightJustified(4, '0') + " - Speler " +
+                    QByteArray::number(i % 10) + "\"\r\n";
+        ScoreList loaded;
+        QCOMPARE(parseScoreList((file + "\"3276 - Speler 7\"\r\n").toStdString(), loaded), ScoreListLoad::Damaged);
+        QCOMPARE(entriesOf(loaded).mid(32765), (QStringList{"3276 - Speler 5", "3276 - Speler 6"}));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Scorelijst.lst");
+        QVERIFY(writeBytes(path, file + "\r\n\"\"\r\n"));
+        SharedScoreList copy(path.toStdString());
+        QCOMPARE(copy.load(), ScoreListLoad::Complete);
+        QCOMPARE(copy.update(ScoreListChange::record(87, "Jan")), ScoreListUpdate::Full);
+        QVERIFY(!copy.hasUnwritten() && copy.list().count() == ScoreList::MaxEntries);
+        QCOMPARE(copy.update(ScoreListChange::remove("0000 - Speler 0")), ScoreListUpdate::Written);
+        QCOMPARE(copy.update(ScoreListChange::record(87, "Jan")), ScoreListUpdate::Written);
+        const QStringList written = entriesInFile(path);
+        QVERIFY(written.size() == ScoreList::MaxEntries && written.contains("0087 - Jan"));
+    }
+};
 
 QTEST_APPLESS_MAIN(ScoreListTest)
 #include "tst_ScoreList.moc"

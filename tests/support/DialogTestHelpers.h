@@ -21,22 +21,28 @@ inline void click(QWidget* parent, const QString& button) {
     QTest::mouseClick(child<QPushButton>(parent, button), Qt::LeftButton);
 }
 
-// Shows the dialog and checks its title, its fixed client size, the focus going once round
-// by Tab (from where it starts back to there) and that Escape leaves the dialog open.
-inline void checkWindow(QDialog& dialog, const QString& title, QSize size, const QStringList& tabs) {
+// The controls the focus visits by Tab: where it stands, then `steps` more.
+inline QStringList tabOrder(qsizetype steps) {
+    QStringList order{QApplication::focusWidget()->objectName()};
+    while (steps-- > 0) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    return order;
+}
+
+// Shows the dialog and checks its title, its fixed client size, the focus going once round by
+// Tab (from where it starts back to there) and what Escape does.
+inline void checkWindow(QDialog& dialog, const QString& title, QSize size, const QStringList& tabs,
+                        bool escapeCloses = false) {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(dialog.windowTitle(), title);
     QCOMPARE(dialog.size(), size);
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
-    QStringList order{QApplication::focusWidget()->objectName()};
-    while (order.size() < tabs.size()) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(order, tabs);
+    QCOMPARE(tabOrder(tabs.size() - 1), tabs);
     QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.isVisible(), !escapeCloses);
 }
 
 } // namespace kwintor::test

@@ -1,0 +1,204 @@
+#include "platform/DataDirectory.h"
+#include "platform/FileVersion.h"
+#include "platform/RulesDocument.h"
+#include "version/Version.h"
+
+#include <QCoreApplication>
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace kwintor;
+
+namespace {
+
+// Files as "relative/path=contents", the way the rows below describe a folder tree.
+void makeTree(const QString& root, const QStringList& files) {
+    for (const QString& entry : files) {
+        const QString path = root + u'/' + entry.section(u'=', 0, 0);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(entry.section(u'=', 1).toUtf8());
+    }
+}
+
+QStringList treeOf(const QString& root) {
+    QStringList files;
+    for (QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        QFile file(it.next());
+        file.open(QIODevice::ReadOnly);
+        files << QDir(root).relativeFilePath(file.fileName()) + u'=' + QString::fromUtf8(file.readAll());
+    }
+    files.sort();
+    return files;
+}
+
+QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+const QStringList Installed{"usr/bin/kwintor=exe", "usr/share/kwintor/spelregels.pdf=rules"};
+
+} // namespace
+
+// Where the program finds its files: the data folder, the rules, its own version.
+class TestProgramFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theFolderFollowsWhereTheProgramIs_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("shareExists");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("beside"); // false: the per-user data folder
+        QTest::newRow("build tree") << "/home/ann/kwintor/build/src" << false << true << true;
+        QTest::newRow("own folder read-only") << "/media/cd/kwintor" << false << false << false;
+        QTest::newRow("installed, trailing separator") << "/home/ann/.local/bin/" << true << true << false;
+        QTest::newRow("a folder whose name only ends in bin") << "/home/ann/cabin" << true << true << true;
+        QTest::newRow("installed as a Debian game") << "/usr/games" << true << false << false;
+    }
+    void theFolderFollowsWhereTheProgramIs() {
+        QFETCH(QString, program);
+        QFETCH(bool, shareExists);
+        QFETCH(bool, writable);
+        QFETCH(bool, beside);
+        const QString user = QStringLiteral("/home/ann/.local/share/Kwintor/Kwintor");
+        QCOMPARE(chooseDataDirectory(program, shareExists, writable, user), beside ? program : user);
+    }
+
+    // The folder chosen on real folders, and the tree of files left after the start.
+    void startingFindsOrMovesTheFiles_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("after"); // the data folder is "user" unless the program's own
+        QTest::newRow("run from its own folder")
+            << QStringList{"build/src/kwintor=exe", "build/src/Kwintor.ini=colours"} << "build/src"
+            << QStringList{"build/src/Kwintor.ini=colours", "build/src/kwintor=exe"};
+        QTest::newRow("installed with old files beside it")
+            << Installed + QStringList{"usr/bin/Kwintor.ini=colours", "usr/bin/Scorelijst.lst=scores"} << "usr/bin"
+            << Installed + QStringList{"user/Kwintor.ini=colours", "user/Scorelijst.lst=scores"};
+        QTest::newRow("the data folder's own file is not overwritten, nor the other removed")
+            << Installed + QStringList{"usr/bin/Kwintor.ini=old", "user/Kwintor.ini=new"} << "usr/bin"
+            << Installed + QStringList{"usr/bin/Kwintor.ini=old", "user/Kwintor.ini=new"};
+        QTest::newRow("installed as a Debian game, the rules among the desktop's help")
+            << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"} << "usr/games"
+            << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"};
+        QTest::newRow("a crash left half a copy")
+            << Installed + QStringList{"usr/bin/Kwintor.ini=colours", "user/.Kwintor.ini.moving=col"} << "usr/bin"
+            << Installed + QStringList{"user/Kwintor.ini=colours"};
+    }
+    void startingFindsOrMovesTheFiles() {
+        QFETCH(QStringList, before);
+        QFETCH(QString, program);
+        QFETCH(QStringList, after);
+        QTemporaryDir root;
+        makeTree(root.path(), before);
+        const QString expected = program == "build/src" ? program : QStringLiteral("user");
+        QCOMPARE(prepareDataDirectory(root.filePath(program), root.filePath("user")), root.filePath(expected));
+        QCOMPARE(treeOf(root.path()), sorted(after));
+    }
+
+    // A copy that stops after half the bytes: the original stays, no piece of it is left in the
+    // data folder, the other file still moves, and the next start finishes the move.
+    void aMoveFailingHalfwayKeepsTheOriginal() {
+        QTemporaryDir root;
+        makeTree(root.path(), Installed + QStringList{"usr/bin/Kwintor.ini=colours", "usr/bin/Scorelijst.lst=scores"});
+        const auto halfCopy = [&](const QString& from, const QString& to) {
+            if (!from.endsWith("Kwintor.ini"))
+                return copyWholeFile(from, to);
+            QFile in(from), out(to);
+            if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+                out.write(in.read(in.size() / 2));
+            return false;
+        };
+        const QString program = root.filePath("usr/bin"), user = root.filePath("user");
+        QCOMPARE(prepareDataDirectory(program, user, halfCopy), user);
+        QCOMPARE(treeOf(root.path()),
+                 sorted(Installed + QStringList{"usr/bin/Kwintor.ini=colours", "user/Scorelijst.lst=scores"}));
+        prepareDataDirectory(program, user);
+        QCOMPARE(treeOf(root.path()),
+                 sorted(Installed + QStringList{"user/Kwintor.ini=colours", "user/Scorelijst.lst=scores"}));
+    }
+
+    // No data folder can be made: the files stay where they are, whole.
+    void aReadOnlyHomeKeepsTheOriginals() {
+        if (::geteuid() == 0)
+            QSKIP("root writes into read-only folders");
+        QTemporaryDir root;
+        const QStringList files = Installed + QStringList{"usr/bin/Scorelijst.lst=scores", "home/.keep="};
+        makeTree(root.path(), files);
+        const QString home = root.filePath("home");
+        QVERIFY(QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        prepareDataDirectory(root.filePath("usr/bin"), home + "/Kwintor");
+        QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(treeOf(root.path()), sorted(files));
+    }
+
+    void theDocumentIsFoundWhereTheProgramIs_data() {
+        QTest::addColumn<QStringList>("files"); // a name ending in a separator is a folder
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("found"); // empty: nowhere
+        QTest::addColumn<QStringList>("searched");
+        const QString help = "usr/share/help/nl/kwintor/spelregels.pdf", share = "usr/share/kwintor/spelregels.pdf",
+                      bin = "usr/bin/spelregels.pdf", beside = "build/src/spelregels.pdf";
+        const QStringList installed{help, share, bin};
+        QTest::newRow("run from its own folder") << QStringList{beside} << "build/src" << beside << QStringList{beside};
+        QTest::newRow("installed as a Debian game")
+            << QStringList{help} << "usr/games" << help
+            << QStringList{help, "usr/share/games/kwintor/spelregels.pdf", "usr/games/spelregels.pdf"};
+        QTest::newRow("an older installation") << QStringList{share} << "usr/bin" << share << installed;
+        QTest::newRow("installed over an older copy in bin") << QStringList{help, bin} << "usr/bin" << help << installed;
+        QTest::newRow("a bin folder without share/kwintor") << QStringList{bin} << "usr/bin" << bin << installed;
+        QTest::newRow("a folder of that name is no document") << QStringList{help + '/'} << "usr/bin" << ""
+                                                              << installed;
+    }
+    void theDocumentIsFoundWhereTheProgramIs() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, program);
+        QFETCH(QString, found);
+        QFETCH(QStringList, searched);
+        QTemporaryDir root;
+        QDir dir(root.path());
+        for (const QString& file : files) {
+            QVERIFY(dir.mkpath(file.endsWith(u'/') ? file : QFileInfo(file).path()));
+            QFile pdf(dir.filePath(file));
+            QVERIFY(file.endsWith(u'/') || pdf.open(QIODevice::WriteOnly));
+        }
+        const auto rules = findRulesDocument(dir.filePath(program));
+        QStringList looked;
+        for (const QString& place : rules.searched)
+            looked << dir.relativeFilePath(place);
+        QCOMPARE(looked, searched);
+        QCOMPARE(rules.found() ? dir.relativeFilePath(rules.path) : QString(), found);
+        // When it is missing, the message names every place, one a line, after the sentence.
+        if (!rules.found())
+            QCOMPARE(rules.missingText(),
+                     (QStringList{"De spelregels zijn niet gevonden. Gezocht in:"} + rules.searched).join("\r\n"));
+    }
+
+    // The version the title window shows comes from the program's own version block.
+    void theVersionComesFromAWellFormedBlockOnly_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        // Tests live in <build>/tests, the program in <build>/src.
+        QTest::newRow("the built program") << QCoreApplication::applicationDirPath() + "/../src/kwintor"
+                                           << KWINTOR_VERSION;
+        // This test program holds the reading code, signature constant and all, but no block.
+        QTest::newRow("a file without the block") << QCoreApplication::applicationFilePath() << "Error";
+        QTest::newRow("a missing file") << "/nonexistent/kwintor"
+                                        << "Error";
+    }
+    void theVersionComesFromAWellFormedBlockOnly() {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(GetFileVersion(path), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramFiles)
+#include "tst_programfiles.moc"
