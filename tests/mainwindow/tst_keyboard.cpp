@@ -281,7 +281,6 @@ private slots:
                  {"name on turn", "SpelersLabel(1)", "Anna, aan de beurt"},
                  {"name not in play", "SpelersLabel(3)", "Speler 3, speelt niet mee"},
                  {"throw button", "SchudKnop", "Gooien, worp 3 van 3"},
-                 {"announcement", "DiceTray", "Worp 2 van 3: vier, vijf, vijf, vijf, vijf. Som 24."},
              })
             QTest::newRow(tag) << QString(control) << QString::fromUtf8(text);
     }
