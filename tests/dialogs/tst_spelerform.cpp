@@ -71,7 +71,7 @@ private slots:
     void theBarRisesWithRightAndUpAndEveryControlIsNamed() {
         QFETCH(int, key);
         QFETCH(QString, countText);
-        SpelerForm dialog(3, names({}));
+        SpelerForm dialog(3, six);
         auto* bar = child<QScrollBar>(&dialog, "HScroll1");
         QTest::keyClick(bar, Qt::Key(key));
         QCOMPARE(count(dialog), countText);
