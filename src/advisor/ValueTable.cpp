@@ -215,10 +215,13 @@ void ValueTable::compute(int threads, Coverage coverage) {
         const std::vector<unsigned>& masks = layers[layer];
         shareOut(masks.size(), threads, [&] {
             return [&, solver = std::make_unique<BasicTurnSolver<Lanes>>()](std::size_t i) {
-                computeMask(masks[i], *solver, coverage);
+                if (!m_cancelled.load(std::memory_order_relaxed))
+                    computeMask(masks[i], *solver, coverage);
             };
         });
     }
+    if (m_cancelled.load(std::memory_order_relaxed))
+        std::vector<double>().swap(m_values);
 }
 
 std::string ValueTable::toBytes() const {

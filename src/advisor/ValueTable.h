@@ -3,6 +3,7 @@
 #include "advisor/Categories.h"
 #include "advisor/TurnSolver.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -28,6 +29,15 @@ public:
     // make (with only "Totaal zessen" used, 0, 6, .., 30); every other total is needed only to
     // answer positions typed in by hand, and costs two thirds more time.
     enum class Coverage : std::uint32_t { Reachable = 0, EveryTotal = 1 };
+
+    ValueTable() = default;
+    // A copy holds the values; a cancel of the original does not reach it.
+    ValueTable(const ValueTable& other) : m_values(other.m_values), m_coverage(other.m_coverage) {}
+    ValueTable& operator=(const ValueTable& other) {
+        m_values = other.m_values;
+        m_coverage = other.m_coverage;
+        return *this;
+    }
 
     // Fills the table; `threads` (at least 1) share each layer of states.
     void compute(int threads, Coverage coverage = Coverage::Reachable);
@@ -64,6 +74,10 @@ public:
     // The best placement of every outcome, into the solver's placement slots.
     void fillPlacements(unsigned used, int upper, TurnSolver::Values& placement) const;
 
+    // Ends a computation under way on another thread at its next state: the table stays empty
+    // and no cache is written. A program that closes does not wait for the whole table.
+    void cancel() { m_cancelled.store(true, std::memory_order_relaxed); }
+
     std::size_t memoryBytes() const { return m_values.capacity() * sizeof(double); }
 
 private:
@@ -75,6 +89,7 @@ private:
 
     std::vector<double> m_values; // [used][upper]
     Coverage m_coverage = Coverage::Reachable;
+    std::atomic<bool> m_cancelled{false};
 };
 
 } // namespace kwintor

@@ -29,7 +29,14 @@ QString points(double value) { return QLocale(QLocale::Dutch).toString(value, 'f
 Coach::Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_tray(tray), m_throwButton(throwButton), m_cachePath(cachePath) {}
 
-Coach::~Coach() = default;
+// A table still being made is abandoned: the program does not wait for it to end, and no thread
+// goes on using what the program takes down as it closes.
+Coach::~Coach() {
+    if (m_making)
+        m_making->cancel();
+    if (m_worker)
+        m_worker->wait();
+}
 
 void Coach::prepare() {
     if (m_preparing)
@@ -37,10 +44,10 @@ void Coach::prepare() {
     m_preparing = true;
     const std::string path = QFile::encodeName(m_cachePath).toStdString();
     QPointer<Coach> self(this);
-    QThread* worker = QThread::create([self, path] {
-        auto table = std::make_shared<ValueTable>();
+    m_making = std::make_shared<ValueTable>();
+    QThread* worker = QThread::create([self, path, table = m_making] {
         table->loadOrCompute(path, std::max(1, QThread::idealThreadCount()));
-        std::shared_ptr<const ValueTable> done = std::move(table);
+        std::shared_ptr<const ValueTable> done = table;
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, done] {
@@ -54,6 +61,7 @@ void Coach::prepare() {
     });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->setObjectName(QStringLiteral("AdviceTable"));
+    m_worker = worker;
     worker->start(QThread::LowPriority);
 }
 

@@ -3,6 +3,8 @@
 #include "engine/GameState.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QThread>
 #include <QString>
 
 #include <memory>
@@ -50,6 +52,9 @@ private:
     QWidget& m_throwButton;
     QString m_cachePath;
     bool m_preparing = false;
+    // The table being made on the worker thread, so that closing can end it.
+    std::shared_ptr<ValueTable> m_making;
+    QPointer<QThread> m_worker;
     std::shared_ptr<const ValueTable> m_table;
     bool m_on = false;
     GameState m_last;
