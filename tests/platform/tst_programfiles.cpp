@@ -56,11 +56,9 @@ private slots:
         QTest::addColumn<bool>("shareExists");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("beside"); // false: the per-user data folder
-        QTest::newRow("build tree") << "/home/ann/kwintor/build/src" << false << true << true;
         QTest::newRow("own folder read-only") << "/media/cd/kwintor" << false << false << false;
         QTest::newRow("installed, trailing separator") << "/home/ann/.local/bin/" << true << true << false;
         QTest::newRow("a folder whose name only ends in bin") << "/home/ann/cabin" << true << true << true;
-        QTest::newRow("installed as a Debian game") << "/usr/games" << true << false << false;
     }
     void theFolderFollowsWhereTheProgramIs() {
         QFETCH(QString, program);
@@ -152,10 +150,11 @@ private slots:
             << QStringList{help} << "usr/games" << help
             << QStringList{help, "usr/share/games/kwintor/spelregels.pdf", "usr/games/spelregels.pdf"};
         QTest::newRow("an older installation") << QStringList{share} << "usr/bin" << share << installed;
-        QTest::newRow("installed over an older copy in bin") << QStringList{help, bin} << "usr/bin" << help << installed;
+        QTest::newRow("installed over an older copy in bin")
+            << QStringList{help, bin} << "usr/bin" << help << installed;
         QTest::newRow("a bin folder without share/kwintor") << QStringList{bin} << "usr/bin" << bin << installed;
-        QTest::newRow("a folder of that name is no document") << QStringList{help + '/'} << "usr/bin" << ""
-                                                              << installed;
+        QTest::newRow("a folder of that name is no document") << QStringList{help + '/'} << "usr/bin"
+                                                              << "" << installed;
     }
     void theDocumentIsFoundWhereTheProgramIs() {
         QFETCH(QStringList, files);
@@ -186,8 +185,8 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
         // Tests live in <build>/tests, the program in <build>/src.
-        QTest::newRow("the built program") << QCoreApplication::applicationDirPath() + "/../src/kwintor"
-                                           << KWINTOR_VERSION;
+        QTest::newRow("the built program")
+            << QCoreApplication::applicationDirPath() + "/../src/kwintor" << KWINTOR_VERSION;
         // This test program holds the reading code, signature constant and all, but no block.
         QTest::newRow("a file without the block") << QCoreApplication::applicationFilePath() << "Error";
         QTest::newRow("a missing file") << "/nonexistent/kwintor"

@@ -5,6 +5,8 @@
 #include "review/DecisionLog.h"
 #include "review/GameReview.h"
 
+#include "../support/GameScript.h"
+
 #include <QTest>
 
 #include <random>
@@ -174,16 +176,9 @@ void ReviewTest::sterkLosesNothingInAWholeGame() {
 void ReviewTest::undonePlacementMakesWayForItsReplacement() {
     Game game;
     DecisionLog log;
-    QVERIFY(game.beginThrow());
-    for (int i = 1; i <= DiceCount; ++i)
-        game.settleDie(i, 6);
-    game.endThrow();
-    game.toggleHold(1);
+    test::play(game, "t66666 h1");
     log.held(game.state());
-    QVERIFY(game.beginThrow());
-    for (int i = 2; i <= DiceCount; ++i)
-        game.settleDie(i, 6);
-    game.endThrow();
+    test::play(game, "t66666");
     log.placed(game.state(), RowEnen);
     QVERIFY(game.place(1, RowEnen) >= PlaceResult::Placed);
     QVERIFY(game.undo());
