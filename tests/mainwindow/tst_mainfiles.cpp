@@ -80,6 +80,7 @@ private slots:
     // At the end of his column a person is asked; Yes puts the score on the list and on disk at
     // once, and shows the list a second later.
     void theScoreAnsweredYesIsRecordedAndShown() {
+        f->withAdviceTable(); // the end of the game weighs its decisions; no computation left running
         f->open();
         const QString ann = QStringLiteral("<s>A&n\"n,</s>"); // shown and asked as typed
         f->setPlayers({ann, "Bob"});
@@ -95,6 +96,7 @@ private slots:
         };
         f->platform.answers << Answer::Yes << Answer::No;
         f->play(OneColumn);
+        f->waitForAdviceTable();
         QCOMPARE(f->platform.messages.size(), 2);
         QCOMPARE(f->platform.messages[0].title, " Score");
         QCOMPARE(f->platform.messages[0].text, "Score van 338 toegevoegen aan de\r\nscorelijst voor " + ann + "?");
@@ -109,8 +111,10 @@ private slots:
     void aFullListRecordsNothingAndSaysSo() {
         const QByteArray full = fileOf(QStringList(ScoreList::MaxEntries, "0100 - Speler"));
         f->write("Scorelijst.lst", full);
+        f->withAdviceTable();
         f->open();
         f->play(OneColumn);
+        f->waitForAdviceTable();
         QCOMPARE(f->platform.messages.size(), 2);
         QCOMPARE(f->platform.messages[1].text,
                  "De scorelijst is vol (32767 namen). Verwijder eerst namen uit de lijst.");
