@@ -162,8 +162,6 @@ void ReviewTest::sterkLosesNothingInAWholeGame() {
     QCOMPARE(sterk.bestDecisions, sterk.decisions);
     QVERIFY(sterk.costliest.empty());
     QVERIFY(sterk.decisions >= CategoryCount);
-    QCOMPARE(QString::fromStdString(summaryLine("Sterk", sterk)),
-             QStringLiteral("Sterk: 0,00 punten verloren in %1 keuzes").arg(sterk.decisions));
     QVERIFY(review.players()[1].cost > 0);
     // Every placement was recorded once, in its own turn.
     int placements = 0;
