@@ -28,7 +28,12 @@ QString points(double value) { return QLocale(QLocale::Dutch).toString(value, 'f
 Coach::Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath, QObject* parent)
     : QObject(parent), m_sheet(sheet), m_tray(tray), m_throwButton(throwButton), m_cachePath(cachePath) {}
 
-Coach::~Coach() = default;
+// The worker reports to the application object: it must not outlive the window's end, or it
+// would report to an application that is gone.
+Coach::~Coach() {
+    if (m_worker)
+        m_worker->wait();
+}
 
 void Coach::prepare() {
     if (m_preparing)
@@ -36,7 +41,7 @@ void Coach::prepare() {
     m_preparing = true;
     const std::string path = QFile::encodeName(m_cachePath).toStdString();
     QPointer<Coach> self(this);
-    QThread* worker = QThread::create([self, path] {
+    QThread* worker = m_worker = QThread::create([self, path] {
         auto table = std::make_shared<ValueTable>();
         table->loadOrCompute(path, std::max(1, QThread::idealThreadCount()));
         std::shared_ptr<const ValueTable> done = std::move(table);

@@ -3,6 +3,8 @@
 #include "engine/GameState.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QThread>
 
 #include <memory>
 
@@ -46,6 +48,7 @@ private:
     QWidget& m_throwButton;
     QString m_cachePath;
     bool m_preparing = false;
+    QPointer<QThread> m_worker; // the table being loaded or made
     std::shared_ptr<const ValueTable> m_table;
     bool m_on = false;
     GameState m_last;
