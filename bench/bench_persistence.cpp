@@ -5,7 +5,7 @@
 
 #include "engine/Game.h"
 #include "persistence/KeptGameWriter.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 #include "persistence/ScoreList.h"
 #include "persistence/ScoreStatistics.h"
 

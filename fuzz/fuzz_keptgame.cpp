@@ -1,7 +1,7 @@
 // Reads any bytes as the kept game. A game that comes out is one the engine can play on without
 // fault, and the file written from it reads back as exactly that game.
 #include "engine/Game.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 
 #include <cstddef>
 #include <cstdint>

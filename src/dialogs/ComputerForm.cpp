@@ -1,6 +1,7 @@
 #include "dialogs/ComputerForm.h"
 
 #include "dialogs/DialogParts.h"
+#include "widgets/Speaker.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -35,6 +36,7 @@ ComputerForm::ComputerForm(int count, const PlayerNames& names, const PlayerKind
 
 void ComputerForm::Form_Load(const PlayerNames& names) {
     QFrame* frame1 = addFrame1(*this, 4905, 2820);
+    m_speaker = new Speaker(frame1);
 
     for (int i = 1; i <= MaxPlayers; ++i) {
         const int top = 240 + 300 * (i - 1);
@@ -42,8 +44,11 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
         // A name is whatever the player typed, markup included, so it is never read as rich text.
         naam->setTextFormat(Qt::PlainText);
         const QString full = QString::fromStdString(names[i]);
-        naam->setText(naam->fontMetrics().elidedText(full, Qt::ElideRight, twips(NameWidthTwips)));
-        if (naam->text() != full)
+        // The label names the choice for a screen reader (its buddy), which makes "&" mark a
+        // shortcut letter: doubled, it shows as typed.
+        const QString elided = naam->fontMetrics().elidedText(full, Qt::ElideRight, twips(NameWidthTwips));
+        naam->setText(QString(elided).replace(u'&', QStringLiteral("&&")));
+        if (elided != full)
             naam->setToolTip(full);
         naam->adjustSize();
         m_naam[i] = naam;
@@ -54,6 +59,11 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
             soort->addItem(kindText(kind));
         soort->setCurrentIndex(int(m_kinds[i]));
         soort->setGeometry(twipsRect(2490, top, 2250, 285));
+        soort->setAccessibleName(full.isEmpty() ? QStringLiteral("Speler %1").arg(i) : full);
+        naam->setBuddy(soort); // a screen reader names a choice by the label that belongs to it
+        connect(soort, &QComboBox::currentIndexChanged, this, [this, soort](int kind) {
+            m_speaker->say(soort->accessibleName() + QStringLiteral(": ") + kindText(kind));
+        });
         m_soort[i] = soort;
 
         const bool inPlay = i <= m_count;

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace kwintor {
 
+class Speaker;
+
 // The computer players dialog: for every player in play, whether a person or the computer at
 // one of three levels plays, per player 1..6. Built afresh at every opening; after OK, kinds() tells the choice.
 class ComputerForm : public FormDialog {
@@ -34,6 +36,7 @@ private:
     PlayerKinds m_kinds;
     std::array<QLabel*, MaxPlayers + 1> m_naam{};
     std::array<QComboBox*, MaxPlayers + 1> m_soort{};
+    Speaker* m_speaker = nullptr; // says a changed choice, which a screen reader passes over
     QPushButton* m_cancelKnop = nullptr;
     QPushButton* m_okKnop = nullptr;
 };

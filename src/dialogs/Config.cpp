@@ -2,12 +2,14 @@
 
 #include "dialogs/DialogParts.h"
 #include "resources/Plaatjes.h"
+#include "widgets/Speaker.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace kwintor {
 
@@ -26,6 +28,7 @@ Config::Config(const Settings& settings, QWidget* parent)
 
 void Config::Form_Load() {
     QFrame* frame1 = addFrame1(*this, 4905, 2820);
+    m_speaker = new Speaker(frame1);
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 240, 1500, 915), backdropBlack);
     for (int i = 1; i <= 3; ++i) {
@@ -34,12 +37,16 @@ void Config::Form_Load() {
             addScrollBar(frame1, QStringLiteral("ScrollColor(%1)").arg(i), twipsRect(180, top, 1440, 285), 0, 255);
         m_kleurLabel[i] =
             addCaption(frame1, QStringLiteral("KleurLabel(%1)").arg(i), QStringLiteral("0"), 1740, top + 45);
+        static const char* const Components[] = {"", "rood", "groen", "blauw"};
+        m_scrollColor[i]->setAccessibleName(QStringLiteral("Achtergrondkleur, ") + QLatin1String(Components[i]));
     }
     addCaption(frame1, QStringLiteral("Label2"), QStringLiteral("Achtergrondkleur"), 2100, 315);
 
     addBackdrop(frame1, QStringLiteral("Label3"), twipsRect(150, 1500, 1500, 330), backdropDark);
     m_hScroll1 = addScrollBar(frame1, QStringLiteral("HScroll1"), twipsRect(180, 1530, 1440, 270), 0, DiceColours - 1);
     addCaption(frame1, QStringLiteral("Label4"), QStringLiteral("Dobbelsteenkleur"), 1710, 1545);
+    m_hScroll1->setAccessibleName(QStringLiteral("Dobbelsteenkleur"));
+    m_hScroll1->setAccessibleDescription(QStringLiteral("0 grijs, 1 rood, 2 groen"));
 
     m_image1 = new QLabel(frame1);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -89,6 +96,11 @@ void Config::HScroll1_Change(int value) {
     const int kleur = value * FacesPerColour;
     m_settings.DobbelsteenKleur = static_cast<std::uint8_t>(kleur);
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().Img(kleur + 1)));
+    static const char* const Colours[] = {"grijs", "rood", "groen"};
+    const QString colour = QLatin1String(Colours[std::clamp(value, 0, 2)]);
+    m_image1->setAccessibleName(QStringLiteral("Voorbeeldsteen, ") + colour);
+    if (m_hScroll1->hasFocus())
+        m_speaker->say(QStringLiteral("Dobbelsteenkleur ") + colour);
 }
 
 void Config::OkKnop_Click() {

@@ -11,6 +11,8 @@ class QScrollBar;
 
 namespace kwintor {
 
+class Speaker;
+
 // The settings dialog: the main window's background colour, previewed (previewColour) while
 // the bars move, and the dice colour, shown on a sample die. settings() is the choice: the
 // bars' colour after OK, the opening colour otherwise; the dice colour as chosen either way.
@@ -41,6 +43,7 @@ private:
     std::array<QLabel*, 4> m_kleurLabel{};
     QScrollBar* m_hScroll1 = nullptr;
     QLabel* m_image1 = nullptr;
+    Speaker* m_speaker = nullptr; // says the dice colour chosen
     QPushButton* m_cancelKnop = nullptr;
     QPushButton* m_okKnop = nullptr;
 };

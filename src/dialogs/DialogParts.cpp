@@ -2,10 +2,13 @@
 
 #include <QAbstractItemView>
 #include <QDialog>
+#include <QEvent>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace kwintor {
 
@@ -35,6 +38,26 @@ void styleScoreView(QAbstractItemView* view) {
     paintAllGroups(view, QPalette::Text, QColor(0, 0, 64));
 }
 
+namespace {
+
+class NoCurrentRowOnFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The view makes its first row current as it takes the focus: undone right after.
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, watched, [view = static_cast<QAbstractItemView*>(watched)] {
+                if (!view->selectionModel()->hasSelection())
+                    view->selectionModel()->clearCurrentIndex();
+            });
+        return false;
+    }
+};
+
+} // namespace
+
+void startWithoutCurrentRow(QAbstractItemView* view) { view->installEventFilter(new NoCurrentRowOnFocus(view)); }
+
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, int leftTwips, int topTwips) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -61,6 +84,9 @@ QScrollBar* addScrollBar(QWidget* parent, const QString& name, const QRect& geom
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setTracking(false);
+    // A scroll bar reverses its keys by default, as a vertical one wants; this one rises
+    // with Right and Up alike.
+    bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setGeometry(geometry);
     return bar;

@@ -36,6 +36,10 @@ QLabel* addBackdrop(QWidget* parent, const QString& name, const QRect& geometry,
 // The score lists' look: one row chosen at a time, bold Arial, dark blue on sea green.
 void styleScoreView(QAbstractItemView* view);
 
+// The view takes the focus with no row current, as it shows none chosen: the first Down or Up
+// then lands on a row, and a screen reader reads that row.
+void startWithoutCurrentRow(QAbstractItemView* view);
+
 // A grey caption on a transparent background, sized to its text.
 QLabel* addCaption(QWidget* parent, const QString& name, const QString& text, int leftTwips, int topTwips);
 

@@ -22,8 +22,10 @@ void ScoreForm::Form_Load(const ScoreList& scores) {
 
     m_list1 = new QListWidget(frame1);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setAccessibleName(QStringLiteral("Scorelijst"));
     m_list1->setGeometry(twipsRect(105, 195, 2895, 4620));
     styleScoreView(m_list1);
+    startWithoutCurrentRow(m_list1);
 
     // The list is kept in ascending order; the dialog shows the best score first.
     for (int i = scores.count() - 1; i >= 0; --i)

@@ -2,6 +2,8 @@
 
 #include "widgets/Theme.h"
 
+#include <QStringList>
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -19,12 +21,30 @@ constexpr int CountHeight = 14;  // the count above the highest bar
 constexpr int BarGap = 2;        // either side of a bar, so neighbours stay apart
 } // namespace
 
-ScoreHistogram::ScoreHistogram(QWidget* parent) : QWidget(parent) {}
+ScoreHistogram::ScoreHistogram(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::TabFocus); // Tab reaches it, and a screen reader reads it in words
+}
 
 void ScoreHistogram::setHistogram(const ScoreStatistics::Histogram& counts, const QString& caption) {
     m_counts = counts;
     m_caption = caption;
+    setAccessibleName(spokenText(counts, caption));
     update();
+}
+
+QString ScoreHistogram::spokenText(const ScoreStatistics::Histogram& counts, const QString& caption) {
+    QStringList lines{caption + u'.'};
+    for (int bin = 0; bin < ScoreStatistics::BinCount; ++bin) {
+        const int count = counts[static_cast<std::size_t>(bin)];
+        if (count > 0)
+            lines << QStringLiteral("%1 tot %2 punten: %3.")
+                         .arg(bin * ScoreStatistics::BinWidth)
+                         .arg((bin + 1) * ScoreStatistics::BinWidth - 1)
+                         .arg(count == 1 ? QStringLiteral("1 spel") : QStringLiteral("%1 spellen").arg(count));
+    }
+    if (lines.size() == 1)
+        lines << QStringLiteral("Geen scores.");
+    return lines.join(u' ');
 }
 
 QRect ScoreHistogram::plotArea() const {

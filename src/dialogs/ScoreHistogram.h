@@ -19,6 +19,10 @@ public:
     const ScoreStatistics::Histogram& counts() const { return m_counts; }
     const QString& caption() const { return m_caption; }
 
+    // The chart in words, for a screen reader: the caption, then one sentence per bar
+    // ("200 tot 224 punten: 4 spellen.").
+    static QString spokenText(const ScoreStatistics::Histogram& counts, const QString& caption);
+
     // Where the bar of a bin is painted; empty (at the axis) for a bin without scores.
     QRect barRect(int bin) const;
 

@@ -48,13 +48,16 @@ void SpelerForm::Form_Load() {
         box->setText(QString::fromStdString(m_names[i]));
         box->setToolTip(QStringLiteral(" Dubbelklik is nieuw "));
         box->installEventFilter(this);
+        box->setAccessibleName(QStringLiteral("Naam speler %1").arg(i));
         m_tsp[i] = box;
         m_lsp[i] = addCaption(frame1, QStringLiteral("Lsp(%1)").arg(i), QStringLiteral("Naam speler %1").arg(i), 2610,
                               top + 30);
+        m_lsp[i]->setBuddy(box);
     }
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 2310, 1500, 330), backdropBlack);
     m_hScroll1 = addScrollBar(frame1, QStringLiteral("HScroll1"), twipsRect(180, 2340, 1440, 270), 1, MaxPlayers);
+    m_hScroll1->setAccessibleName(QStringLiteral("Aantal spelers"));
     m_label2 = addCaption(frame1, QStringLiteral("Label2"), countText(1), 1740, 2370);
 
     const OkCancel buttons = addOkCancel(frame1, backdropDark);

@@ -45,6 +45,7 @@ void StatistiekForm::Form_Load() {
 
     m_list1 = new QTreeWidget(frame1);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setAccessibleName(QStringLiteral("Statistieken per naam"));
     m_list1->setGeometry(twipsRect(105, 195, 6495, 2520));
     m_list1->setRootIsDecorated(false);
     m_list1->setItemsExpandable(false);
@@ -96,7 +97,8 @@ void StatistiekForm::Form_Load() {
     sortBy(Gemiddeld, Qt::DescendingOrder);
     List1_SelectionChanged();
 
-    setTabOrder(m_list1, m_okKnop);
+    setTabOrder(m_list1, m_chart);
+    setTabOrder(m_chart, m_okKnop);
     m_list1->setFocus();
 }
 
@@ -128,8 +130,11 @@ void StatistiekForm::fillRows(int column, Qt::SortOrder order) {
             new QTreeWidgetItem(m_list1, {QString::fromStdString(row.name), QString::number(row.games),
                                           QString::number(row.best), QString::number(row.worst), meanText(row.mean)});
         item->setData(Naam, RowRole, index);
-        for (int c = Spellen; c < ColumnCount; ++c)
+        for (int c = Spellen; c < ColumnCount; ++c) {
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+            // A screen reader reads each number with the name of its column.
+            item->setData(c, Qt::AccessibleTextRole, m_list1->headerItem()->text(c) + u' ' + item->text(c));
+        }
         if (index == chosen)
             item->setSelected(true);
     }

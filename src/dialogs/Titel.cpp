@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -30,6 +31,8 @@ const QColor ClockColour(0, 64, 0);
 const QColor StripBackground(64, 0, 0);
 const QColor StripText(192, 192, 192);
 const QString Prompt = QStringLiteral("Klik op het plaatje om te beginnen...");
+// What a screen reader says on arrival: the picture is the start button, and so is Enter.
+const QString SpokenPrompt = QStringLiteral("Kwintor. Druk op Enter om te beginnen.");
 
 QString rightsText() {
     return QStringLiteral("Kwintor, een dobbelspel\n"
@@ -126,6 +129,11 @@ void Titel::Form_Load() {
     m_image1->setScaledContents(true);
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::titlePicture()));
     m_image1->installEventFilter(this);
+    // The picture holds the keyboard focus: Enter, Space and Escape start as a click does.
+    setAccessibleName(SpokenPrompt);
+    m_image1->setAccessibleName(SpokenPrompt);
+    m_image1->setFocusPolicy(Qt::StrongFocus);
+    m_image1->setFocus();
 
     m_label3 = makeLabel(this, QStringLiteral("Label3"), TextColour);
     m_label3->setGeometry(twipsRect(300, 300, 3150, 900));
@@ -240,6 +248,13 @@ void Titel::closeEvent(QCloseEvent* event) {
 }
 
 bool Titel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_image1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_Escape) {
+            Image1_Click();
+            return true;
+        }
+    }
     const bool clickable = watched == m_image1 || watched == m_label1 || watched == m_label4;
     if (clickable && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)

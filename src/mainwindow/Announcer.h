@@ -1,25 +1,20 @@
 #pragma once
 
 #include "engine/GameState.h"
-
-#include <QObject>
-
-class QWidget;
+#include "widgets/Speaker.h"
 
 namespace kwintor {
 
-// Says once what a redraw brought (the dice of a throw, a placement, the turn passing): the
-// text becomes the accessible name of `target`, which a screen reader hears as a name change.
-class Announcer : public QObject {
+// Says what happens in the game to a screen reader (see Speaker): each change of the state
+// that is worth saying, as announcement() words it.
+class Announcer : public Speaker {
 public:
-    explicit Announcer(QWidget* target);
+    using Speaker::Speaker;
+    // What changed in the game since the last call that is worth saying, said at once.
     void update(const GameState& state);
-    const QString& last() const { return m_said; }
 
 private:
-    QWidget* m_target;
     GameState m_seen;
-    QString m_said;
 };
 
 } // namespace kwintor

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPointer>
+#include <QStringList>
 #include <QThread>
 
 #include <cmath>
@@ -79,8 +80,16 @@ void Coach::clear() {
     m_throwButton.setToolTip(QString());
 }
 
+QString Coach::takeNewAdvice() {
+    if (m_advice == m_told)
+        return {};
+    m_told = m_advice;
+    return m_advice;
+}
+
 void Coach::show(const GameState& state) {
     m_last = state;
+    m_advice.clear();
     clear();
     if (!m_on || !m_table || state.throwing || state.WorpTeller == 0)
         return;
@@ -95,10 +104,20 @@ void Coach::show(const GameState& state) {
                                  QStringLiteral("Verwacht eindtotaal: ") + points(scored + advice.placeExpected[row]));
     if (advice.best.kind == Action::Kind::Place) {
         m_sheet.setAdviceMark(player, advice.best.row);
+        m_advice = QStringLiteral("Advies: plaats bij %1.").arg(rowCaption(advice.best.row).simplified());
         m_throwButton.setToolTip(QStringLiteral("Beter: nu plaatsen in %1 (verwacht eindtotaal %2)")
                                      .arg(rowCaption(advice.best.row).simplified(), points(scored + advice.expected)));
     } else {
         m_tray.setAdviceMarks(advice.best.keep);
+        QStringList kept;
+        for (int die = 1; die <= DiceCount; ++die)
+            if (advice.best.keep & (1u << (die - 1)))
+                kept << QString::number(die);
+        const QString last = kept.isEmpty() ? QString() : kept.takeLast();
+        m_advice = last.isEmpty()   ? QStringLiteral("Advies: gooi alle stenen opnieuw.")
+                   : kept.isEmpty() ? QStringLiteral("Advies: zet dobbelsteen %1 vast en gooi opnieuw.").arg(last)
+                                    : QStringLiteral("Advies: zet dobbelstenen %1 en %2 vast en gooi opnieuw.")
+                                          .arg(kept.join(QStringLiteral(", ")), last);
         m_throwButton.setToolTip(QStringLiteral("Beter: opnieuw gooien met de gemarkeerde stenen vast "
                                                 "(verwacht eindtotaal %1)")
                                      .arg(points(scored + advice.expected)));

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QThread>
 
 #include <memory>
@@ -36,6 +37,9 @@ public:
     bool isOn() const { return m_on; }
     // Marks what the state on the table calls for; nothing before the turn's first throw.
     void show(const GameState& state);
+    // The advice in words ("Advies: plaats bij Kans."), once: empty when it is the advice the
+    // last call gave, or when there is none.
+    QString takeNewAdvice();
 
 signals:
     void tableReady();
@@ -52,6 +56,7 @@ private:
     std::shared_ptr<const ValueTable> m_table;
     bool m_on = false;
     GameState m_last;
+    QString m_advice, m_told;
 };
 
 } // namespace kwintor

@@ -91,11 +91,11 @@ void DiceTray::show(const GameState& state) {
     m_scoreLabel->setText(QString::number(tableSum(state)));
     m_scoreLabel->adjustSize();
     for (int die = 1; die <= DiceCount; ++die)
-        m_dobbelsteenPic[die]->setAccessibleName(dieText(state, die));
-    m_scoreLabel->setAccessibleName(sumText(state));
-    m_worpPic->setAccessibleName(throwCounterText(state));
+        setSpokenName(*m_dobbelsteenPic[die], dieText(state, die));
+    setSpokenName(*m_scoreLabel, sumText(state));
+    setSpokenName(*m_worpPic, throwCounterText(state));
     m_schudKnop->setEnabled(!state.throwing && state.WorpTeller < 3); // as Game::canThrow
-    m_schudKnop->setAccessibleName(throwButtonText(state));
+    setSpokenName(*m_schudKnop, throwButtonText(state));
 }
 
 void DiceTray::showWorp(const GameState& state) {

@@ -1,7 +1,7 @@
 #include "mainwindow/GameFiles.h"
 
 #include "persistence/FileAccess.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 #include "platform/Platform.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "persistence/History.h"
 #include "persistence/KeptGameWriter.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 #include "persistence/Settings.h"
 #include "persistence/SharedScoreList.h"
 

@@ -94,7 +94,7 @@ void GameFlow::playerEnds(int player) {
                                         QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
                                             .arg(s.TotaalAB[player])
                                             .arg(QString::fromStdString(s.SpelerNaam[player])),
-                                        QStringLiteral(" Score"));
+                                        QStringLiteral(" Score"), m_spokenFirst ? m_spokenFirst() : QString());
         m_game.forgetUndo(); // answered: the placement that ended the column stands
         emit changed();
         if (yes) {

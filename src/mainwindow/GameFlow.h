@@ -64,6 +64,9 @@ public:
 
     // Runs a command now, or at the end of the throw under way.
     void whenIdle(std::function<void()> command);
+    // What a screen reader should hear before the score question (what the placement brought,
+    // which the question would otherwise cut short).
+    void setSpokenFirst(std::function<QString()> spokenFirst) { m_spokenFirst = std::move(spokenFirst); }
     // While an earlier game still waits for its question, nothing overwrites the kept file.
     void setKeeping(bool keeping) { m_keeping = keeping; }
 
@@ -96,6 +99,7 @@ private:
     CommandQueue m_pending;
     bool m_stopped = false;
     bool m_keeping = true;
+    std::function<QString()> m_spokenFirst;
 };
 
 } // namespace kwintor

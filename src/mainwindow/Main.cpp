@@ -57,8 +57,10 @@ void Main::Form_Load() {
     bar->setFixedHeight(std::max(MenuBarHeight, bar->sizeHint().height()));
     layOut();
     follow();
-    new KeyboardControl(*this, *m_flow, *m_sheet);
     m_announcer = new Announcer(m_tray);
+    new KeyboardControl(*this, *m_flow, *m_sheet, *m_announcer);
+    // The score question opens at once: it says first what the placement brought.
+    m_flow->setSpokenFirst([this] { return m_announcer->takePending(); });
     setFixedSize(ClientWidth, ClientHeight + menuBar()->minimumHeight());
     centreOnScreen(*this, size());
 
@@ -100,6 +102,8 @@ void Main::follow() {
     connect(m_flow, &GameFlow::changed, this, &Main::mirror);
     connect(m_flow, &GameFlow::throwBegun, this, [this] {
         m_tray->showWorp(m_flow->state());
+        // Named for the throw before it greys: a screen reader reads the button as it changes.
+        setSpokenName(*m_schudKnop, throwButtonText(m_flow->state()));
         m_schudKnop->setEnabled(false);
         m_tray->clearDice(m_flow->game().rolling());
     });
@@ -110,8 +114,10 @@ void Main::follow() {
     });
     connect(m_flow, &GameFlow::placed, this, [this] { m_schudKnop->setFocus(); });
     connect(m_flow, &GameFlow::refused, this, [this](Refusal why) {
-        if (why == Refusal::NotOnTurn)
+        if (why == Refusal::NotOnTurn) // the box says why, to a screen reader as well
             m_platform.messageBox(this, QStringLiteral("U bent nu niet aan de beurt!"), Platform::Buttons::Ok);
+        else
+            m_announcer->say(refusalText(why));
     });
     connect(m_flow, &GameFlow::scoreRecorded, this, &Main::HoogstScores_Click);
     connect(m_flow, &GameFlow::gameOver, this, &Main::finishGame);
@@ -125,6 +131,7 @@ void Main::mirror() {
     m_actions.ongedaan->setEnabled(m_flow->game().canUndo());
     m_announcer->update(s);
     m_coach->show(s);
+    m_announcer->say(m_coach->takeNewAdvice());
 }
 
 void Main::SchudKnop_Click() {

@@ -37,6 +37,7 @@ public:
     Coach& coach() const { return *m_coach; }
     ComputerPlayers& computers() const { return *m_computers; }
     const MenuActions& actions() const { return m_actions; }
+    Announcer& announcer() const { return *m_announcer; }
     // The exit was answered Yes: no handler goes on with the game.
     bool closing() const;
 

@@ -55,7 +55,8 @@ MenuActions buildMenus(QMenuBar& bar, Main& main) {
     QMenu* menu = nullptr;
     for (const MenuItem& item : Items) {
         if (!menu || menu->objectName() != QLatin1String(item.menu)) {
-            menu = bar.addMenu(QString::fromUtf8(item.menu));
+            // "&Bestand": Alt+B opens the menu; the underlined letter is all that shows of it.
+            menu = bar.addMenu(QLatin1Char('&') + QString::fromUtf8(item.menu));
             menu->setObjectName(QLatin1String(item.menu));
         }
         QAction* action = item.handler ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();

@@ -299,9 +299,11 @@ void ScoreSheet::describe(const GameState& s) {
                 setTextColour(cell, colour);
             m_scoreTips[p][row] = cellToolTip(s, p, row);
             showTip(p, row);
-            cell->setAccessibleName(cellText(s, p, row));
+            setSpokenName(*cell, cellText(s, p, row));
+            setOutOfPlay(*cell, p > s.AantalSpelers);
         }
-        m_spelersLabel[p]->setAccessibleName(nameText(s, p));
+        setSpokenName(*m_spelersLabel[p], nameText(s, p));
+        setOutOfPlay(*m_spelersLabel[p], p > s.AantalSpelers);
     }
     if (m_cursorPlayer != 0 && (m_cursorPlayer != s.AanDeBeurt || !s.cells[m_cursorPlayer][m_cursorRow].open))
         clearCellCursor();

@@ -54,7 +54,8 @@ QString helpText() {
         QStringLiteral("       6. Klik dan op één van de getallen onder de naam v/d speler om de score te plaatsen"),
         QStringLiteral("       7. Bij het einde van het spel kunnen de scores worden opgeslagen onder Spelers"),
         QStringLiteral("       8. De achtergrondkleuren kan men wijzigen met het menu-item Tools / Instellingen."),
-        QString(),
+        // The keys a player without a mouse needs most, on the line that stood empty.
+        QStringLiteral("  Toetsen: T leest de totalen, W wie aan de beurt is en de worp, F10 of Alt opent de menu's."),
         QStringLiteral("  Kwintor is gemaakt door %1, 2009. Vrij te gebruiken.").arg(QLatin1String(links::Maker)),
         QStringLiteral("  %1  -  %2  -  %3")
             .arg(QLatin1String(links::MakerMail), QLatin1String(links::SoftwareSite),

@@ -2,9 +2,15 @@
 
 #include "engine/Game.h"
 #include "engine/Scoring.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/SheetTexts.h"
 
+#include <QAccessibleWidget>
 #include <QStringList>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace kwintor {
 
@@ -27,13 +33,111 @@ QString playerName(const GameState& s, int player) {
 // "Totaal  A" is spaced out for the eye; a screen reader gets single spaces.
 QString caption(int row) { return rowCaption(row).simplified(); }
 
+bool upperFull(const GameState& s, int player) {
+    for (int row = RowEnen; row <= RowZessen; ++row)
+        if (!s.cells[player][row].scored)
+            return false;
+    return true;
+}
+
+bool finished(const GameState& s, int player) {
+    for (int row = 0; row < CellCount; ++row)
+        if (isCategoryRow(row) && !s.cells[player][row].scored)
+            return false;
+    return true;
+}
+
 QString bonusDistance(const GameState& s, int player) {
-    return s.BonusGegeven[player]
-               ? QStringLiteral("bonus behaald")
-               : QStringLiteral("nog %1 tot de bonus").arg(points(BonusThreshold - s.TotaalA[player]));
+    if (s.BonusGegeven[player])
+        return QStringLiteral("bonus behaald");
+    if (upperFull(s, player))
+        return QStringLiteral("geen bonus");
+    return QStringLiteral("nog %1 tot de bonus").arg(points(BonusThreshold - s.TotaalA[player]));
+}
+
+QString diceWords(const GameState& s) {
+    QStringList faces;
+    for (int die = 1; die <= DiceCount; ++die)
+        faces << faceWord(s.DobbelWaarde[die]);
+    return faces.join(QStringLiteral(", "));
+}
+
+QString throwText(const GameState& s) {
+    return QStringLiteral("%1: %2. Som %3.").arg(throwCounterText(s), diceWords(s)).arg(s.DobbelSom);
+}
+
+// The end of a player's game, and once every player has finished, the order of the totals.
+QString endText(const GameState& s, int player) {
+    QString text = QStringLiteral(" %1 is klaar met %2.").arg(playerName(s, player), points(s.TotaalAB[player]));
+    if (!gameOver(s))
+        return text;
+    std::vector<int> order;
+    for (int p = 1; p <= s.AantalSpelers; ++p)
+        order.push_back(p);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return s.TotaalAB[a] > s.TotaalAB[b]; });
+    QStringList places;
+    for (int place = 0; place < int(order.size()); ++place)
+        places << QStringLiteral("%1. %2, %3")
+                      .arg(place + 1)
+                      .arg(playerName(s, order[place]), points(s.TotaalAB[order[place]]));
+    return text + QStringLiteral(" Het spel is uit. Uitslag: ") + places.join(QStringLiteral("; ")) + u'.';
+}
+
+const char* const OutOfPlay = "kwintorOutOfPlay";
+
+// A container whose children marked out of play are left out of what a screen reader sees.
+class PlayingChildren : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = shown();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() ? int(shown().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget*> shown() const {
+        QList<QWidget*> children;
+        for (QObject* object : widget()->children())
+            if (auto* child = qobject_cast<QWidget*>(object);
+                child && !child->isWindow() && !child->property(OutOfPlay).toBool())
+                children << child;
+        return children;
+    }
+};
+
+QAccessibleInterface* playingChildrenFactory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    for (QObject* child : widget->children())
+        if (child->property(OutOfPlay).isValid())
+            return new PlayingChildren(widget);
+    return nullptr;
 }
 
 } // namespace
+
+void setSpokenName(QWidget& widget, const QString& name) {
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name); // each call would tell the reader, changed or not
+}
+
+void setOutOfPlay(QWidget& widget, bool outOfPlay) {
+    static const bool installed = (QAccessible::installFactory(playingChildrenFactory), true);
+    Q_UNUSED(installed);
+    widget.setProperty(OutOfPlay, outOfPlay);
+}
+
+bool gameOver(const GameState& s) {
+    for (int p = 1; p <= s.AantalSpelers; ++p)
+        if (!finished(s, p))
+            return false;
+    return true;
+}
 
 int previewValue(const GameState& s, int player, int row) {
     if (player != s.AanDeBeurt || !inPlay(s, player) || !isCategoryRow(row) || s.WorpTeller == 0 || s.throwing ||
@@ -93,6 +197,8 @@ QString sumText(const GameState& s) { return QStringLiteral("Som van de stenen: 
 QString throwButtonText(const GameState& s) {
     if (s.throwing)
         return QStringLiteral("Gooien, de stenen rollen");
+    if (gameOver(s))
+        return QStringLiteral("Gooien, het spel is uit");
     if (s.WorpTeller >= 3)
         return QStringLiteral("Gooien, niet mogelijk na de derde worp");
     return QStringLiteral("Gooien, worp %1 van 3").arg(s.WorpTeller + 1);
@@ -102,7 +208,8 @@ QString announcement(const GameState& before, const GameState& after) {
     if (after.throwing)
         return {};
     const int player = before.AanDeBeurt;
-    const QString next = after.AanDeBeurt != before.AanDeBeurt
+    const bool turnPassed = after.AanDeBeurt != before.AanDeBeurt;
+    const QString next = turnPassed && !gameOver(after)
                              ? QStringLiteral(" %1 is aan de beurt.").arg(playerName(after, after.AanDeBeurt))
                              : QString();
     for (int row = 0; row < CellCount && player >= 1 && player <= MaxPlayers; ++row) {
@@ -114,6 +221,8 @@ QString announcement(const GameState& before, const GameState& after) {
                     .arg(playerName(after, player), QString::number(after.cells[player][row].value), caption(row));
             if (after.BonusGegeven[player] && !before.BonusGegeven[player])
                 text += QStringLiteral(" Bonus behaald.");
+            if (finished(after, player))
+                text += endText(after, player);
             return text + next;
         }
     }
@@ -121,15 +230,51 @@ QString announcement(const GameState& before, const GameState& after) {
         if (isCategoryRow(row) && before.cells[after.AanDeBeurt][row].scored &&
             !after.cells[after.AanDeBeurt][row].scored)
             return QStringLiteral("Ongedaan gemaakt: %1 is weer open.").arg(caption(row)) + next;
-    if (after.WorpTeller > before.WorpTeller || (before.throwing && after.WorpTeller == before.WorpTeller)) {
-        QStringList faces;
+    if (after.WorpTeller > before.WorpTeller || (before.throwing && after.WorpTeller == before.WorpTeller))
+        return throwText(after);
+    if (!turnPassed && after.WorpTeller == before.WorpTeller) {
+        QStringList holds;
         for (int die = 1; die <= DiceCount; ++die)
-            faces << faceWord(after.DobbelWaarde[die]);
-        return QStringLiteral("%1: %2. Som %3.")
-            .arg(throwCounterText(after), faces.join(QStringLiteral(", ")))
-            .arg(after.DobbelSom);
+            if (before.Vastgezet[die] != after.Vastgezet[die])
+                holds << QStringLiteral("Dobbelsteen %1 %2.")
+                             .arg(die)
+                             .arg(after.Vastgezet[die] ? QStringLiteral("vastgezet") : QStringLiteral("losgelaten"));
+        if (!holds.isEmpty())
+            return holds.join(u' ');
     }
     return next.trimmed();
 }
+
+QString totalsText(const GameState& s) {
+    const int p = s.AanDeBeurt;
+    return QStringLiteral("%1: Totaal A %2, %3, Totaal B %4, Totaal %5.")
+        .arg(playerName(s, p))
+        .arg(s.TotaalA[p])
+        .arg(bonusDistance(s, p))
+        .arg(s.TotaalB[p])
+        .arg(s.TotaalAB[p]);
+}
+
+QString turnText(const GameState& s) {
+    if (gameOver(s))
+        return QStringLiteral("Het spel is uit.");
+    const QString who = QStringLiteral("%1 is aan de beurt. ").arg(playerName(s, s.AanDeBeurt));
+    if (s.throwing)
+        return who + QStringLiteral("De stenen rollen.");
+    if (s.WorpTeller == 0)
+        return who + QStringLiteral("Nog niet gegooid.");
+    return who + throwText(s);
+}
+
+QString refusalText(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::NoThrowsLeft: return QStringLiteral("Niet meer gooien: u hebt al drie keer gegooid. Kies een vak.");
+    case Refusal::NotThrownYet: return QStringLiteral("Eerst gooien.");
+    case Refusal::NotOnTurn: return QStringLiteral("U bent nu niet aan de beurt.");
+    }
+    return {};
+}
+
+QString gameOverText() { return QStringLiteral("Het spel is uit. Kies Bestand, Nieuw voor een nieuw spel."); }
 
 } // namespace kwintor

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kwintor {
 
 // What an open category cell of the player on turn would score with the dice on the table,
@@ -21,7 +23,27 @@ QString throwCounterText(const GameState& state);
 QString sumText(const GameState& state);
 QString throwButtonText(const GameState& state);
 // What changed from `before` to `after` that is worth saying at once: the dice of a throw
-// that ended, a placement, a placement taken back, the turn passing; empty when nothing did.
+// that ended, a hold or release, a placement (with the end of that player's game, and the
+// final order once every player has finished), a placement taken back, the turn passing;
+// empty when nothing did.
 QString announcement(const GameState& before, const GameState& after);
+// Every player in play has scored all thirteen categories.
+bool gameOver(const GameState& state);
+// The totals of the player on turn and how far he is from the bonus.
+QString totalsText(const GameState& state);
+// Who is on turn, and what the throw so far shows.
+QString turnText(const GameState& state);
+
+// Gives `widget` the name a screen reader reads, and tells the reader only when it changed.
+void setSpokenName(QWidget& widget, const QString& name);
+// The columns of players who do not play stand on the sheet, greyed, but a screen reader's
+// review of the window passes them over.
+void setOutOfPlay(QWidget& widget, bool outOfPlay);
+
+// Why a move was refused (GameFlow's Refusal), in words.
+enum class Refusal;
+QString refusalText(Refusal refusal);
+// Space or Enter once every player has finished.
+QString gameOverText();
 
 } // namespace kwintor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 
 #include <condition_variable>
 #include <mutex>

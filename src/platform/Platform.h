@@ -20,11 +20,14 @@ public:
     virtual ~Platform() = default;
 
     // A modal message box. An empty title shows the application title "Kwintor". The text is
-    // shown as plain text, never as markup, so a name shows as it was typed.
-    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) = 0;
+    // shown as plain text, never as markup, so a name shows as it was typed. A screen reader
+    // reads the title and the text as the box opens, after `spokenFirst` (what has just
+    // happened, which the box would otherwise cut short).
+    virtual Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {},
+                              const QString& spokenFirst = {}) = 0;
     // A question with Ja and Nee: true for Ja.
-    bool ask(QWidget* parent, const QString& text, const QString& title) {
-        return messageBox(parent, text, Buttons::YesNo, title) == Answer::Yes;
+    bool ask(QWidget* parent, const QString& text, const QString& title, const QString& spokenFirst = {}) {
+        return messageBox(parent, text, Buttons::YesNo, title, spokenFirst) == Answer::Yes;
     }
     // The directory of the executable, without a trailing separator.
     virtual QString programDirectory() const = 0;

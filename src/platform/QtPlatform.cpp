@@ -23,12 +23,18 @@ namespace kwintor {
 
 QtPlatform::QtPlatform() : m_generator(std::random_device{}()) {}
 
-Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title) {
+Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title,
+                                        const QString& spokenFirst) {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kwintor") : title);
     QString shown = text;
     box.setTextFormat(Qt::PlainText);
     box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); // line ends as the toolkit draws them
+    // A screen reader names the box as it opens, but skips its text: the name carries both.
+    QString spoken = box.windowTitle().trimmed() + QStringLiteral(": ") + QString(shown).replace(u'\n', u' ');
+    if (!spokenFirst.isEmpty())
+        spoken = spokenFirst + u' ' + spoken;
+    box.setAccessibleName(spoken);
     box.setIcon(buttons == Buttons::OkStop ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (buttons == Buttons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);

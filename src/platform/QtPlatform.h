@@ -11,7 +11,8 @@ class QtPlatform : public Platform {
 public:
     QtPlatform();
 
-    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) override;
+    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {},
+                      const QString& spokenFirst = {}) override;
     QString programDirectory() const override;
     QString dataDirectory() const override;
     QString documentsDirectory() const override;

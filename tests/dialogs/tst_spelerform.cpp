@@ -1,6 +1,7 @@
 #include "dialogs/SpelerForm.h"
 #include "support/DialogTestHelpers.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 
 using namespace kwintor;
@@ -57,6 +58,27 @@ private slots:
         QCOMPARE(count(dialog), countText);
         bar->setSliderDown(false);
         QCOMPARE(count(dialog), "6 Spelers");
+    }
+
+    void theBarRisesWithRightAndUpAndEveryControlIsNamed_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("countText");
+        QTest::newRow("Right") << int(Qt::Key_Right) << "4 Spelers";
+        QTest::newRow("Up") << int(Qt::Key_Up) << "4 Spelers";
+        QTest::newRow("Left") << int(Qt::Key_Left) << "2 Spelers";
+        QTest::newRow("Down") << int(Qt::Key_Down) << "2 Spelers";
+    }
+    void theBarRisesWithRightAndUpAndEveryControlIsNamed() {
+        QFETCH(int, key);
+        QFETCH(QString, countText);
+        SpelerForm dialog(3, six);
+        auto* bar = child<QScrollBar>(&dialog, "HScroll1");
+        QTest::keyClick(bar, Qt::Key(key));
+        QCOMPARE(count(dialog), countText);
+        const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+        QCOMPARE(name(bar), "Aantal spelers");
+        for (int i = 1; i <= MaxPlayers; ++i)
+            QCOMPARE(name(box(dialog, i)), QStringLiteral("Naam speler %1").arg(i));
     }
 
     void onlyOkReturnsTheCountAndTheNames_data() {

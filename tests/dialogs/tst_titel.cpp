@@ -1,6 +1,7 @@
 #include "dialogs/Titel.h"
 #include "support/ScriptedPlatform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -91,6 +92,34 @@ private slots:
         QCOMPARE(strip.pixelColor(239, 8), QColor(250, 250, 250));
         QCOMPARE(strip.pixelColor(239, 15), QColor(0, 0, 250));
         delete titel;
+    }
+
+    void keysStartAsTheClickDoesAndTheWindowSaysSo_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("starts");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 1;
+        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 1;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 1;
+        QTest::newRow("Tab starts nothing") << int(Qt::Key_Tab) << 0;
+    }
+
+    void keysStartAsTheClickDoesAndTheWindowSaysSo() {
+        QFETCH(int, key);
+        QFETCH(int, starts);
+        ScriptedPlatform platform(m_dir.path());
+        Titel titel(platform);
+        titel.show();
+        QVERIFY(QTest::qWaitForWindowActive(&titel));
+        QLabel* picture = label(titel, "Image1");
+        QCOMPARE(QApplication::focusWidget(), picture);
+        const QString prompt = QStringLiteral("Kwintor. Druk op Enter om te beginnen.");
+        for (QObject* spoken : {static_cast<QObject*>(&titel), static_cast<QObject*>(picture)})
+            QCOMPARE(QAccessible::queryAccessibleInterface(spoken)->text(QAccessible::Name), prompt);
+        QSignalSpy started(&titel, &Titel::started);
+        QTest::keyClick(picture, Qt::Key(key));
+        QCOMPARE(started.size(), starts);
+        QCOMPARE(platform.busyCursor.size(), 2 * starts); // the bar ran, as after a click
     }
 
     void clockShowsTimeAndShortDateAndTheMailLinkOpensMail() {

@@ -346,6 +346,7 @@ private slots:
             QCOMPARE(f->main->actions().help->isChecked(), shown);
         }
         QVERIFY(f->text("HelpLabel").contains("6. Klik dan op één van de getallen onder de naam v/d speler"));
+        QVERIFY(f->text("HelpLabel").contains("T leest de totalen, W wie aan de beurt is"));
     }
 };
 

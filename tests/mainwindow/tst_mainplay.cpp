@@ -1,9 +1,10 @@
 #include "advisor/Advisor.h"
 #include "advisor/Position.h"
+#include "mainwindow/Announcer.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/ScoreSheet.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 #include "resources/Plaatjes.h"
 #include "support/MainFixture.h"
 
@@ -28,6 +29,9 @@ private slots:
         QCOMPARE(f->main->sheet().adviceMarkedRow(), -1); // nothing before the first throw
         f->throwDice({6, 6, 6, 6, 6});
         QCOMPARE(f->main->sheet().adviceMarkedRow(), int(RowKwintor));
+        // A screen reader hears the advice with the throw.
+        QTRY_COMPARE(f->main->announcer().last(),
+                     QStringLiteral("Worp 1 van 3: zes, zes, zes, zes, zes. Som 30. Advies: plaats bij Kwintor."));
         QVERIFY(f->cell(1, RowKwintor)->toolTip().contains("\nVerwacht eindtotaal: ")); // after "Nu 50 punten"
         QVERIFY(f->main->tray().throwButton().toolTip().startsWith("Beter: nu plaatsen in Kwintor"));
         // The marks follow the table: with 1 1 2 5 6 the best move keeps some dice and throws.

@@ -118,7 +118,7 @@ void MainFixture::setPlayers(const QStringList& names) {
 void MainFixture::run(const QString& item) {
     const QString menu = item.section(u'/', 0, 0), caption = item.section(u'/', 1);
     for (QAction* top : main->menuBar()->actions())
-        if (top->menu() && top->text() == menu)
+        if (top->menu() && top->menu()->objectName() == menu) // the title carries its "&" letter
             for (QAction* action : top->menu()->actions())
                 if (action->text() == caption)
                     return action->trigger();

@@ -8,8 +8,9 @@ namespace kwintor::test {
 ScriptedPlatform::ScriptedPlatform(QString directory)
     : m_now(QDate(2026, 12, 6), QTime(12, 0, 0)), m_directory(std::move(directory)) {}
 
-Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, Buttons buttons, const QString& title) {
-    Message message{text, buttons, title.isEmpty() ? QStringLiteral("Kwintor") : title};
+Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, Buttons buttons, const QString& title,
+                                              const QString& spokenFirst) {
+    Message message{text, buttons, title.isEmpty() ? QStringLiteral("Kwintor") : title, spokenFirst};
     messages.append(message);
     if (onMessage)
         onMessage(message);

@@ -17,12 +17,14 @@ public:
     struct Message {
         QString text;
         Buttons buttons;
-        QString title; // as shown: "Kwintor" when none was given
+        QString title;       // as shown: "Kwintor" when none was given
+        QString spokenFirst; // what a screen reader hears before the text
     };
 
     explicit ScriptedPlatform(QString directory = {});
 
-    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {}) override;
+    Answer messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title = {},
+                      const QString& spokenFirst = {}) override;
     QString programDirectory() const override { return m_directory; }
     QString dataDirectory() const override { return m_directory; }
     QString documentsDirectory() const override { return documents; }

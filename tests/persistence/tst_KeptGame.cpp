@@ -1,6 +1,6 @@
 #include "engine/Game.h"
 #include "persistence/KeptGameWriter.h"
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 
 #include "../support/GameScript.h"
 
@@ -81,7 +81,7 @@ QByteArray textOf(int throws) { return QByteArray::fromStdString(keptGameText(af
 
 // The game kept for the next start, "Spel.sav": it reads back as it was written, at every stage
 // of a game, and a file that is damaged or newer is never trusted.
-class SavedGameTest : public QObject {
+class KeptGameTest : public QObject {
     Q_OBJECT
 private slots:
     void keptGameReadsBackFieldByField_data();
@@ -91,7 +91,7 @@ private slots:
     void theNewestRequestIsCarriedOut();
 };
 
-void SavedGameTest::keptGameReadsBackFieldByField_data() {
+void KeptGameTest::keptGameReadsBackFieldByField_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("worthKeeping");
 
@@ -111,7 +111,7 @@ void SavedGameTest::keptGameReadsBackFieldByField_data() {
     QTest::newRow("a new game after a throw") << "n3 t11111 p0 t55555 N" << false;
 }
 
-void SavedGameTest::keptGameReadsBackFieldByField() {
+void KeptGameTest::keptGameReadsBackFieldByField() {
     QFETCH(QString, script);
     QFETCH(bool, worthKeeping);
 
@@ -150,7 +150,7 @@ void SavedGameTest::keptGameReadsBackFieldByField() {
     QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});
 }
 
-void SavedGameTest::damagedOrNewerFileIsNotTrusted_data() {
+void KeptGameTest::damagedOrNewerFileIsNotTrusted_data() {
     using enum KeptGameRead;
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<KeptGameRead>("result");
@@ -178,7 +178,7 @@ void SavedGameTest::damagedOrNewerFileIsNotTrusted_data() {
     QTest::newRow("total A off") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,25,25,0,50") << Damaged << 0;
 }
 
-void SavedGameTest::damagedOrNewerFileIsNotTrusted() {
+void KeptGameTest::damagedOrNewerFileIsNotTrusted() {
     QFETCH(QByteArray, bytes);
     QFETCH(KeptGameRead, result);
     QFETCH(int, decisions);
@@ -194,7 +194,7 @@ void SavedGameTest::damagedOrNewerFileIsNotTrusted() {
 }
 
 // Written from a thread of its own: the file ends up as the newest request left it.
-void SavedGameTest::theNewestRequestIsCarriedOut() {
+void KeptGameTest::theNewestRequestIsCarriedOut() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Spel.sav");
     QVERIFY(QDir(dir.path()).mkdir("Spel.sav"));
@@ -222,5 +222,5 @@ void SavedGameTest::theNewestRequestIsCarriedOut() {
     QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});
 }
 
-QTEST_APPLESS_MAIN(SavedGameTest)
-#include "tst_SavedGame.moc"
+QTEST_APPLESS_MAIN(KeptGameTest)
+#include "tst_KeptGame.moc"

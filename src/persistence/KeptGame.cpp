@@ -1,4 +1,4 @@
-#include "persistence/SavedGame.h"
+#include "persistence/KeptGame.h"
 
 #include "persistence/FieldWriter.h"
 #include "persistence/FileAccess.h"
