@@ -1,6 +1,6 @@
 #include "engine/Game.h"
-#include "persistence/KeptGameWriter.h"
 #include "persistence/KeptGame.h"
+#include "persistence/KeptGameWriter.h"
 
 #include "../support/GameScript.h"
 
