@@ -4,8 +4,8 @@
 #include "Benchmarks.h"
 
 #include "engine/Game.h"
-#include "persistence/KeptGameWriter.h"
 #include "persistence/KeptGame.h"
+#include "persistence/KeptGameWriter.h"
 #include "persistence/ScoreList.h"
 #include "persistence/ScoreStatistics.h"
 

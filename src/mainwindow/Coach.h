@@ -4,8 +4,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QThread>
 #include <QString>
+#include <QThread>
 
 #include <memory>
 

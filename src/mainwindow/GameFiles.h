@@ -1,8 +1,8 @@
 #pragma once
 
 #include "persistence/History.h"
-#include "persistence/KeptGameWriter.h"
 #include "persistence/KeptGame.h"
+#include "persistence/KeptGameWriter.h"
 #include "persistence/Settings.h"
 #include "persistence/SharedScoreList.h"
 

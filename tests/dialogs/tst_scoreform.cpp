@@ -56,8 +56,6 @@ private slots:
         QTest::newRow("Bob, no") << three << 1 << "DeleteKnop" << Answer::No << QStringList{askBob} << three;
         QTest::newRow("none, yes") << three << -1 << "DeleteKnop" << Answer::Yes
                                    << QStringList{askNone, " Foutje|Eerst een naam selecteren..."} << three;
-        QTest::newRow("seven characters")
-            << three + QStringList{"0000 - "} << 3 << "DeleteKnop" << Answer::Yes << QStringList{askNone} << three;
         QTest::newRow("two equal entries") << three + QStringList{"0120 - Ann"} << 3 << "DeleteKnop" << Answer::Yes
                                            << QStringList{" Delete|Wilt u Ann verwijderen uit de lijst?"} << three;
         QTest::newRow("all, yes") << three << 1 << "DeleteAllKnop" << Answer::Yes << QStringList{askAll}

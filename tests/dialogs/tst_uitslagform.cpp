@@ -94,8 +94,6 @@ void TestUitslagForm::eachButtonTellsItsChoiceAndReturnIsOk_data() {
                                 << "NieuwKnop" << int(UitslagForm::Choice::NieuwSpel);
     QTest::newRow("Ok") << "List1"
                         << "OkKnop" << int(UitslagForm::Choice::Ok);
-    QTest::newRow("Return on the list") << "List1"
-                                        << "" << int(UitslagForm::Choice::Ok);
     QTest::newRow("Return on Nieuw spel") << "NieuwKnop"
                                           << "" << int(UitslagForm::Choice::Ok);
 }

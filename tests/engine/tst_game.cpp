@@ -28,8 +28,6 @@ private slots:
         QTest::newRow("a scored 0, column reopened") << "t12356 p10 n1 t12345" << 1 << 10 << "Ignored";
         QTest::newRow("holds before the first throw do nothing: every die rolls")
             << "h12345 t11111" << 1 << 13 << "5 0/5/0/5";
-        QTest::newRow("player 7") << "t22333" << 7 << 0 << "Ignored";
-        QTest::newRow("row 17") << "t22333" << 1 << 17 << "Ignored";
         QTest::newRow("column of a player not in play") << "t22333" << 2 << 0 << "Ignored";
         QTest::newRow("out of turn, 2 players, dice held") << "n2 t22233 h12 t66233 h4" << 2 << 0 << "NotOnTurn";
         QTest::newRow("count lowered below the player on turn")

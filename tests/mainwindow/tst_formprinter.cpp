@@ -63,24 +63,14 @@ private slots:
         QVERIFY(printedPage().copy(band) != blankPage().copy(band));
     }
 
-    void withoutAPrinterOneLandscapePageIsSavedAndOpened_data() {
-        QTest::addColumn<bool>("viewer");
-        QTest::newRow("the desktop shows it") << true;
-        QTest::newRow("no viewer: the user is told where it is") << false;
-    }
+    // The desktop shows it; without a viewer the user is told where it is (below).
     void withoutAPrinterOneLandscapePageIsSavedAndOpened() {
-        QFETCH(bool, viewer);
         QTemporaryDir dir;
         ScriptedPlatform platform(dir.path());
-        platform.shellOpens = viewer;
         QVERIFY(kwintor::printFormulieren(platform, nullptr, QPrinterInfo()));
         const QString path = dir.filePath(QStringLiteral("Kwintor formulieren.pdf"));
         QCOMPARE(platform.opened, QStringList{path});
-        QCOMPARE(platform.messages.size(), viewer ? 0 : 1);
-        if (!viewer) {
-            QCOMPARE(platform.messages[0].title, " Print");
-            QCOMPARE(platform.messages[0].text, "De formulieren staan in\r\n" + QDir::toNativeSeparators(path));
-        }
+        QVERIFY(platform.messages.isEmpty());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString pdf = QString::fromLatin1(file.readAll());
@@ -98,8 +88,6 @@ private slots:
         QTest::newRow("documents folder") << true << QStringList{} << "documents/Kwintor formulieren.pdf";
         QTest::newRow("no documents folder: the data folder")
             << false << QStringList{} << "data/Kwintor formulieren.pdf";
-        QTest::newRow("one earlier file")
-            << true << QStringList{"Kwintor formulieren.pdf"} << "documents/Kwintor formulieren (2).pdf";
         QTest::newRow("two earlier files")
             << true << QStringList{"Kwintor formulieren.pdf", "Kwintor formulieren (2).pdf"}
             << "documents/Kwintor formulieren (3).pdf";
@@ -123,6 +111,7 @@ private slots:
         const QString path = dir.filePath(expected);
         QCOMPARE(platform.opened, QStringList{path});
         QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].title, " Print");
         QCOMPARE(platform.messages[0].text, "De formulieren staan in\r\n" + QDir::toNativeSeparators(path));
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly) && saved.read(4) == "%PDF");

@@ -37,23 +37,6 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void controlsStandWhereTheFormPutsThem_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("box");
-        QTest::newRow("throw button") << "SchudKnop" << QRect(760, 534, 86, 30);
-        QTest::newRow("first cell") << "SP1(0)" << QRect(208, 62, 50, 23);
-        QTest::newRow("last grand total") << "SP6(16)" << QRect(698, 539, 50, 23);
-        QTest::newRow("die 5 at the top") << "DobbelsteenPic(5)" << QRect(778, 76, 50, 50);
-        QTest::newRow("die 1 at the bottom") << "DobbelsteenPic(1)" << QRect(778, 376, 50, 50);
-    }
-    void controlsStandWhereTheFormPutsThem() {
-        QFETCH(QString, name);
-        QFETCH(QRect, box);
-        QCOMPARE(f->main->centralWidget()->size(), QSize(854, 573));
-        QWidget* widget = f->widget(name);
-        QCOMPARE(QRect(widget->mapTo(f->main->centralWidget(), QPoint()), widget->size()), box);
-    }
-
     void aFreshWindowWaitsForPlayerOnesFirstThrow() {
         QCOMPARE(f->main->windowTitle(), " Kwintor");
         QCOMPARE(f->text("Label1"), "Aantal spelers : 1");

@@ -8,15 +8,6 @@ using test::MainFixture;
 using test::OneColumn;
 using Answer = Platform::Answer;
 
-namespace {
-QByteArray scoreFile(const QStringList& entries) {
-    QByteArray bytes = Headers;
-    for (const QString& entry : entries)
-        bytes += "\"" + entry.toUtf8() + "\"\r\n";
-    return bytes;
-}
-} // namespace
-
 // The settings and the score list as the main window meets them: read at start, a score and a
 // deletion written at once, both files written on a confirmed exit or at the session's end.
 class TestMainFiles : public QObject {
@@ -83,12 +74,13 @@ private slots:
         QVERIFY(QDir(f->dir.path()).rmdir("Scorelijst.lst"));
         f->platform.answers << Answer::Yes;
         QVERIFY(f->main->close());
-        QCOMPARE(f->read("Scorelijst.lst"), scoreFile({"0250 - Anna"}));
+        QCOMPARE(f->read("Scorelijst.lst"), fileOf({"0250 - Anna"}));
     }
 
     // At the end of his column a person is asked; Yes puts the score on the list and on disk at
     // once, and shows the list a second later.
     void theScoreAnsweredYesIsRecordedAndShown() {
+        f->withAdviceTable(); // the end of the game weighs its decisions; no computation left running
         f->open();
         const QString ann = QStringLiteral("<s>A&n\"n,</s>"); // shown and asked as typed
         f->setPlayers({ann, "Bob"});
@@ -104,6 +96,7 @@ private slots:
         };
         f->platform.answers << Answer::Yes << Answer::No;
         f->play(OneColumn);
+        f->waitForAdviceTable();
         QCOMPARE(f->platform.messages.size(), 2);
         QCOMPARE(f->platform.messages[0].title, " Score");
         QCOMPARE(f->platform.messages[0].text, "Score van 338 toegevoegen aan de\r\nscorelijst voor " + ann + "?");
@@ -111,15 +104,17 @@ private slots:
         QCOMPARE(f->shown, (QStringList{" Scorelijst", " Uitslag"})); // the list first, then the final order
         // A quote cannot be stored in the file and becomes a single quote.
         QCOMPARE(listed, QStringList{"0338 - <s>A&n'n,</s>"});
-        QCOMPARE(f->read("Scorelijst.lst"), scoreFile(listed));
+        QCOMPARE(f->read("Scorelijst.lst"), fileOf(listed));
         QVERIFY(!f->main->actions().ongedaan->isEnabled()); // the answered score stands
     }
 
     void aFullListRecordsNothingAndSaysSo() {
-        const QByteArray full = scoreFile(QStringList(ScoreList::MaxEntries, "0100 - Speler"));
+        const QByteArray full = fileOf(QStringList(ScoreList::MaxEntries, "0100 - Speler"));
         f->write("Scorelijst.lst", full);
+        f->withAdviceTable();
         f->open();
         f->play(OneColumn);
+        f->waitForAdviceTable();
         QCOMPARE(f->platform.messages.size(), 2);
         QCOMPARE(f->platform.messages[1].text,
                  "De scorelijst is vol (32767 namen). Verwijder eerst namen uit de lijst.");
@@ -141,7 +136,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(Answer, answer);
         QFETCH(QStringList, left);
-        f->write("Scorelijst.lst", scoreFile({"0120 - Ann", "0300 - Cor"}));
+        f->write("Scorelijst.lst", fileOf({"0120 - Ann", "0300 - Cor"}));
         f->open();
         f->dialogs << [&](QDialog& dialog) {
             auto* list = test::child<QListWidget>(&dialog, "List1");
@@ -151,7 +146,7 @@ private slots:
             test::click(&dialog, "OkKnop");
         };
         f->run("Spelers/Scorelijst");
-        QCOMPARE(f->read("Scorelijst.lst"), scoreFile(left));
+        QCOMPARE(f->read("Scorelijst.lst"), fileOf(left));
         QCOMPARE(int(f->main->files().scores().count()), int(left.size()));
     }
 
@@ -178,7 +173,7 @@ private slots:
         QCOMPARE(f->main->sessionEnds(mayAsk), ends);
         QCOMPARE(f->platform.messages.size(), mayAsk ? 1 : 0);
         QCOMPARE(f->read("Kwintor.ini"), ends ? Headers + "1,2,3\r\n12\r\n" : Headers + "110,140,90\r\n0\r\n");
-        QCOMPARE(f->read("Scorelijst.lst"), ends ? scoreFile({"0077 - Ann"}) : QByteArray("<unreadable>"));
+        QCOMPARE(f->read("Scorelijst.lst"), ends ? fileOf({"0077 - Ann"}) : QByteArray("<unreadable>"));
         QCOMPARE(f->main->closing(), ends); // no handler goes on with the game
     }
 };

@@ -1,6 +1,6 @@
 #include "engine/Game.h"
-#include "persistence/KeptGameWriter.h"
 #include "persistence/KeptGame.h"
+#include "persistence/KeptGameWriter.h"
 
 #include "../support/GameScript.h"
 
@@ -16,31 +16,9 @@ namespace {
 const QStringList Plan{"t11123 p0", "t22256 p1",  "t33311 p2",  "t44441 p3",  "t55522 p4",  "t66612 p5", "t55532 p8",
                        "t66633 p9", "t12346 p10", "t23456 p11", "t33322 p12", "t65465 p13", "t44444 p14"};
 
-// "n3" chooses 3 players (names of every kind), "t12345" throws (a held die keeps its face),
-// "h15" toggles the holds of dice 1 and 5, "p8" places the player on turn in row 8, "N" starts
-// a new game.
-void play(Game& game, const QString& script) {
-    const std::array<std::string, MaxPlayers + 1> names{
-        "", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s> & Zoë", "", "x\",\"y"};
-    for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
-        const QString arg = step.mid(1);
-        if (step[0] == 'n')
-            game.choosePlayers(arg.toInt(), names);
-        if (step[0] == 'h')
-            for (QChar die : arg)
-                game.toggleHold(die.digitValue());
-        if (step[0] == 'p')
-            QVERIFY(game.place(game.state().AanDeBeurt, arg.toInt()) >= PlaceResult::Placed);
-        if (step[0] == 'N')
-            QVERIFY(game.newGame());
-        if (step[0] == 't') {
-            QVERIFY(game.beginThrow());
-            for (int i = 1; i <= DiceCount; ++i)
-                game.settleDie(i, arg.at(i - 1).digitValue());
-            game.endThrow();
-        }
-    }
-}
+// Names of every kind, for "n" in the scripts.
+const test::Names Names{"", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s> & Zoë", "", "x\",\"y"};
+void play(Game& game, const QString& script) { test::play(game, script, Names); }
 
 // Two decisions of the game below: player 1 held the threes after his first throw, and placed.
 std::vector<Decision> twoDecisions() {
@@ -51,40 +29,15 @@ std::vector<Decision> twoDecisions() {
 
 // Every field of a kept game, a text per group, so that a comparison names what differs.
 QStringList fieldsOf(const KeptGame& game) {
-    const GameState& s = game.state;
-    QStringList f{QString("sum %1 throws %2 placed %3 turn %4 players %5 rolling %6")
-                      .arg(s.DobbelSom)
-                      .arg(s.WorpTeller)
-                      .arg(s.ScoreGeplaatst)
-                      .arg(s.AanDeBeurt)
-                      .arg(s.AantalSpelers)
-                      .arg(s.throwing)};
-    for (int i = 1; i <= DiceCount; ++i)
-        f << QString("die %1: %2 held %3").arg(i).arg(s.DobbelWaarde[i]).arg(s.Vastgezet[i]);
-    for (int p = 1; p <= MaxPlayers; ++p) {
-        QString cells;
-        for (const Cell& c : s.cells[p])
-            cells += QString(" %1%2%3").arg(QString::number(c.value)).arg(c.open ? "o" : "").arg(c.scored ? "s" : "");
-        f << QString("player %1: %2, kind %3, totals %4/%5/%6/%7, cells%8")
-                 .arg(p)
-                 .arg(QString::fromStdString(s.SpelerNaam[p]))
-                 .arg(int(game.kinds[p]))
-                 .arg(s.TotaalA[p])
-                 .arg(s.TotaalB[p])
-                 .arg(s.BonusGegeven[p])
-                 .arg(s.TotaalAB[p])
-                 .arg(cells);
-    }
+    QStringList f = test::dump(game.state);
+    for (int p = 1; p <= MaxPlayers; ++p)
+        f << QString("kind %1").arg(int(game.kinds[p]));
     for (const Decision& d : game.decisions)
-        f << QString("decision of %1, turn %2, throw %3: %4%5%6%7%8 %9 %10 %11/%12/%13")
+        f << QString("decision of %1, turn %2, throw %3: %4 %5 %6 %7 %8/%9/%10")
                  .arg(d.player)
                  .arg(d.turn)
                  .arg(d.throwNumber)
-                 .arg(d.dice[0])
-                 .arg(d.dice[1])
-                 .arg(d.dice[2])
-                 .arg(d.dice[3])
-                 .arg(d.dice[4])
+                 .arg(QByteArray(reinterpret_cast<const char*>(d.dice.data()), sizeof d.dice).toHex())
                  .arg(int(d.kind))
                  .arg(d.holds)
                  .arg(d.row)
@@ -111,22 +64,6 @@ QByteArray withLine(const QByteArray& file, const QByteArray& start, const QByte
             return lines.join('\n');
         }
     qFatal("no line starts with %s", start.constData());
-}
-
-// A game of one in which player 1 scored `value` in `row` and nothing else, the totals (no
-// bonus) as the cells then give them: only the value itself can be wrong.
-QByteArray scoredOnce(int row, int value) {
-    Game game;
-    play(game, "t12345");
-    GameState s = game.state();
-    s.cells[1][row] = Cell{value, false, true};
-    const int a = isUpperRow(row) ? value : 0, b = value - a;
-    s.TotaalA[1] = a;
-    s.TotaalB[1] = b;
-    s.TotaalAB[1] = a + b;
-    for (auto [total, v] : {std::pair{RowTotalA, a}, {RowTotalB, b}, {RowGrandTotal, a + b}})
-        s.cells[1][total].value = v;
-    return QByteArray::fromStdString(keptGameText({s, {}}));
 }
 
 // A game of one after `throws` throws, each placed, and then `more` steps.
@@ -160,7 +97,6 @@ void KeptGameTest::keptGameReadsBackFieldByField_data() {
 
     QTest::newRow("before the first throw of a game") << "n2" << false;
     QTest::newRow("after the first throw") << "n2 t33322" << true;
-    QTest::newRow("after the second throw, with holds") << "n2 t33322 h345 t61322 h1" << true;
     QTest::newRow("after the third throw, with holds") << "n2 t33322 h345 t61322 h12 t61344 h5" << true;
     QTest::newRow("a later turn before its first throw") << "n2 t33322 p12 t66662 p5" << true;
     QString twoPlayers = "n2";
@@ -229,16 +165,9 @@ void KeptGameTest::damagedOrNewerFileIsNotTrusted_data() {
     QTest::newRow("decisions cut short") << file.left(file.lastIndexOf("\"Keuze\",")) << Ok << -1;
     QTest::newRow("a decision with a die 7")
         << withLine(file, "\"Keuze\",1,1,1", "\"Keuze\",1,1,1,3,3,3,2,7,0,7,0,0,0") << Ok << -1;
-    QTest::newRow("a placement in a scored row")
-        << withLine(file, "\"Keuze\",1,1,2", "\"Keuze\",1,1,2,3,3,3,2,2,1,12,4096,0,0") << Ok << -1;
-    QTest::newRow("a hold after the third throw")
-        << withLine(file, "\"Keuze\",1,1,1", "\"Keuze\",1,1,3,3,3,3,2,2,0,7,0,0,0") << Ok << -1;
-    QTest::newRow("newer version, other lines") << Headers + "\"Versie\",3\r\n\"Iets nieuws\",1\r\n"
-                                                << NewerVersion << 0;
     QTest::newRow("cut short at a line end") << file.left(file.lastIndexOf("\"Totaal A+B\",2")) << Damaged << 0;
     QTest::newRow("last line end lost") << file.left(file.size() - 2) << Ok << -1;
     QTest::newRow("version 1, last line end lost") << first.left(first.indexOf("\"Keuzes\"") - 2) << Damaged << 0;
-    QTest::newRow("a line after the decisions") << file + "\"Versie\",1\r\n" << Ok << -1;
     QTest::newRow("name without its closing quote")
         << withLine(file, "\"Naam\",1", "\"Naam\",1,\"Anna") << Damaged << 0;
     QTest::newRow("a die 7") << withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,7") << Damaged << 0;
@@ -246,18 +175,7 @@ void KeptGameTest::damagedOrNewerFileIsNotTrusted_data() {
         << withLine(withLine(file, "\"Dobbelstenen\"", "\"Dobbelstenen\",1,2,3,4,0"), "\"Som\"", "\"Som\",10")
         << Damaged << 0;
     QTest::newRow("sum not the dice") << withLine(file, "\"Som\"", "\"Som\",15") << Damaged << 0;
-    QTest::newRow("four throws") << withLine(file, "\"Worp\"", "\"Worp\",4") << Damaged << 0;
-    QTest::newRow("seven players") << withLine(file, "\"Spelers\"", "\"Spelers\",7") << Damaged << 0;
-    QTest::newRow("kind 4") << withLine(file, "\"Soort\",3", "\"Soort\",3,4") << Damaged << 0;
     QTest::newRow("total A off") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,25,25,0,50") << Damaged << 0;
-    QTest::newRow("bonus below 63") << withLine(file, "\"Totalen\",1", "\"Totalen\",1,0,25,1,60") << Damaged << 0;
-    QTest::newRow("an open cell scored") << withLine(file, "\"Full house\",1", "\"Full house\",1,1,1,25") << Damaged
-                                         << 0;
-    QTest::newRow("open in a column not in play") << withLine(file, "\"Kans\",3", "\"Kans\",3,1,0,0") << Damaged << 0;
-    QTest::newRow("threes 15") << scoredOnce(RowDrieen, 15) << Ok << 0;
-    QTest::newRow("threes 10") << scoredOnce(RowDrieen, 10) << Damaged << 0;
-    QTest::newRow("three of a kind 4") << scoredOnce(RowDrieGelijke, 4) << Damaged << 0;
-    QTest::newRow("full house 24") << scoredOnce(RowFullHouse, 24) << Damaged << 0;
 }
 
 void KeptGameTest::damagedOrNewerFileIsNotTrusted() {

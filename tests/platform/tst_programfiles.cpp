@@ -56,11 +56,9 @@ private slots:
         QTest::addColumn<bool>("shareExists");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("beside"); // false: the per-user data folder
-        QTest::newRow("build tree") << "/home/ann/kwintor/build/src" << false << true << true;
         QTest::newRow("own folder read-only") << "/media/cd/kwintor" << false << false << false;
         QTest::newRow("installed, trailing separator") << "/home/ann/.local/bin/" << true << true << false;
         QTest::newRow("a folder whose name only ends in bin") << "/home/ann/cabin" << true << true << true;
-        QTest::newRow("installed as a Debian game") << "/usr/games" << true << false << false;
     }
     void theFolderFollowsWhereTheProgramIs() {
         QFETCH(QString, program);

@@ -40,25 +40,6 @@ int darkBlobs(const QImage& source, QRect area, int minSize) {
 class TestPlaatjes : public QObject {
     Q_OBJECT
 private slots:
-    void everyPictureHasItsSizeAndFormatAndOutOfRangeIsNull_data() {
-        QTest::addColumn<QImage>("picture");
-        QTest::addColumn<QSize>("size"); // 0 x 0: a null picture
-        const Plaatjes& store = Plaatjes::instance();
-        for (int i : {-6, 0, 1, 7, 13, 18, 19})
-            QTest::addRow("Img(%d)", i) << store.Img(i) << (i >= 1 && i <= 18 ? QSize(50, 50) : QSize(0, 0));
-        for (int n = -1; n <= 4; ++n)
-            QTest::addRow("Worp(%d)", n) << store.Worp(n) << (n >= 0 && n <= 3 ? QSize(75, 20) : QSize(0, 0));
-        QTest::newRow("Formulier") << store.Formulier() << QSize(551, 696);
-        QTest::newRow("sample die") << store.sampleDie() << QSize(50, 50);
-        QTest::newRow("title picture") << Plaatjes::titlePicture() << QSize(500, 320);
-    }
-    void everyPictureHasItsSizeAndFormatAndOutOfRangeIsNull() {
-        QFETCH(QImage, picture);
-        QFETCH(QSize, size);
-        QCOMPARE(picture.size(), size);
-        QCOMPARE(picture.format(), size.isEmpty() ? QImage::Format_Invalid : QImage::Format_RGB888);
-    }
-
     // Faces 1..6 of each colour set, the sample die and the window icon at every size show their
     // pips as separate dark spots; the three sets differ in colour.
     void picturesShowTheirPips_data() {
@@ -82,26 +63,18 @@ private slots:
     }
 
     // The throw counter lights its first cells, left to right, one per throw made.
-    void throwCounterLightsOneCellPerThrow_data() {
-        QTest::addColumn<int>("count");
-        for (int n = 0; n <= 3; ++n)
-            QTest::addRow("Worp(%d)", n) << n;
-    }
     void throwCounterLightsOneCellPerThrow() {
-        QFETCH(int, count);
         const Plaatjes& store = Plaatjes::instance();
         const QColor lit = store.Worp(3).pixelColor(37, 10), unlit = store.Worp(0).pixelColor(37, 10);
         QVERIFY(lit != unlit);
-        for (int cell = 0; cell < 3; ++cell)
-            QCOMPARE(store.Worp(count).pixelColor(75 * (2 * cell + 1) / 6, 10), cell < count ? lit : unlit);
+        for (int count = 0; count <= 3; ++count)
+            for (int cell = 0; cell < 3; ++cell)
+                QCOMPARE(store.Worp(count).pixelColor(75 * (2 * cell + 1) / 6, 10), cell < count ? lit : unlit);
     }
 
-    void formShowsFiveLightGreyBandsDownEachColumn_data() {
-        QTest::addColumn<int>("x");
-        QTest::newRow("first game column") << 211;
-    }
+    // Down the first game column.
     void formShowsFiveLightGreyBandsDownEachColumn() {
-        QFETCH(int, x);
+        const int x = 211;
         const QImage& form = Plaatjes::instance().Formulier();
         // "Spel", "Subtotaal", "Totaal A", "Totaal B" and "Totaal A + B": runs of light grey.
         QList<int> edges; // the top and the end of each run of at least 15 pixels
