@@ -61,7 +61,6 @@ private slots:
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("Beste") << QList<int>{2} << QStringList{"Cor", "Émile", "Ann", "Bob"};
-        QTest::newRow("Beste twice") << QList<int>{2, 2} << QStringList{"Bob", "Ann", "Émile", "Cor"};
         QTest::newRow("Gemiddeld, lowest first") << QList<int>{4} << QStringList{"Bob", "Ann", "Cor", "Émile"};
     }
     void aHeaderClickSortsByNumber() {
