@@ -84,8 +84,6 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("two digits") << 87 << "Jan"
-                                    << "0087 - Jan";
         QTest::newRow("double quote to single, line end to blank") << 5 << "Jan \"Bo\"\r\n"
                                                                    << "0005 - Jan 'Bo'  ";
         QTest::newRow("over 9999") << 10000 << "X"
