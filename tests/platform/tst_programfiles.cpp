@@ -83,9 +83,6 @@ private slots:
         QTest::newRow("the data folder's own file is not overwritten, nor the other removed")
             << Installed + QStringList{"usr/bin/Kwintor.ini=old", "user/Kwintor.ini=new"} << "usr/bin"
             << Installed + QStringList{"usr/bin/Kwintor.ini=old", "user/Kwintor.ini=new"};
-        QTest::newRow("installed as a Debian game, the rules among the desktop's help")
-            << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"} << "usr/games"
-            << QStringList{"usr/games/kwintor=exe", "usr/share/help/nl/kwintor/spelregels.pdf=rules"};
         QTest::newRow("a crash left half a copy")
             << Installed + QStringList{"usr/bin/Kwintor.ini=colours", "user/.Kwintor.ini.moving=col"} << "usr/bin"
             << Installed + QStringList{"user/Kwintor.ini=colours"};
