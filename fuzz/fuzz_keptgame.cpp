@@ -3,6 +3,8 @@
 #include "engine/Game.h"
 #include "persistence/KeptGame.h"
 
+#include "Require.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,15 +13,6 @@
 
 using kwintor::KeptGame;
 using kwintor::KeptGameRead;
-
-namespace {
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

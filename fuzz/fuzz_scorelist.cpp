@@ -5,6 +5,8 @@
 #include "persistence/ScoreList.h"
 #include "persistence/TextEncoding.h"
 
+#include "Require.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,11 +17,6 @@ using kwintor::ScoreList;
 using kwintor::ScoreListLoad;
 
 namespace {
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // The same list built the slow way: every non-empty field after the first two, inserted one by one.
 ScoreList insertedOneByOne(std::string_view bytes) {

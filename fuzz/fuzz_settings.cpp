@@ -2,6 +2,8 @@
 // file written from them reads back as exactly those settings.
 #include "persistence/Settings.h"
 
+#include "Require.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,11 +13,6 @@ using kwintor::Settings;
 using kwintor::SettingsRead;
 
 namespace {
-
-void require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 bool usable(const Settings& s) {
     return s.AchtergrondRood >= 0 && s.AchtergrondRood <= 255 && s.AchtergrondGroen >= 0 && s.AchtergrondGroen <= 255 &&
