@@ -1,26 +1,11 @@
 #pragma once
 
 // The main window as every window test meets it, and the one place that knows how a test plays
-// it: how a throw, a hold, a placement, a menu command and the answer to a dialog or a message
-// box are driven.
-//
-//   MainFixture f;                        // a fresh temporary data folder, a ScriptedPlatform on it
-//   f.write("Kwintor.ini", bytes);        // what the start should find (before open())
-//   f.open();                             // the window, shown; again: a restart on the same folder
-//   f.throwDice({6, 5, 4, 3, 2});         // Gooien; each die that rolls lands on its face, die 1 first
-//   f.hold(2); f.place(1, RowKwintor);    // a die, a cell; f.byKeys = true plays by keys instead
-//   f.play(OneColumn);                    // the game script: its turns for each player in play
-//   f.kill(); f.open();                   // gone as by a kill (no question, nothing written), restarted
-//   f.platform.answers << Answer::No;     // the next message boxes (an empty queue answers Yes/OK)
-//   f.dialogs << [](QDialog& d) { ... };  // the next modal dialogs, in turn, while they are open;
-//                                         // any other is closed as by Cancel; f.shown lists titles
-//   f.run("Bestand/Nieuw");               // a menu command, found by its menu and caption
-//   f.key(Qt::Key_P, Qt::ControlModifier);
-//   f.read("Scorelijst.lst");             // a file of the data folder
-//
-// withAdviceTable() puts the advisor's table in the folder before open(), computed once per test
-// program, so the advice never waits for a computation; once the window asked for the table
-// (Tools/Advies, a strong computer player), waitForAdviceTable() waits for its load.
+// it. open() shows it on a fresh temporary data folder (again: a restart on the same folder);
+// kill() ends it as a kill would. platform.answers queues the next message boxes' answers (an
+// empty queue answers Yes/OK); `dialogs` handles the next modal dialogs in turn while they are
+// open, any other is closed as by Cancel. withAdviceTable() puts the advisor's table, computed
+// once per test program, in the folder before open(), so the advice never waits for a computation.
 
 #include "persistence/FileTestHelpers.h"
 #include "support/DialogTestHelpers.h"

@@ -10,10 +10,7 @@ ScriptedPlatform::ScriptedPlatform(QString directory)
 
 Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, Buttons buttons, const QString& title,
                                               const QString& spokenFirst) {
-    Message message{text, buttons, title.isEmpty() ? QStringLiteral("Kwintor") : title, spokenFirst};
-    messages.append(message);
-    if (onMessage)
-        onMessage(message);
+    messages.append({text, buttons, title.isEmpty() ? QStringLiteral("Kwintor") : title, spokenFirst});
     if (buttons != Buttons::YesNo)
         return Answer::Ok;
     return answers.isEmpty() ? Answer::Yes : answers.dequeue();

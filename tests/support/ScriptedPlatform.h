@@ -46,8 +46,6 @@ public:
     QQueue<Answer> answers;
     // Faces handed out by randomFace(), in order; when empty, faces cycle 1..6.
     QQueue<int> faces;
-    // Called from every message box before it answers (to look at the window then).
-    std::function<void(const Message&)> onMessage;
     // Called from every wait, after the clock moved.
     std::function<void()> onWait;
 
