@@ -5,8 +5,6 @@
 #include "review/DecisionLog.h"
 #include "review/GameReview.h"
 
-#include "../support/GameScript.h"
-
 #include <QTest>
 
 #include <random>
@@ -17,13 +15,6 @@ namespace {
 
 // A column with every category scored but `row`.
 unsigned allBut(int row) { return AllCategories & ~(1u << rowCategory(row)); }
-
-std::array<int, DiceCount> diceOf(const QString& digits) {
-    std::array<int, DiceCount> dice{};
-    for (int i = 0; i < DiceCount; ++i)
-        dice[i] = digits.at(i).digitValue();
-    return dice;
-}
 
 // One turn of the player on turn, played by `strategy` through the game's own calls, each
 // decision told to the log as the window tells it.
@@ -59,138 +50,105 @@ class ReviewTest : public QObject {
 private slots:
     void initTestCase() { m_table.compute(2); }
 
-    void lastTurnCostsWhatTheHandWorksOut_data();
-    void lastTurnCostsWhatTheHandWorksOut();
-    void sterkLosesNothingInAWholeGame_data();
-    void sterkLosesNothingInAWholeGame();
-    void undonePlacementMakesWayForItsReplacement();
-};
+    // The last open category, where a turn is worth what the dice still to come can bring.
+    void lastTurnCostsWhatTheHandWorksOut_data() {
+        QTest::addColumn<int>("open");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("throwMade");
+        QTest::addColumn<QString>("dice");
+        QTest::addColumn<QString>("move"); // "h" and the dice held (1..5), or "p" and the row
+        QTest::addColumn<double>("made");  // expected points still to come
+        QTest::addColumn<double>("best");
+        QTest::addColumn<QString>("better");
 
-// The last open category, where a turn is worth what the dice still to come can bring.
-void ReviewTest::lastTurnCostsWhatTheHandWorksOut_data() {
-    QTest::addColumn<int>("open");
-    QTest::addColumn<int>("upper");
-    QTest::addColumn<int>("throwMade");
-    QTest::addColumn<QString>("dice");
-    QTest::addColumn<QString>("move"); // "h" and the dice held (1..5), or "p" and the row
-    QTest::addColumn<double>("made");  // expected points still to come
-    QTest::addColumn<double>("best");
-    QTest::addColumn<QString>("better");
+        // Kans: with one throw left a die is rethrown below 4 (worth 3.5), with two below 5 (4.25).
+        QTest::newRow("kans, rethrow all after throw 2") << int(RowKans) << 63 << 2 << "66612"
+                                                         << "h" << 17.5 << 25.0 << "vast: 6 6 6";
+        QTest::newRow("kans, keep the sixes after throw 1") << int(RowKans) << 63 << 1 << "66612"
+                                                            << "h123" << 26.5 << 26.5 << "vast: 6 6 6";
+        QTest::newRow("kans, place after throw 1") << int(RowKans) << 63 << 1 << "66612"
+                                                   << "p13" << 21.0 << 26.5 << "vast: 6 6 6";
+        QTest::newRow("kans, place after throw 3") << int(RowKans) << 63 << 3 << "66612"
+                                                   << "p13" << 21.0 << 21.0 << "Kans";
+        // Zessen at 45: three sixes bring the bonus. Two held need one of three more dice a six.
+        QTest::newRow("zessen, keep two of three sixes")
+            << int(RowZessen) << 45 << 2 << "66623"
+            << "h12" << 12 + 3.0 + 35 * (1 - 125 / 216.0) << 18 + 2.0 + 35 << "vast: 6 6 6";
+        QTest::newRow("zessen, place three sixes") << int(RowZessen) << 45 << 3 << "66623"
+                                                   << "p5" << 18.0 + 35 << 18.0 + 35 << "Zessen";
+        // Kwintor: two dice thrown must both show a five, or five fresh dice must all be equal.
+        QTest::newRow("kwintor, rethrow all") << int(RowKwintor) << 20 << 2 << "55512"
+                                              << "h" << 50 * 6 / 7776.0 << 50 / 36.0 << "vast: 5 5 5";
+    }
 
-    // Kans: with one throw left a die is rethrown below 4 (worth 3.5), with two below 5 (4.25).
-    QTest::newRow("kans, rethrow all after throw 2") << int(RowKans) << 63 << 2 << "66612"
-                                                     << "h" << 17.5 << 25.0 << "vast: 6 6 6";
-    QTest::newRow("kans, keep the sixes after throw 1") << int(RowKans) << 63 << 1 << "66612"
-                                                        << "h123" << 26.5 << 26.5 << "vast: 6 6 6";
-    QTest::newRow("kans, place after throw 1") << int(RowKans) << 63 << 1 << "66612"
-                                               << "p13" << 21.0 << 26.5 << "vast: 6 6 6";
-    QTest::newRow("kans, place after throw 3") << int(RowKans) << 63 << 3 << "66612"
-                                               << "p13" << 21.0 << 21.0 << "Kans";
-    // Zessen at 45: three sixes bring the bonus. Two held need one of three more dice a six.
-    QTest::newRow("zessen, keep two of three sixes")
-        << int(RowZessen) << 45 << 2 << "66623"
-        << "h12" << 12 + 3.0 + 35 * (1 - 125 / 216.0) << 18 + 2.0 + 35 << "vast: 6 6 6";
-    QTest::newRow("zessen, place three sixes") << int(RowZessen) << 45 << 3 << "66623"
-                                               << "p5" << 18.0 + 35 << 18.0 + 35 << "Zessen";
-    // Kwintor: two dice thrown must both show a five, or five fresh dice must all be equal.
-    QTest::newRow("kwintor, rethrow all") << int(RowKwintor) << 20 << 2 << "55512"
-                                          << "h" << 50 * 6 / 7776.0 << 50 / 36.0 << "vast: 5 5 5";
-}
+    void lastTurnCostsWhatTheHandWorksOut() {
+        QFETCH(int, open);
+        QFETCH(int, upper);
+        QFETCH(int, throwMade);
+        QFETCH(QString, dice);
+        QFETCH(QString, move);
+        QFETCH(double, made);
+        QFETCH(double, best);
+        QFETCH(QString, better);
 
-void ReviewTest::lastTurnCostsWhatTheHandWorksOut() {
-    QFETCH(int, open);
-    QFETCH(int, upper);
-    QFETCH(int, throwMade);
-    QFETCH(QString, dice);
-    QFETCH(QString, move);
-    QFETCH(double, made);
-    QFETCH(double, best);
-    QFETCH(QString, better);
-
-    Decision d;
-    d.player = 2;
-    d.turn = 13;
-    d.throwNumber = throwMade;
-    d.dice = diceOf(dice);
-    d.used = allBut(open);
-    d.upper = upper;
-    d.total = 200; // what the sheet holds already counts in the expected final total
-    if (move[0] == 'p') {
-        d.kind = Decision::Kind::Place;
-        d.row = move.mid(1).toInt();
-    } else {
-        for (QChar die : move.mid(1))
+        // What the sheet holds already, 200, counts in the expected final total.
+        Decision d{2, 13, throwMade, {}, Decision::Kind::Hold, 0, -1, allBut(open), upper, 200};
+        for (int i = 0; i < DiceCount; ++i)
+            d.dice[i] = dice.at(i).digitValue();
+        if (move[0] == 'p') {
+            d.kind = Decision::Kind::Place;
+            d.row = move.mid(1).toInt();
+        }
+        for (QChar die : move[0] == 'h' ? move.mid(1) : QString())
             d.holds |= 1u << (die.digitValue() - 1);
+
+        const WeighedDecision w = weigh(m_table, d);
+        QVERIFY(w.weighed);
+        QVERIFY(qAbs(w.made - (200 + made)) < 1e-9);
+        QVERIFY(qAbs(w.bestExpected - (200 + best)) < 1e-9);
+        QVERIFY(qAbs(w.cost - (best - made)) < 1e-9);
+        QCOMPARE(QString::fromStdString(choiceText(w.best)), better);
     }
 
-    const WeighedDecision w = weigh(m_table, d);
-    QVERIFY(w.weighed);
-    QVERIFY(qAbs(w.made - (200 + made)) < 1e-9);
-    QVERIFY(qAbs(w.bestExpected - (200 + best)) < 1e-9);
-    QVERIFY(qAbs(w.cost - (best - made)) < 1e-9);
-    QCOMPARE(QString::fromStdString(choiceText(w.best)), better);
-}
-
-// Sterk plays the advisor's moves, so not one of its decisions costs a point; the medium player
-// beside it does lose points, so the review can tell them apart.
-void ReviewTest::sterkLosesNothingInAWholeGame_data() {
-    QTest::addColumn<int>("seed");
-    for (int seed : {1, 2, 3})
-        QTest::addRow("seed %d", seed) << seed;
-}
-
-void ReviewTest::sterkLosesNothingInAWholeGame() {
-    QFETCH(int, seed);
-    Game game;
-    game.choosePlayers(2, {"", "Sterk", "Gemiddeld"});
-    DecisionLog log;
-    std::mt19937_64 dice(seed), rng(seed + 100);
-    const auto strong = makeStrategy(Level::Strong, m_table);
-    const auto medium = makeStrategy(Level::Medium, m_table);
-    for (int turn = 0; turn < 2 * CategoryCount; ++turn) {
-        playTurn(game, log, game.state().AanDeBeurt == 1 ? *strong : *medium, dice, rng);
-        if (QTest::currentTestFailed())
-            return;
+    // Sterk plays the advisor's moves, so not one of its decisions costs a point; the medium player
+    // beside it does lose points, so the review can tell them apart.
+    void sterkLosesNothingInAWholeGame_data() {
+        QTest::addColumn<int>("seed");
+        for (int seed : {1, 2, 3})
+            QTest::addRow("seed %d", seed) << seed;
     }
-    QVERIFY(game.playerFinished(1) && game.playerFinished(2));
 
-    const GameReview review(m_table, log.decisions());
-    QCOMPARE(review.players().size(), std::size_t(2));
-    const PlayerReview& sterk = review.players()[0];
-    QCOMPARE(sterk.player, 1);
-    QCOMPARE(sterk.cost, 0.0);
-    QCOMPARE(sterk.bestDecisions, sterk.decisions);
-    QVERIFY(sterk.costliest.empty());
-    QVERIFY(sterk.decisions >= CategoryCount);
-    QVERIFY(review.players()[1].cost > 0);
-    // Every placement was recorded once, in its own turn.
-    int placements = 0;
-    for (const Decision& d : log.decisions())
-        placements += d.kind == Decision::Kind::Place && d.turn == 1 + placements / 2;
-    QCOMPARE(placements, 2 * CategoryCount);
-}
+    void sterkLosesNothingInAWholeGame() {
+        QFETCH(int, seed);
+        Game game;
+        game.choosePlayers(2, {"", "Sterk", "Gemiddeld"});
+        DecisionLog log;
+        std::mt19937_64 dice(seed), rng(seed + 100);
+        const auto strong = makeStrategy(Level::Strong, m_table);
+        const auto medium = makeStrategy(Level::Medium, m_table);
+        for (int turn = 0; turn < 2 * CategoryCount; ++turn) {
+            playTurn(game, log, game.state().AanDeBeurt == 1 ? *strong : *medium, dice, rng);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QVERIFY(game.playerFinished(1) && game.playerFinished(2));
 
-// A placement taken back does not count; the one made instead does, and the holds before it stay.
-void ReviewTest::undonePlacementMakesWayForItsReplacement() {
-    Game game;
-    DecisionLog log;
-    test::play(game, "t66666 h1");
-    log.held(game.state());
-    test::play(game, "t66666");
-    log.placed(game.state(), RowEnen);
-    QVERIFY(game.place(1, RowEnen) >= PlaceResult::Placed);
-    QVERIFY(game.undo());
-    log.undoLast();
-    log.placed(game.state(), RowKwintor);
-    QVERIFY(game.place(1, RowKwintor) >= PlaceResult::Placed);
-
-    QCOMPARE(log.decisions().size(), std::size_t(2));
-    QCOMPARE(log.decisions()[0].kind, Decision::Kind::Hold);
-    QCOMPARE(log.decisions()[1].row, int(RowKwintor));
-    const GameReview review(m_table, log.decisions());
-    QCOMPARE(review.players()[0].decisions, 2);
-    QCOMPARE(review.decisions()[1].decision.row, int(RowKwintor));
-}
+        const GameReview review(m_table, log.decisions());
+        QCOMPARE(review.players().size(), std::size_t(2));
+        const PlayerReview& sterk = review.players()[0];
+        QCOMPARE(sterk.player, 1);
+        QCOMPARE(sterk.cost, 0.0);
+        QCOMPARE(sterk.bestDecisions, sterk.decisions);
+        QVERIFY(sterk.costliest.empty());
+        QVERIFY(sterk.decisions >= CategoryCount);
+        QVERIFY(review.players()[1].cost > 0);
+        // Every placement was recorded once, in its own turn.
+        int placements = 0;
+        for (const Decision& d : log.decisions())
+            placements += d.kind == Decision::Kind::Place && d.turn == 1 + placements / 2;
+        QCOMPARE(placements, 2 * CategoryCount);
+    }
+};
 
 QTEST_APPLESS_MAIN(ReviewTest)
 #include "tst_review.moc"
