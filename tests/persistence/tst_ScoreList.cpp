@@ -1,4 +1,5 @@
 #include "persistence/FileAccess.h"
+#include "persistence/History.h"
 #include "persistence/ScoreList.h"
 #include "persistence/ScoreStatistics.h"
 #include "persistence/SharedScoreList.h"
@@ -10,29 +11,6 @@
 using namespace kwintor;
 
 namespace {
-
-// Every kind of name: case and accents that group, scores on the edges of the bins, and a line
-// that is not a result.
-ScoreList fixedList() {
-    ScoreList list;
-    for (const char* entry :
-         {"0100 - Émile", "0200 - emile", "0150 - EMILE", "0375 - Anna", "0300 - anna", "0024 - Anna", "0087 - Zoë",
-          "0088 - Zoe", "0025 - Bas", "0349 - Cor", "0350 - Cor", "Piet"})
-        list.insert(entry);
-    return list;
-}
-
-QList<int> binsOf(const ScoreStatistics::Histogram& histogram) {
-    return QList<int>(histogram.begin(), histogram.end());
-}
-
-// Bins 0..14 with `count` scores in each bin named.
-QList<int> bins(std::initializer_list<std::pair<int, int>> counts) {
-    QList<int> out(ScoreStatistics::BinCount, 0);
-    for (const auto& [bin, count] : counts)
-        out[bin] = count;
-    return out;
-}
 
 // One step of a copy: "+87 Jan" records, "-0087 - Jan" deletes, "*" deletes all, "." is the exit.
 ScoreListChange changeOf(const QString& step) {
@@ -47,9 +25,9 @@ ScoreListChange changeOf(const QString& step) {
 
 } // namespace
 
-// The score list: its order, VoegScoreToe, the file "Scorelijst.lst", its statistics, and the file
-// shared by two copies of the program: each change is applied to the file as it stands, so neither
-// copy loses or doubles the other's entries.
+// The score list: its order, the file "Scorelijst.lst", its statistics, and the file shared by two
+// copies of the program: each change is applied to the file as it stands, so neither copy loses or
+// doubles the other's entries. Then the history of finished games.
 class ScoreListTest : public QObject {
     Q_OBJECT
 private slots:
@@ -78,24 +56,6 @@ private slots:
         QCOMPARE(entriesOf(recorded), sorted);
         QCOMPARE(parseScoreList(fileOf(entries).toStdString(), read), ScoreListLoad::Complete);
         QCOMPARE(entriesOf(read), sorted);
-    }
-
-    void entryIsFourDigitsSeparatorAndName_data() {
-        QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("entry");
-        QTest::newRow("double quote to single, line end to blank") << 5 << "Jan \"Bo\"\r\n"
-                                                                   << "0005 - Jan 'Bo'  ";
-        QTest::newRow("over 9999") << 10000 << "X"
-                                   << "9999 - X";
-    }
-    void entryIsFourDigitsSeparatorAndName() {
-        QFETCH(int, score);
-        QFETCH(QString, name);
-        QFETCH(QString, entry);
-        ScoreList list;
-        QVERIFY(VoegScoreToe(list, score, name.toStdString()));
-        QCOMPARE(entriesOf(list), QStringList{entry});
     }
 
     void fileReadsAsTheseEntriesAndIsRewrittenExactly_data() {
@@ -141,38 +101,17 @@ private slots:
         QCOMPARE(entriesIn(dir).size(), bytes.isNull() ? 1 : 2); // no temporary left
     }
 
-    // A folder in the way, a folder missing, no name: no write, and nothing left behind.
-    void unwritableTargetIsRefusedAndLeavesNothing() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("map"));
+    // The statistics' own order, highest mean first, each name under its first spelling from the
+    // lowest score up, whatever its case and accents; a line that is no result counts for nobody.
+    void statisticsRowsHighestMeanFirst() {
         ScoreList list;
-        QCOMPARE(LaadScorelijst(dir.filePath("map").toStdString(), list), ScoreListLoad::Damaged);
-        QVERIFY(list.isEmpty() && VoegScoreToe(list, 87, "Jan"));
-        QVERIFY(!writeScoreList(dir.filePath("map").toStdString(), list));
-        QVERIFY(!writeScoreList(dir.filePath("geen/Scorelijst.lst").toStdString(), list));
-        QVERIFY(!writeScoreList("", list));
-        QCOMPARE(entriesIn(dir), QStringList{"map"});
-    }
-
-    void rowsPerPlayerHighestMeanFirstAndHistogramInBinsOf25() {
-        const ScoreStatistics stats(fixedList());
+        for (const char* entry : {"0200 - emile", "0100 - Émile", "0375 - anna", "0024 - Anna", "0087 - Zoë", "Piet"})
+            list.insert(entry);
+        const ScoreStatistics stats(list);
         QStringList rows;
         for (const PlayerStatistics& row : stats.rows())
-            rows << QString("%1 %2 %3 %4 %5")
-                        .arg(QString::fromStdString(row.name))
-                        .arg(row.games)
-                        .arg(row.best)
-                        .arg(row.worst)
-                        .arg(row.mean);
-        // The name shown is the first spelling in the list, which runs from the lowest score up.
-        QCOMPARE(rows, (QStringList{"Cor 2 350 349 349.5", "Anna 3 375 24 233", "Émile 3 200 100 150",
-                                    "Zoë 2 88 87 87.5", "Bas 1 25 25 25"}));
-
-        // Bins of 25 points: 24 in the first, 25 in the second, 349 and 350 on either side, 375 in the last.
-        QCOMPARE(binsOf(stats.histogram()),
-                 bins({{0, 1}, {1, 1}, {3, 2}, {4, 1}, {6, 1}, {8, 1}, {12, 1}, {13, 1}, {14, 2}}));
-        QCOMPARE(binsOf(stats.histogram("ANNA")), bins({{0, 1}, {12, 1}, {14, 1}}));
-        QCOMPARE(binsOf(stats.histogram("émile")), bins({{4, 1}, {6, 1}, {8, 1}}));
+            rows << QString("%1 %2").arg(QString::fromStdString(row.name)).arg(row.mean);
+        QCOMPARE(rows, (QStringList{"Anna 199.5", "Émile 150", "Zoë 87"}));
     }
 
     void twoCopiesOnOneFileLoseNothing_data() {
@@ -192,6 +131,8 @@ private slots:
             << fileOf({"0100 - Anna", "0200 - Kees"})
             << QStringList{"A-0100 - Anna", "B.", "B+50 Cor", "B-0100 - Anna", "A."}
             << QStringList{"0050 - Cor", "0200 - Kees"} << none;
+        QTest::newRow("quotes and line ends in a name, a score over 9999")
+            << fileOf({}) << QStringList{"A+10000 Jan \"Bo\"\r\n"} << QStringList{"9999 - Jan 'Bo'  "} << none;
         QTest::newRow("delete all takes what the other recorded")
             << fileOf({"0100 - Anna"}) << QStringList{"B+87 Jan", "A*", "B+120 Piet", "A."}
             << QStringList{"0120 - Piet"} << none;
@@ -288,6 +229,49 @@ private slots:
         QCOMPARE(copy.update(ScoreListChange::record(87, "Jan")), ScoreListUpdate::Written);
         const QStringList written = entriesInFile(path);
         QVERIFY(written.size() == ScoreList::MaxEntries && written.contains("0087 - Jan"));
+    }
+
+    // The history of finished games, "Geschiedenis.lst": each game adds its lines to what the file
+    // holds; a file that does not read is kept aside whole as .bak and a new one begun.
+    void historyGamesAddToWhatTheFileHolds_data() {
+        QTest::addColumn<QByteArray>("before"); // empty: no file
+        QTest::addColumn<int>("keptEntries");   // entries of the old file still in it; -1: kept aside
+
+        const QByteArray one = Headers + "\"2026-12-01 20:15\",\"Émile\",231,1250,37\r\n";
+        QTest::newRow("no history yet") << QByteArray() << 0;
+        QTest::newRow("one game before") << one << 1;
+        QTest::newRow("header lines alone") << Headers << 0;
+        QTest::newRow("cut short") << one.left(one.size() - 2) << -1;
+        QTest::newRow("not a history at all") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << -1;
+    }
+
+    void historyGamesAddToWhatTheFileHolds() {
+        QFETCH(QByteArray, before);
+        QFETCH(int, keptEntries);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Geschiedenis.lst");
+        if (!before.isEmpty())
+            QVERIFY(writeBytes(path, before));
+        const std::vector<HistoryEntry> game{{"2026-12-07 16:02", "Jan, de \"Vries\"", 198, 23.456, 38},
+                                             {"2026-12-07 16:02", "emile", 240, 0, 35}};
+        QVERIFY(appendHistory(path.toStdString(), game));
+
+        std::vector<HistoryEntry> read;
+        QCOMPARE(readHistory(path.toStdString(), read), HistoryRead::Ok);
+        QCOMPARE(int(read.size()), std::max(keptEntries, 0) + 2);
+        const HistoryEntry& jan = read[read.size() - 2];
+        QCOMPARE(QString::fromStdString(jan.name), QStringLiteral("Jan, de 'Vries'"));
+        QCOMPARE(jan.total, 198);
+        QCOMPARE(jan.cost, 23.46); // kept to the hundredth
+        QCOMPARE(jan.decisions, 38);
+        // The last games of a name, in any case and with or without accents, oldest first.
+        const std::vector<double> costs = recentCosts(read, "EMILE", 5);
+        const std::vector<double> expected = keptEntries == 1 ? std::vector<double>{12.5, 0} : std::vector<double>{0};
+        QCOMPARE(costs, expected);
+
+        QCOMPARE(fileBytes(path + ".bak"), keptEntries < 0 ? before : QByteArray("<unreadable>"));
+        QCOMPARE(entriesIn(dir).size(), keptEntries < 0 ? 2 : 1); // no temporary file left behind
     }
 };
 
