@@ -18,25 +18,15 @@ private slots:
     void init() { f = std::make_unique<MainFixture>(); }
     void cleanup() { f.reset(); }
 
-    void theStartAppliesTheSettingsFile_data() {
-        QTest::addColumn<QByteArray>("file"); // empty: no file
-        QTest::addColumn<QColor>("window");
-        QTest::addColumn<QByteArray>("after");
-        const QByteArray defaults = Headers + "110,140,90\r\n0\r\n";
-        QTest::newRow("no file: created with the defaults") << QByteArray() << QColor(110, 140, 90) << defaults;
-        QTest::newRow("blue and green dice") << Headers + "0,0,255\r\n12\r\n"
-                                             << QColor(0, 0, 255) << Headers + "0,0,255\r\n12\r\n";
-    }
+    // The start colours the window from the settings file (without one it writes the defaults,
+    // as theSessionsEndKeepsBothFiles reads) and writes no score list before the first exit.
     void theStartAppliesTheSettingsFile() {
-        QFETCH(QByteArray, file);
-        QFETCH(QColor, window);
-        QFETCH(QByteArray, after);
-        if (!file.isEmpty())
-            f->write("Kwintor.ini", file);
+        const QByteArray blue = Headers + "0,0,255\r\n12\r\n";
+        f->write("Kwintor.ini", blue);
         f->open();
-        QCOMPARE(f->widget("Frame7")->grab().toImage().pixelColor(5, 5), window);
-        QCOMPARE(f->read("Kwintor.ini"), after);
-        QVERIFY(!QFile::exists(f->path("Scorelijst.lst"))); // not before the first exit
+        QCOMPARE(f->widget("Frame7")->grab().toImage().pixelColor(5, 5), QColor(0, 0, 255));
+        QCOMPARE(f->read("Kwintor.ini"), blue);
+        QVERIFY(!QFile::exists(f->path("Scorelijst.lst")));
         QVERIFY(f->platform.messages.isEmpty());
     }
 

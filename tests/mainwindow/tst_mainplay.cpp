@@ -1,5 +1,6 @@
 #include "advisor/Advisor.h"
 #include "advisor/Position.h"
+#include "dialogs/AnalyseForm.h"
 #include "mainwindow/Announcer.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/DiceTray.h"
@@ -10,10 +11,12 @@
 
 using namespace kwintor;
 
-// The advisor, the computer players and the kept game, played through the real main window.
+// The advisor, the computer players, the kept game and the review, played through the real main
+// window.
 class TestMainPlay : public QObject {
     Q_OBJECT
     std::unique_ptr<test::MainFixture> f;
+    const std::vector<Decision>& decisions() const { return f->main->flow().decisions().decisions(); }
 
 private slots:
     void init() {
@@ -134,40 +137,102 @@ private slots:
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
-    // The game is kept after every throw and placement, and offered at the next start.
+    // The game is kept after every throw and placement, and offered at the next start; taken up
+    // again it reviews as a whole. Decisions that do not read are left out, the file is kept
+    // aside, and the game goes on all the same.
     void aGameLeftUnfinishedIsOfferedAtTheNextStart_data() {
         QTest::addColumn<bool>("finish");
-        QTest::newRow("Ja: the same sheet, dice and holds") << true;
-        QTest::newRow("Nee: removed, a fresh game") << false;
+        QTest::addColumn<QByteArray>("damage"); // replaces the first decision line; empty: none
+        QTest::newRow("Ja: the same sheet, dice, holds and decisions") << true << QByteArray();
+        QTest::newRow("Ja, a damaged decision") << true << QByteArray("\"Keuze\",1,1,1,6,6,6,9,9,0,7,0,0,0");
+        QTest::newRow("Nee: removed, a fresh game") << false << QByteArray();
     }
     void aGameLeftUnfinishedIsOfferedAtTheNextStart() {
         QFETCH(bool, finish);
+        QFETCH(QByteArray, damage);
         f->setPlayers({"Ann", "Bob"});
-        f->play({RowFullHouse, {2, 2, 3, 3, 3}, {}, 25}, 1);
+        f->throwDice({6, 6, 6, 1, 2});
+        for (int die : {1, 2, 3})
+            f->hold(die);
+        f->throwDice({6, 3}); // the two dice not held
+        f->place(1, RowKwintor);
+        f->run("Bestand/Ongedaan maken"); // taken back: does not count
+        f->place(1, RowZessen);
+        f->play({RowGroteStraat, {1, 2, 3, 4, 5}, {}, 40}, 2);
         f->throwDice({5, 5, 1, 2, 5});
         f->hold(1);
         f->hold(5);
+        const std::vector<Decision> before = decisions();
+        QCOMPARE(before.size(), std::size_t(3));
+        QCOMPARE(before[1].row, int(RowZessen));
         QVERIFY(f->main->files().flushKeptGame());
-        const GameState before = f->state();
+        const GameState state = f->state();
         f->kill();
+        QByteArray file = f->read("Spel.sav");
+        if (!damage.isEmpty()) {
+            const qsizetype at = file.indexOf("\"Keuze\",");
+            file.replace(at, file.indexOf('\r', at) - at, damage);
+            f->write("Spel.sav", file);
+        }
         f->platform.answers << (finish ? Platform::Answer::Yes : Platform::Answer::No);
         f->open();
-        QTest::qWait(10);
-        QCOMPARE(f->platform.messages.size(), 1);
+        QTRY_COMPARE(f->platform.messages.size(), 1);
         QCOMPARE(f->platform.messages[0].title, " Spel");
         QCOMPARE(f->platform.messages[0].text, "Het vorige spel is niet afgemaakt. Wilt u het afmaken?");
-        if (finish) {
-            QCOMPARE(keptGameText({f->state(), {}}), keptGameText({before, {}}));
-            QCOMPARE(f->cell(1, RowFullHouse)->text(), "25");
-            QVERIFY(f->widget("Shape(5)")->isVisible());
-            QCOMPARE(f->text("SpelersLabel(2)"), "Bob");
-            QCOMPARE(f->text("ScoreLabel"), "18");
-            QCOMPARE(f->main->tray().diePicture(1).pixelColor(25, 25), Plaatjes::instance().Img(5).pixelColor(25, 25));
-        } else {
+        if (!finish) {
             QCOMPARE(int(f->state().AantalSpelers), 1);
             QVERIFY(f->main->files().flushKeptGame());
             QVERIFY(!QFile::exists(f->path("Spel.sav")));
+            return;
         }
+        QCOMPARE(keptGameText({f->state(), {}}), keptGameText({state, {}}));
+        QCOMPARE(f->cell(1, RowZessen)->text(), "24");
+        QVERIFY(f->widget("Shape(5)")->isVisible());
+        QCOMPARE(f->text("SpelersLabel(2)"), "Bob");
+        QCOMPARE(f->text("ScoreLabel"), "18");
+        QCOMPARE(f->main->tray().diePicture(1).pixelColor(25, 25), Plaatjes::instance().Img(5).pixelColor(25, 25));
+        QCOMPARE(decisions() == before, damage.isEmpty());
+        QCOMPARE(f->read("Spel.sav.bak"), damage.isEmpty() ? QByteArray("<unreadable>") : file); // nothing lost
+        // Play goes on, and so does the record.
+        f->throwDice({6, 6, 6});
+        QCOMPARE(decisions().back().holds, 0b10001u);
+        QCOMPARE(decisions().size(), (damage.isEmpty() ? before.size() : 0) + 1);
+    }
+
+    // When the last column is full the final order opens; "Nieuw spel" starts again with the
+    // same players, names and computers, and Tools / Analyse still reviews the game just played.
+    void newGameFromTheFinalOrderKeepsThePlayers() {
+        f->setPlayers({"Ann", "Bob"});
+        f->main->flow().setKinds({PlayerKind::Person, PlayerKind::Person, PlayerKind::Makkelijk});
+        QString summary;
+        f->dialogs << [](QDialog& dialog) { test::click(&dialog, "NieuwKnop"); } << [&](QDialog& dialog) {
+            auto* review = qobject_cast<AnalyseForm*>(&dialog);
+            QVERIFY(review);
+            QTRY_VERIFY_WITH_TIMEOUT(review->ready(), 60000); // the table is made on a thread of its own
+            summary = test::child<QLabel>(&dialog, "Samenvatting")->text();
+        };
+        f->platform.answers << Platform::Answer::No; // Ann's score stays off the list
+        for (int row : {0, 1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14}) {
+            QTRY_COMPARE(f->state().AanDeBeurt, 1);
+            f->throwDice({3, 3, 3, 3, 3});
+            f->place(1, row);
+        }
+        QTRY_COMPARE(f->shown, QStringList{" Uitslag"});
+        const GameState& s = f->state();
+        QCOMPARE(int(s.AantalSpelers), 2);
+        QCOMPARE(s.SpelerNaam[1], "Ann");
+        QCOMPARE(s.SpelerNaam[2], "Bob");
+        QVERIFY(f->main->flow().isComputer(2) && !f->main->flow().isComputer(1));
+        QCOMPARE(s.TotaalAB[1] + s.TotaalAB[2], 0);
+        QVERIFY(f->main->flow().decisions().empty());
+        QCOMPARE(s.AanDeBeurt, 1);
+
+        f->run("Tools/Analyse");
+        QCOMPARE(f->shown, (QStringList{" Uitslag", " Analyse"}));
+        QVERIFY(summary.startsWith("Ann: "));
+        QVERIFY(summary.section('\n', 0, 0).endsWith(" punten verloren in 13 keuzes"));
+        QVERIFY(summary.section('\n', 1, 1).startsWith("Bob: "));
+        QCOMPARE(f->main->files().history().size(), std::size_t(2));
     }
 };
 
