@@ -1,7 +1,9 @@
+#include "dialogs/ComputerForm.h"
 #include "dialogs/SpelerForm.h"
 #include "support/DialogTestHelpers.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
 
 using namespace kwintor;
@@ -9,19 +11,24 @@ using test::child;
 
 namespace {
 
-const PlayerNames six{"", "Ann", "Bob", "Cor", "Dirk", "Eva", "Fien"};
+const PlayerNames names{"", "Ann", "<b>Bob</b>", "C&amp;or", "Dirk", "Eva", "Fien"};
+const PlayerKinds given{PlayerKind::Person,    PlayerKind::Makkelijk, PlayerKind::Person, PlayerKind::Sterk,
+                        PlayerKind::Gemiddeld, PlayerKind::Makkelijk, PlayerKind::Sterk};
 
 QLineEdit* box(SpelerForm& dialog, int i) { return child<QLineEdit>(&dialog, QStringLiteral("Tsp(%1)").arg(i)); }
+QComboBox* soort(ComputerForm& dialog, int i) { return child<QComboBox>(&dialog, QStringLiteral("Soort(%1)").arg(i)); }
 QString count(SpelerForm& dialog) { return child<QLabel>(&dialog, "Label2")->text(); }
 
 } // namespace
 
+// The two dialogs of the Spelers menu that choose the players: their names and count, and which
+// are played by the computer.
 class TestSpelerForm : public QObject {
     Q_OBJECT
 
 private slots:
     void theWindowIsFixedAndReturnOnCancelCancels() {
-        SpelerForm dialog(6, six);
+        SpelerForm dialog(6, names);
         test::checkWindow(dialog, " Spelers", QSize(334, 190),
                           {"CancelKnop", "OkKnop", "HScroll1", "Tsp(1)", "Tsp(2)", "Tsp(3)", "Tsp(4)", "Tsp(5)",
                            "Tsp(6)", "CancelKnop"});
@@ -41,7 +48,7 @@ private slots:
         QFETCH(int, players);
         QFETCH(QList<int>, moves);
         QFETCH(QString, countText);
-        SpelerForm dialog(players, six);
+        SpelerForm dialog(players, names);
         auto* bar = child<QScrollBar>(&dialog, "HScroll1");
         QCOMPARE(bar->value(), players);
         for (int value : moves)
@@ -49,7 +56,7 @@ private slots:
         QCOMPARE(count(dialog), countText);
         for (int i = 1; i <= MaxPlayers; ++i) {
             QCOMPARE(box(dialog, i)->isEnabled(), i <= (moves.isEmpty() ? players : moves.last()));
-            QCOMPARE(box(dialog, i)->text(), QString::fromStdString(six[i]));
+            QCOMPARE(box(dialog, i)->text(), QString::fromStdString(names[i]));
         }
         // A drag is reported only when the thumb is let go.
         bar->setSliderDown(true);
@@ -59,20 +66,11 @@ private slots:
         QCOMPARE(count(dialog), "6 Spelers");
     }
 
-    void theBarRisesWithRightAndUpAndEveryControlIsNamed_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("countText");
-        QTest::newRow("Right") << int(Qt::Key_Right) << "4 Spelers";
-        QTest::newRow("Up") << int(Qt::Key_Up) << "4 Spelers";
-        QTest::newRow("Down") << int(Qt::Key_Down) << "2 Spelers";
-    }
-    void theBarRisesWithRightAndUpAndEveryControlIsNamed() {
-        QFETCH(int, key);
-        QFETCH(QString, countText);
-        SpelerForm dialog(3, six);
+    void theBarRisesWithUpAndEveryControlIsNamed() {
+        SpelerForm dialog(3, names);
         auto* bar = child<QScrollBar>(&dialog, "HScroll1");
-        QTest::keyClick(bar, Qt::Key(key));
-        QCOMPARE(count(dialog), countText);
+        QTest::keyClick(bar, Qt::Key_Up);
+        QCOMPARE(count(dialog), "4 Spelers");
         const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
         QCOMPARE(name(bar), "Aantal spelers");
         for (int i = 1; i <= MaxPlayers; ++i)
@@ -82,16 +80,15 @@ private slots:
     void onlyOkReturnsTheCountAndTheNames_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("bar");
-        QTest::addColumn<int>("result"); // the count, 0 for Cancel
+        QTest::addColumn<int>("result"); // the count
         QTest::newRow("Ok, box 2 emptied and typed into") << "OkKnop" << 4 << 4;
         QTest::newRow("Ok, four down to two: the others kept") << "OkKnop" << 2 << 2;
-        QTest::newRow("Cancel after typing") << "CancelKnop" << 5 << 0;
     }
     void onlyOkReturnsTheCountAndTheNames() {
         QFETCH(QString, button);
         QFETCH(int, bar);
         QFETCH(int, result);
-        SpelerForm dialog(4, six);
+        SpelerForm dialog(4, names);
         dialog.show();
         const QString typed = "<s>B&o\"b,</s>";
         QTest::mouseDClick(box(dialog, 2), Qt::LeftButton); // empties the box
@@ -99,12 +96,67 @@ private slots:
         child<QScrollBar>(&dialog, "HScroll1")->setValue(bar);
         test::click(&dialog, button);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), result ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        if (!result)
-            return;
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.count(), result);
         QCOMPARE(QString::fromStdString(dialog.names()[2]), typed);
         QCOMPARE(QString::fromStdString(dialog.names()[4]), "Dirk");
+    }
+    void aChoiceIsNamedAfterItsPlayerAndAChangeIsSaid() {
+        ComputerForm dialog(2, names, given);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        soort(dialog, 2)->setCurrentIndex(2); // Bob: from makkelijk to gemiddeld
+        const auto said = [&] {
+            QStringList texts;
+            for (const char* name : {"Melding1", "Melding2"})
+                texts << child<QWidget>(&dialog, name)->accessibleName();
+            return texts;
+        };
+        QTRY_VERIFY(said().contains("<b>Bob</b>: Computer: gemiddeld"));
+        QCOMPARE(child<QLabel>(&dialog, "Naam(2)")->buddy(), soort(dialog, 2)); // the label names the choice
+    }
+
+    void eachPlayerInPlayHasANameAndAChoice_data() {
+        QTest::addColumn<int>("players");
+        QTest::newRow("one") << 1;
+        QTest::newRow("four") << 4;
+    }
+    void eachPlayerInPlayHasANameAndAChoice() {
+        QFETCH(int, players);
+        ComputerForm dialog(players, names, given);
+        QStringList tabs;
+        for (int i = 1; i <= players; ++i)
+            tabs << QStringLiteral("Soort(%1)").arg(i);
+        test::checkWindow(dialog, " Computerspelers", QSize(334, 190),
+                          tabs + QStringList{"OkKnop", "CancelKnop", "Soort(1)"}, true);
+        for (int i = 1; i <= MaxPlayers; ++i) {
+            auto* naam = child<QLabel>(&dialog, QStringLiteral("Naam(%1)").arg(i));
+            QCOMPARE(soort(dialog, i)->isVisibleTo(&dialog), i <= players);
+            QCOMPARE(naam->isVisibleTo(&dialog), i <= players);
+            QCOMPARE(soort(dialog, i)->currentIndex(), int(given[i]));
+            // The label names its choice for a screen reader, so "&" is doubled to show as typed.
+            QCOMPARE(naam->text().replace("&&", "&"), QString::fromStdString(names[i]));
+            QCOMPARE(naam->textFormat(), Qt::PlainText); // a name shows as typed
+        }
+        QCOMPARE(soort(dialog, 1)->itemText(3), "Computer: sterk");
+        QVERIFY(soort(dialog, MaxPlayers)->geometry().bottom() < child(&dialog, "BackKnoppen")->geometry().top());
+    }
+
+    // Return on Ok keeps the kinds chosen (Cancel is played through the main window).
+    void returnOnOkReturnsTheChosenKinds() {
+        ComputerForm dialog(3, names, given);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        soort(dialog, 1)->setCurrentIndex(3);
+        QTest::keyClick(soort(dialog, 2), Qt::Key_End);
+        soort(dialog, 3)->setCurrentIndex(2);
+        child<QPushButton>(&dialog, "OkKnop")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        PlayerKinds expected = given; // players 4..6 are out of play and keep theirs
+        expected[1] = expected[2] = PlayerKind::Sterk;
+        expected[3] = PlayerKind::Gemiddeld;
+        QCOMPARE(dialog.kinds(), expected);
     }
 };
 
