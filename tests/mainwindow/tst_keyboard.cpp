@@ -43,24 +43,6 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    void aWholeGameByKeysAlone() {
-        f->platform.answers << Answer::No; // the score question at the end
-        for (const test::Turn& turn : OneColumn) {
-            f->play(turn);
-            QCOMPARE(f->cell(1, turn.row)->text(), QString::number(turn.points));
-            QCOMPARE(f->main->sheet().cursorPlayer(), 0); // the cell is scored: the cursor goes
-        }
-        QCOMPARE(f->cell(1, RowGrandTotal)->text(), QString::number(test::OneColumnTotal));
-        QCOMPARE(f->platform.messages.size(), 1);
-        QCOMPARE(f->platform.messages[0].title, " Score");
-        // The question carries what has just happened, which it would otherwise cut short.
-        QVERIFY(f->platform.messages[0].spokenFirst.contains(
-            QStringLiteral("Speler 1 is klaar met %1 punten. Het spel is uit. Uitslag: 1. Speler 1, %1 punten.")
-                .arg(test::OneColumnTotal)));
-        f->key(Qt::Key_Space); // the game is over: nothing more to throw
-        QCOMPARE(f->state().WorpTeller, 0);
-    }
-
     void announcementsReachTheScreenReaderWithoutTakingTheFocus_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("said");

@@ -35,7 +35,6 @@ struct Turn {
 
 // A whole column, every category scored: 338 points with the bonus.
 extern const QList<Turn> OneColumn;
-inline constexpr int OneColumnTotal = 338;
 
 class MainFixture : public QObject {
 public:
