@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QPointer>
@@ -39,23 +38,6 @@ private slots:
                               "Filesize............. : 1.234.567 Bytes", "Filedate............ : 06-12-2026 20:11:34",
                               "Screen............. : 1093 x 614 pixels", "Dpi................... : 120",
                               "Time / Date..... :"}));
-    }
-
-    // A program file without a version block, at 96 dpi.
-    void factsComeFromTheProgramFile() {
-        QTemporaryDir dir;
-        QFile program(Titel::programFile(dir.path()));
-        QVERIFY(program.open(QIODevice::WriteOnly) && program.write(QByteArray(2048, 'x')) == 2048);
-        program.close();
-        ScriptedPlatform platform(dir.path());
-        Titel titel(platform);
-        titel.show();
-        QTest::qWait(20);
-        const QStringList lines = label(titel, "Label1")->text().split(u'\n');
-        QVERIFY(lines.contains("Version number : Error"));
-        QVERIFY(lines.contains("Filesize............. : 2.048 Bytes"));
-        QCOMPARE(lines.filter("Filedate").size(), 1);
-        QVERIFY(platform.messages.isEmpty());
     }
 
     void theGameStartsOnceHoweverManyClicksOrClosesComeDuringTheBar() {

@@ -94,16 +94,6 @@ private slots:
         QCOMPARE(form.pixelColor(x, 2), QColor(Qt::white)); // the page around the table
         QCOMPARE(form.pixelColor(x, form.height() - 3), QColor(Qt::white));
     }
-
-    void handCursorHasItsHotSpotOnTheFingertip() {
-        const QCursor cursor = Plaatjes::handCursor();
-        QCOMPARE(cursor.hotSpot(), QPoint(7, 7));
-        const QImage img = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(img.size(), QSize(32, 32));
-        QCOMPARE(img.pixel(7, 7), qRgba(255, 255, 255, 255)); // white fill at the tip
-        QCOMPARE(img.pixel(7, 6), qRgba(0, 0, 0, 255));       // black outline just above it
-        QCOMPARE(qAlpha(img.pixel(7, 4)), 0);                 // nothing beyond the tip
-    }
 };
 
 QTEST_MAIN(TestPlaatjes)
