@@ -109,8 +109,6 @@ private slots:
         QTest::addColumn<int>("choice");
         QTest::newRow("Analyse") << "List1"
                                  << "AnalyseKnop" << int(UitslagForm::Choice::Analyse);
-        QTest::newRow("Nieuw spel") << "List1"
-                                    << "NieuwKnop" << int(UitslagForm::Choice::NieuwSpel);
         QTest::newRow("Return on Nieuw spel") << "NieuwKnop"
                                               << "" << int(UitslagForm::Choice::Ok);
     }
