@@ -37,13 +37,6 @@ class TestStatistiekForm : public QObject {
         return rows;
     }
 
-    static void clickHeader(QTreeWidget* list, int column) {
-        QHeaderView* header = list->header();
-        QTest::mouseClick(
-            header->viewport(), Qt::LeftButton, {},
-            {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2});
-    }
-
 private slots:
     void openingShowsOneRowPerNameHighestMeanFirst() {
         StatistiekForm dialog(fixedList());
@@ -57,18 +50,19 @@ private slots:
     }
 
     void aHeaderClickSortsByNumber_data() {
-        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<int>("column");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("Beste") << QList<int>{2} << QStringList{"Cor", "Émile", "Ann", "Bob"};
-        QTest::newRow("Gemiddeld, lowest first") << QList<int>{4} << QStringList{"Bob", "Ann", "Cor", "Émile"};
+        QTest::newRow("Beste") << 2 << QStringList{"Cor", "Émile", "Ann", "Bob"};
+        QTest::newRow("Gemiddeld, lowest first") << 4 << QStringList{"Bob", "Ann", "Cor", "Émile"};
     }
     void aHeaderClickSortsByNumber() {
-        QFETCH(QList<int>, clicks);
+        QFETCH(int, column);
         QFETCH(QStringList, names);
         StatistiekForm dialog(fixedList());
         dialog.show();
-        for (int column : clicks)
-            clickHeader(child<QTreeWidget>(&dialog, "List1"), column);
+        QHeaderView* header = child<QTreeWidget>(&dialog, "List1")->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, 5});
         QCOMPARE(shown(dialog, 0), names);
     }
 

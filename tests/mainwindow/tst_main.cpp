@@ -49,12 +49,6 @@ private slots:
             }
         }
         QVERIFY(f->main->tray().throwButton().hasFocus());
-        f->hold(1);
-        f->place(1, RowKans);
-        f->place(2, RowKans);
-        QVERIFY(f->widget("Shape(1)")->isHidden());
-        QCOMPARE(f->cell(1, RowKans)->text(), "0");
-        QVERIFY(f->platform.messages.isEmpty());
     }
 
     void aTurnThrowsHoldsAndPlaces() {

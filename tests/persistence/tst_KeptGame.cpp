@@ -17,7 +17,7 @@ const QStringList Plan{"t11123 p0", "t22256 p1",  "t33311 p2",  "t44441 p3",  "t
                        "t66633 p9", "t12346 p10", "t23456 p11", "t33322 p12", "t65465 p13", "t44444 p14"};
 
 // Names of every kind, for "n" in the scripts.
-const test::Names Names{"", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s> & Zoë", "", "x\",\"y"};
+const PlayerNames Names{"", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s> & Zoë", "", "x\",\"y"};
 void play(Game& game, const QString& script) { test::play(game, script, Names); }
 
 // Two decisions of the game below: player 1 held the threes after his first throw, and placed.

@@ -13,9 +13,6 @@ using namespace kwintor;
 
 namespace {
 
-// A column with every category scored but `row`.
-unsigned allBut(int row) { return AllCategories & ~(1u << rowCategory(row)); }
-
 // One turn of the player on turn, played by `strategy` through the game's own calls, each
 // decision told to the log as the window tells it.
 void playTurn(Game& game, DecisionLog& log, const Strategy& strategy, std::mt19937_64& dice, std::mt19937_64& rng) {
@@ -92,7 +89,8 @@ private slots:
         QFETCH(QString, better);
 
         // What the sheet holds already, 200, counts in the expected final total.
-        Decision d{2, 13, throwMade, {}, Decision::Kind::Hold, 0, -1, allBut(open), upper, 200};
+        Decision d{2,     13, throwMade, {}, Decision::Kind::Hold, 0, -1, AllCategories & ~(1u << rowCategory(open)),
+                   upper, 200};
         for (int i = 0; i < DiceCount; ++i)
             d.dice[i] = dice.at(i).digitValue();
         if (move[0] == 'p') {

@@ -9,8 +9,7 @@
 
 namespace kwintor::test {
 
-using Names = std::array<std::string, MaxPlayers + 1>;
-inline const Names Letters{"", "A", "B", "C", "D", "E", "F"};
+inline const PlayerNames Letters{"", "A", "B", "C", "D", "E", "F"};
 
 inline QString cellText(const GameState& s, int player, int row) { return QString::number(s.cells[player][row].value); }
 
@@ -51,7 +50,7 @@ inline QStringList dump(const GameState& s) {
 // digit), "b" begins a throw, "s12345" settles the dice, "e" ends the throw, "h25" toggles the
 // holds of dice 2 and 5, "p8" places the player on turn in row 8, "N" starts a new game,
 // "F" forgets the step undo would take back.
-inline void play(Game& g, const QString& script, const Names& names = Letters) {
+inline void play(Game& g, const QString& script, const PlayerNames& names = Letters) {
     for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
         const char kind = step.at(0).toLatin1();
         const QString arg = step.mid(1);
