@@ -42,7 +42,7 @@ private slots:
 
     void theGameStartsOnceHoweverManyClicksOrClosesComeDuringTheBar() {
         ScriptedPlatform platform(m_dir.path());
-        platform.setClock(0);
+        platform.m_clock = 0;
         QPointer<Titel> titel = new Titel(platform);
         titel->show();
         QSignalSpy started(titel.data(), &Titel::started);

@@ -12,7 +12,6 @@ using namespace kwintor;
 
 namespace {
 
-// The plan of a whole column: dice for each category and the row it goes to.
 const QStringList Plan{"t11123 p0", "t22256 p1",  "t33311 p2",  "t44441 p3",  "t55522 p4",  "t66612 p5", "t55532 p8",
                        "t66633 p9", "t12346 p10", "t23456 p11", "t33322 p12", "t65465 p13", "t44444 p14"};
 
@@ -35,7 +34,6 @@ QByteArray twoPlayerFile() {
         game.state(), PlayerKinds{PlayerKind::Person, PlayerKind::Person, PlayerKind::Gemiddeld}, twoDecisions()}));
 }
 
-// The file with the line that starts with `start` replaced by `line`.
 QByteArray withLine(const QByteArray& file, const QByteArray& start, const QByteArray& line) {
     QList<QByteArray> lines = file.split('\n');
     for (QByteArray& l : lines)

@@ -42,7 +42,6 @@ public:
     ~MainFixture() override;
 
     void open();
-    // Gone as by a kill: no exit question, nothing written.
     void kill() { main.reset(); }
 
     QTemporaryDir dir;

@@ -34,8 +34,8 @@ public:
     int randomFace() override;
     void beep() override { ++beeps; }
     bool openWithShell(QWidget* owner, const QString& target) override;
-    QSize screenPixels() const override { return screen; }
-    int screenDpi() const override { return dpi; }
+    QSize screenPixels() const override { return {1920, 1080}; }
+    int screenDpi() const override { return 96; }
     void setBusyCursor(bool busy) override { busyCursor.append(busy); }
     QString saveFileName(QWidget*, const QString& title, const QString& suggested, const QString&) override {
         saveQuestions.append(title + u'|' + suggested);
@@ -55,17 +55,13 @@ public:
     bool shellOpens = true; // false: the desktop has no program for what is opened
     QList<double> waits;    // the length of each processEventsFor call
     int beeps = 0;
-    QSize screen{1920, 1080};
-    int dpi = 96;
-    QList<bool> busyCursor;    // every change of the mouse pointer: true = hourglass
-    QString savePath;          // what every save dialog answers; empty: cancelled
-    QStringList saveQuestions; // each save dialog asked: "title|suggested path"
-    double m_clock = 12 * 3600.0;
+    QList<bool> busyCursor;       // every change of the mouse pointer: true = hourglass
+    QString savePath;             // what every save dialog answers; empty: cancelled
+    QStringList saveQuestions;    // each save dialog asked: "title|suggested path"
+    double m_clock = 12 * 3600.0; // seconds since midnight
     QDateTime m_now;
     // How far one processEventsFor call moves the clock; 0 means "the whole wait".
     double step = 0;
-
-    void setClock(double secondsSinceMidnight) { m_clock = secondsSinceMidnight; }
 
 private:
     QString m_directory;
