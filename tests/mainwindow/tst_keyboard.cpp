@@ -201,7 +201,6 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::newRow("threes") << int(RowDrieen) << 9;
         QTest::newRow("four of a kind") << int(RowVierGelijke) << 0;
-        QTest::newRow("full house") << int(RowFullHouse) << 25;
     }
     void previewAndTooltipsShowWhatACellWouldScore() {
         QFETCH(int, row);

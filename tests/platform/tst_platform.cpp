@@ -46,11 +46,6 @@ QStringList treeOf(const QString& root) {
     return files;
 }
 
-QStringList sorted(QStringList list) {
-    list.sort();
-    return list;
-}
-
 const QStringList Installed{"usr/bin/kwintor=exe", "usr/share/kwintor/spelregels.pdf=rules"};
 
 } // namespace
@@ -117,7 +112,8 @@ private slots:
         };
         const QString expected = program == "build/src" ? program : QStringLiteral("user");
         QCOMPARE(prepareDataDirectory(root.filePath(program), root.filePath("user"), copy), root.filePath(expected));
-        QCOMPARE(treeOf(root.path()), sorted(after));
+        after.sort();
+        QCOMPARE(treeOf(root.path()), after);
     }
 
     // No data folder can be made: the files stay where they are, whole.
@@ -125,13 +121,14 @@ private slots:
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders");
         QTemporaryDir root;
-        const QStringList files = Installed + QStringList{"usr/bin/Scorelijst.lst=scores", "home/.keep="};
+        QStringList files = Installed + QStringList{"usr/bin/Scorelijst.lst=scores", "home/.keep="};
         makeTree(root.path(), files);
         const QString home = root.filePath("home");
         QVERIFY(QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         prepareDataDirectory(root.filePath("usr/bin"), home + "/Kwintor");
         QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(treeOf(root.path()), sorted(files));
+        files.sort();
+        QCOMPARE(treeOf(root.path()), files);
     }
 
     void theDocumentIsFoundWhereTheProgramIs_data() {
@@ -182,8 +179,6 @@ private slots:
             << QCoreApplication::applicationDirPath() + "/../src/kwintor" << KWINTOR_VERSION;
         // This test program holds the reading code, signature constant and all, but no block.
         QTest::newRow("a file without the block") << QCoreApplication::applicationFilePath() << "Error";
-        QTest::newRow("a missing file") << "/nonexistent/kwintor"
-                                        << "Error";
     }
     void theVersionComesFromAWellFormedBlockOnly() {
         QFETCH(QString, path);
