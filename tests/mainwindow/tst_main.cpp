@@ -49,6 +49,12 @@ private slots:
             }
         }
         QVERIFY(f->main->tray().throwButton().hasFocus());
+        QStringList hints; // of the lower rows, in their captions' tooltips
+        for (int i = 0; i <= RowKwintor - RowDrieGelijke; ++i)
+            hints << f->widget(QStringLiteral("LabelO(%1)").arg(i))->toolTip();
+        QCOMPARE(hints.join('|'),
+                 " 3 Gelijke stenen | 4 Gelijke stenen | 4 Opeenvolgende | 5 Opeenvolgende | 2 Gelijke en 3 "
+                 "Gelijke | Totaal alle stenen | 5 dezelfde ");
     }
 
     void aTurnThrowsHoldsAndPlaces() {

@@ -218,7 +218,9 @@ private slots:
     }
 
     void theRulesLineIsPrintedBelowTheForms() {
-        QVERIFY(FormPrinter::rulesLine().startsWith("Full House (2 dezelfde + 3 dezelfde) = 25, Kleine straat"));
+        QCOMPARE(FormPrinter::rulesLine(),
+                 "Full House (2 dezelfde + 3 dezelfde) = 25, Kleine straat (4 opeenvolgend) = 30, "
+                 "Grote straat (5 opeenvolgend) = 40, Kwintor (5 dezelfde) = 50 punten.");
         const QRect band(0, 1036, 1684, 155); // from just below the forms to the foot of the page
         QVERIFY(printedPage().copy(band) != blankPage().copy(band));
     }
