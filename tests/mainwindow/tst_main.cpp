@@ -293,7 +293,7 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("dice"); // the dice bar's position, -1 untouched
         QTest::addColumn<QColor>("after");
-        QTest::newRow("black, Ok") << "OkKnop" << -1 << QColor(0, 0, 0);
+        QTest::newRow("dark, Ok") << "OkKnop" << -1 << QColor(10, 20, 30);
         QTest::newRow("green dice, Cancel") << "CancelKnop" << 2 << QColor(110, 140, 90);
     }
     void theSettingsDialogPreviewsAndOkKeeps() {
@@ -302,9 +302,9 @@ private slots:
         QFETCH(QColor, after);
         f->dialogs << [&](QDialog& dialog) {
             for (int i = 1; i <= 3; ++i)
-                test::child<QScrollBar>(&dialog, QStringLiteral("ScrollColor(%1)").arg(i))->setValue(0);
-            QCOMPARE(windowColour(), QColor(0, 0, 0));
-            QCOMPARE(f->widget("Frame8")->grab().toImage().pixelColor(5, 5), QColor(0, 0, 0));
+                test::child<QScrollBar>(&dialog, QStringLiteral("ScrollColor(%1)").arg(i))->setValue(10 * i);
+            QCOMPARE(windowColour(), QColor(10, 20, 30));
+            QCOMPARE(f->widget("Frame8")->grab().toImage().pixelColor(5, 5), QColor(10, 20, 30));
             if (dice >= 0)
                 test::child<QScrollBar>(&dialog, "HScroll1")->setValue(dice);
             test::click(&dialog, button);
