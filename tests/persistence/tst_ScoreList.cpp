@@ -261,10 +261,13 @@ private slots:
         QCOMPARE(readHistory(path.toStdString(), read), HistoryRead::Ok);
         QCOMPARE(int(read.size()), std::max(keptEntries, 0) + 2);
         const HistoryEntry& jan = read[read.size() - 2];
-        QCOMPARE(QString::fromStdString(jan.name), QStringLiteral("Jan, de 'Vries'"));
-        QCOMPARE(jan.total, 198);
-        QCOMPARE(jan.cost, 23.46); // kept to the hundredth
-        QCOMPARE(jan.decisions, 38);
+        // The cost is kept to the hundredth.
+        QCOMPARE(QString("%1|%2|%3|%4")
+                     .arg(QString::fromStdString(jan.name))
+                     .arg(jan.total)
+                     .arg(jan.cost)
+                     .arg(jan.decisions),
+                 "Jan, de 'Vries'|198|23.46|38");
         // The last games of a name, in any case and with or without accents, oldest first.
         const std::vector<double> costs = recentCosts(read, "EMILE", 5);
         const std::vector<double> expected = keptEntries == 1 ? std::vector<double>{12.5, 0} : std::vector<double>{0};

@@ -7,10 +7,6 @@
 
 using namespace kwintor;
 
-static QList<int> valuesOf(const Settings& s) {
-    return {s.AchtergrondRood, s.AchtergrondGroen, s.AchtergrondBlauw, s.DobbelsteenKleur};
-}
-
 // The settings file "Kwintor.ini": what each kind of content reads as, how it is written, and the
 // temporary files of writes that a kill cut short, which the next start removes, and nothing else.
 class SettingsTest : public QObject {
@@ -48,7 +44,7 @@ private slots:
             QVERIFY(writeBytes(path, bytes));
         Settings s;
         QCOMPARE(readSettings(path.toStdString(), s), result);
-        QCOMPARE(valuesOf(s), values);
+        QCOMPARE((QList<int>{s.AchtergrondRood, s.AchtergrondGroen, s.AchtergrondBlauw, s.DobbelsteenKleur}), values);
 
         // What the caller writes back is four CR LF lines that read back as the same settings.
         QVERIFY(writeSettings(path.toStdString(), s));

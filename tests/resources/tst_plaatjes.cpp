@@ -89,10 +89,8 @@ private slots:
             start = -1;
         }
         QCOMPARE(edges.size(), 10);
-        QVERIFY(edges.first() < form.height() / 8);         // "Spel" under the heading
-        QVERIFY(edges.last() > form.height() * 9 / 10);     // "Totaal A + B" at the foot
-        QCOMPARE(form.pixelColor(x, 2), QColor(Qt::white)); // the page around the table
-        QCOMPARE(form.pixelColor(x, form.height() - 3), QColor(Qt::white));
+        QVERIFY(edges.first() < form.height() / 8);     // "Spel" under the heading
+        QVERIFY(edges.last() > form.height() * 9 / 10); // "Totaal A + B" at the foot
     }
 };
 
