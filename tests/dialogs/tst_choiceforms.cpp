@@ -36,7 +36,6 @@ private slots:
                            "Tsp(6)", "CancelKnop"});
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!dialog.isVisible());
     }
 
     void theBarOpensTheBoxesInPlayAndKeepsEveryName_data() {
