@@ -19,10 +19,11 @@ const QStringList Plan{"t11123 p0", "t22256 p1",  "t33311 p2",  "t44441 p3",  "t
 const PlayerNames Names{"", "Anna", "Jan, de Vries", "\"Bo\" \"Bos\"", "<s>Ann</s> & Zoë", "", "x\",\"y"};
 void play(Game& game, const QString& script) { test::play(game, script, Names); }
 
-// Two decisions of the game below: player 1 held the threes after his first throw, and placed.
+// Two decisions: in his second turn, with 3 in Enen, player 1 held the threes after his first
+// throw, and placed.
 std::vector<Decision> twoDecisions() {
-    Decision hold{1, 1, 1, {3, 3, 3, 2, 2}, Decision::Kind::Hold, 7, -1, 0, 0, 0};
-    Decision place{1, 1, 2, {3, 3, 3, 2, 2}, Decision::Kind::Place, 0, RowFullHouse, 0, 0, 0};
+    Decision hold{1, 2, 1, {3, 3, 3, 2, 2}, Decision::Kind::Hold, 7, -1, 1, 3, 3};
+    Decision place{1, 2, 2, {3, 3, 3, 2, 2}, Decision::Kind::Place, 0, RowFullHouse, 1, 3, 3};
     return {hold, place};
 }
 
@@ -133,7 +134,7 @@ private slots:
         QTest::newRow("version 1, without decisions") << first.left(first.indexOf("\"Keuzes\"")) << Ok << 0;
         QTest::newRow("decisions cut short") << file.left(file.lastIndexOf("\"Keuze\",")) << Ok << -1;
         QTest::newRow("a decision with a die 7")
-            << withLine(file, "\"Keuze\",1,1,1", "\"Keuze\",1,1,1,3,3,3,2,7,0,7,0,0,0") << Ok << -1;
+            << withLine(file, "\"Keuze\",1,2,1", "\"Keuze\",1,2,1,3,3,3,2,7,0,7,1,3,3") << Ok << -1;
         QTest::newRow("cut short at a line end") << file.left(file.lastIndexOf("\"Totaal A+B\",2")) << Damaged << 0;
         QTest::newRow("last line end lost") << file.left(file.size() - 2) << Ok << -1;
         QTest::newRow("version 1, last line end lost") << first.left(first.indexOf("\"Keuzes\"") - 2) << Damaged << 0;
