@@ -4,13 +4,11 @@
 #include "engine/Scoring.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/SheetTexts.h"
+#include "review/FinalOrder.h"
 
 #include <QAccessibleWidget>
 #include <QStringList>
 #include <QWidget>
-
-#include <algorithm>
-#include <vector>
 
 namespace kwintor {
 
@@ -71,15 +69,12 @@ QString endText(const GameState& s, int player) {
     QString text = QStringLiteral(" %1 is klaar met %2.").arg(playerName(s, player), points(s.TotaalAB[player]));
     if (!gameOver(s))
         return text;
-    std::vector<int> order;
-    for (int p = 1; p <= s.AantalSpelers; ++p)
-        order.push_back(p);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return s.TotaalAB[a] > s.TotaalAB[b]; });
+    // Read as the final order's window shows it: equal totals share a place.
     QStringList places;
-    for (int place = 0; place < int(order.size()); ++place)
+    for (const Standing& standing : finalOrder(s))
         places << QStringLiteral("%1. %2, %3")
-                      .arg(place + 1)
-                      .arg(playerName(s, order[place]), points(s.TotaalAB[order[place]]));
+                      .arg(standing.place)
+                      .arg(playerName(s, standing.player), points(s.TotaalAB[standing.player]));
     return text + QStringLiteral(" Het spel is uit. Uitslag: ") + places.join(QStringLiteral("; ")) + u'.';
 }
 

@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(f->platform.messages[1].text, "Score van 338 toegevoegen aan de\r\nscorelijst voor Bob?");
         // The last question carries what has just happened, which it would otherwise cut short.
         QVERIFY(f->platform.messages[1].spokenFirst.contains(
-            "Bob is klaar met 338 punten. Het spel is uit. Uitslag: 1. " + ann + ", 338 punten"));
+            "Bob is klaar met 338 punten. Het spel is uit. Uitslag: 1. " + ann + ", 338 punten; 1. Bob, 338 punten."));
         QCOMPARE(f->shown, (QStringList{" Scorelijst", " Uitslag"})); // the list first, then the final order
         // A quote cannot be stored in the file and becomes a single quote.
         QCOMPARE(listed, QStringList{"0338 - <s>A&n'n,</s>"});

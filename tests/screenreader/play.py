@@ -264,8 +264,9 @@ def play(speech):
             speech.expect(rf"{max(totals.values()) if turn == 25 else totals[1]:04d} - Speler", "the top entry")
             if turn == 25:
                 order = sorted(totals.items(), key=lambda item: -item[1])
-                if not re.search(r"Het spel is uit\. Uitslag: 1\. Speler {}, {} punten; 2\. Speler {}, {} punten"
-                                 .format(order[0][0], order[0][1], order[1][0], order[1][1]), rest):
+                second = 1 if order[0][1] == order[1][1] else 2  # equal totals share the first place
+                if not re.search(r"Het spel is uit\. Uitslag: 1\. Speler {}, {} punten; {}\. Speler {}, {} punten"
+                                 .format(order[0][0], order[0][1], second, order[1][0], order[1][1]), rest):
                     raise Failure(f"the final order was not said: {rest}")
                 speech.mark()
                 key("Down")
