@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../support/ReadOnlyFolder.h"
 #include "persistence/ScoreList.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -55,8 +57,9 @@ inline QByteArray fileOf(const QStringList& entries) {
 // `fullAt` bytes, as on a full disk ("full"); any other fault name runs it as it is.
 template <class Write>
 auto underFault(const QString& fault, const QTemporaryDir& dir, int fullAt, Write write) {
+    std::optional<ReadOnlyFolder> readOnly;
     if (fault == "read-only")
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        readOnly.emplace(dir.path(), dir.path());
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);
     const rlimit small{fault == "full" ? rlim_t(fullAt) : saved.rlim_cur, saved.rlim_max};
@@ -65,11 +68,5 @@ auto underFault(const QString& fault, const QTemporaryDir& dir, int fullAt, Writ
     const auto result = write();
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return result;
 }
-
-// Root writes into read-only folders: such a row says so instead of failing.
-#define SKIP_READ_ONLY_AS_ROOT(fault)                                                                                  \
-    if ((fault) == "read-only" && ::geteuid() == 0)                                                                    \
-    QSKIP("running as root: a read-only folder is writable")
