@@ -1,4 +1,5 @@
 #include "dialogs/StatistiekForm.h"
+#include "platform/Language.h"
 
 #include "dialogs/CostChart.h"
 #include "dialogs/DialogParts.h"
@@ -21,7 +22,12 @@ namespace {
 
 constexpr int RowRole = Qt::UserRole; // the item's index in ScoreStatistics::rows()
 
-QString meanText(double mean) { return QString::number(mean, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
+// One decimal as the player's language writes it ("287,5" in Dutch), without thousands separators.
+QString meanText(double mean) {
+    QLocale numbers = language::numbers();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    return numbers.toString(mean, 'f', 1);
+}
 
 double valueOf(const PlayerStatistics& row, int column) {
     switch (column) {

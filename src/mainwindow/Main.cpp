@@ -238,7 +238,7 @@ bool Main::Form_Unload() {
     if (m_files.save(failed))
         return true;
     const QString question = tr("Kon niet opslaan:\r\n%1\r\n\r\nToch afsluiten? Dan gaan de wijzigingen verloren.")
-                                 .arg(failed.join(tr("\r\n")));
+                                 .arg(failed.join(QStringLiteral("\r\n")));
     return m_platform.ask(this, question, tr(" Exit programma"));
 }
 

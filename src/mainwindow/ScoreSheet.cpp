@@ -246,7 +246,8 @@ void ScoreSheet::setHelpShown(bool shown) {
     m_backHelp->setVisible(shown);
     if (shown && m_helpLabel->text().isEmpty()) {
         const QString text = helpText();
-        m_helpLabel->setFont(narrowedToFit(sansFont(9.75), text.split(tr("\r\n")), m_helpLabel->width() - 8));
+        m_helpLabel->setFont(
+            narrowedToFit(sansFont(9.75), text.split(QStringLiteral("\r\n")), m_helpLabel->width() - 8));
         m_helpLabel->setText(text);
     }
     m_helpLabel->setVisible(shown);
