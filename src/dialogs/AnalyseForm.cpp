@@ -151,7 +151,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     list->setUniformRowHeights(true);
     list->setHeaderLabels({tr("Beurt"), tr("Worp"), tr("Stenen"), tr("Gekozen"), tr("Verwacht"), tr("Beste keuze"),
                            tr("Beste verwacht"), tr("Kosten")});
-    const int widths[] = {34, 30, 60, 76, 54, 76, 76, 40};
+    const int widths[] = {34, 30, 58, 76, 52, 76, 80, 40};
     for (int c = 0; c < 8; ++c)
         list->header()->resizeSection(c, widths[c]);
     list->setAccessibleName(tr("Alle keuzes van %1").arg(QString::fromStdString(m_game.names[r.player])));

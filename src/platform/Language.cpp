@@ -60,6 +60,8 @@ void install(QCoreApplication& app, const QString& code) {
 
 QString current() { return running(); }
 
+void setCurrent(const QString& code) { running() = code; }
+
 QLocale numbers() { return QLocale(current()); }
 
 } // namespace kwintor::language

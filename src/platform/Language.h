@@ -28,8 +28,10 @@ QStringList available();
 // the language of numbers (current()). Dutch installs no translation of the program's own.
 void install(QCoreApplication& app, const QString& code);
 
-// The running language ("nl" until install() chose another).
+// The running language ("nl" until install() chose another). setCurrent() changes only this
+// code, not the translation: for a window test that installs a translation of its own.
 QString current();
+void setCurrent(const QString& code);
 
 // Numbers as the running language writes them: a decimal comma in Dutch, a point in English.
 QLocale numbers();
