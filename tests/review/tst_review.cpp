@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <numeric>
 #include <random>
 
 using namespace kwintor;
@@ -135,6 +137,27 @@ private slots:
         QCOMPARE(sterk.cost, 0.0);
         QVERIFY(sterk.decisions >= CategoryCount);
         QVERIFY(review.players()[1].cost > 0);
+        // What the window shows of the medium player: his cost adds up turn by turn and decision by
+        // decision, his best decisions are those that cost nothing, and the costliest are his three
+        // dearest, dearest first.
+        const PlayerReview& second = review.players()[1];
+        std::vector<double> costs;
+        int best = 0;
+        for (const WeighedDecision& w : review.decisions())
+            if (w.decision.player == 2) {
+                costs.push_back(w.cost);
+                best += w.cost == 0;
+                QVERIFY(w.weighed && qAbs(w.bestExpected - w.made - w.cost) < 1e-9);
+            }
+        QCOMPARE(int(costs.size()), second.decisions);
+        QCOMPARE(second.bestDecisions, best);
+        QVERIFY(qAbs(std::accumulate(costs.begin(), costs.end(), 0.0) - second.cost) < 1e-9);
+        QVERIFY(qAbs(std::accumulate(second.costPerTurn.begin(), second.costPerTurn.end(), 0.0) - second.cost) < 1e-9);
+        std::sort(costs.begin(), costs.end(), std::greater<>());
+        QVERIFY(costs.size() >= 3 && costs[2] > 0);
+        QCOMPARE(int(second.costliest.size()), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(review.decisions()[second.costliest[i]].cost, costs[i]);
         // Every placement was recorded once, in its own turn.
         int placements = 0;
         for (const Decision& d : log.decisions())
