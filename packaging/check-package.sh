@@ -68,6 +68,7 @@ check "the section is games" test "$(field Section)" = games
 check "the dependencies name the Qt libraries" sh -c "dpkg-deb -f '$deb' Depends | grep -q 'libqt6widgets6'"
 check "the Liberation fonts are a dependency" sh -c "dpkg-deb -f '$deb' Depends | grep -q 'fonts-liberation2'"
 check "Qt's own translations are recommended" sh -c "dpkg-deb -f '$deb' Recommends | grep -q 'qt6-translations-l10n'"
+check "Qt's Wayland plugin is recommended" sh -c "dpkg-deb -f '$deb' Recommends | grep -q 'qt6-wayland'"
 check "no lintian overrides are shipped" test ! -e "$usr/share/lintian/overrides"
 check "nothing lies outside usr" test "$(ls "$root")" = usr
 

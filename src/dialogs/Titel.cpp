@@ -129,7 +129,9 @@ void Titel::Form_Load() {
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->setGeometry(0, 0, width(), height());
     m_image1->setScaledContents(true);
-    m_image1->setPixmap(QPixmap::fromImage(Plaatjes::titlePicture()));
+    // The picture and the strip are drawn in the screen's pixels, as sharp as the sheet.
+    const qreal ratio = devicePixelRatioF();
+    m_image1->setPixmap(QPixmap::fromImage(Plaatjes::titlePicture(ratio)));
     m_image1->installEventFilter(this);
     // The picture holds the keyboard focus: Enter, Space and Escape start as a click does.
     setAccessibleName(spokenPrompt());
@@ -177,7 +179,8 @@ void Titel::Form_Load() {
     m_picture1 = new QLabel(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setGeometry(twipsRect(285, 4305, 3600, 240));
-    m_strip = QImage(StripWidth, StripHeight, QImage::Format_RGB32);
+    m_strip = QImage(qRound(StripWidth * ratio), qRound(StripHeight * ratio), QImage::Format_RGB32);
+    m_strip.setDevicePixelRatio(ratio);
     m_strip.fill(StripBackground);
     {
         QPainter painter(&m_strip);
@@ -214,13 +217,10 @@ void Titel::Image1_Click() {
     for (int x = 0; x <= StripWidth; ++x) {
         const int v = barShade(x);
         QPainter painter(&m_strip);
-        // A line ends short of its end point: rows 0-4, 5-10 and 11-15.
-        painter.setPen(QColor(v, 0, 0));
-        painter.drawLine(x, 0, x, 4);
-        painter.setPen(QColor(v, v, v));
-        painter.drawLine(x, 5, x, 10);
-        painter.setPen(QColor(0, 0, v));
-        painter.drawLine(x, 11, x, 15);
+        // Column x in three bands: rows 0-4, 5-10 and 11-15.
+        painter.fillRect(QRectF(x, 0, 1, 5), QColor(v, 0, 0));
+        painter.fillRect(QRectF(x, 5, 1, 6), QColor(v, v, v));
+        painter.fillRect(QRectF(x, 11, 1, 5), QColor(0, 0, v));
         painter.end();
         drawStrip();
         m_platform.Pauze(0.01);

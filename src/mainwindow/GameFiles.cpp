@@ -6,7 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+
+#include <algorithm>
 
 namespace kwintor {
 
@@ -15,8 +18,9 @@ std::string nativePath(const QString& path) { return QFile::encodeName(path).toS
 } // namespace
 
 GameFiles::GameFiles(Platform& platform)
-    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))),
-      m_kept(nativePath(platform.dataDirectory() + u'/' + QLatin1String(KeptGameFileName.data()))) {}
+    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))) {}
+
+GameFiles::~GameFiles() = default;
 
 QString GameFiles::path(const char* name) const { return m_platform.dataDirectory() + u'/' + QLatin1String(name); }
 
@@ -25,9 +29,10 @@ QString GameFiles::settingsPath() const { return path("Kwintor.ini"); }
 QString GameFiles::scoreListPath() const { return path("Scorelijst.lst"); }
 
 void GameFiles::load() {
-    removeStaleTempFiles(
-        nativePath(m_platform.dataDirectory()),
-        {"Kwintor.ini", "Scorelijst.lst", std::string(KeptGameFileName), std::string(HistoryFileName)});
+    std::vector<std::string> names{"Kwintor.ini", "Scorelijst.lst", std::string(HistoryFileName)};
+    for (int number = 1; number <= MaxKeptGames; ++number)
+        names.push_back(keptGameFileName(number));
+    removeStaleTempFiles(nativePath(m_platform.dataDirectory()), names);
     m_scores.load();
     if (readSettings(nativePath(settingsPath()), m_settings) != SettingsRead::Ok)
         writeSettings(nativePath(settingsPath()), m_settings); // a failure here is told at the exit
@@ -75,25 +80,101 @@ void GameFiles::removeScores(const std::vector<std::string>& entries, bool all) 
         update(ScoreListChange::removeAll());
 }
 
-std::optional<KeptGame> GameFiles::keptGame() {
-    KeptGame game;
-    switch (readKeptGame(m_kept.path(), game)) {
-    case KeptGameRead::Ok:
-        if (game.decisionsDamaged)
-            copyFileAtomically(m_kept.path(), m_kept.path() + ".bak");
-        return game;
-    case KeptGameRead::Missing: return std::nullopt;
-    default: setKeptGameAside(m_kept.path()); return std::nullopt;
+namespace {
+
+// A kept game's lock is held for as long as its copy runs, so it never grows stale with age:
+// only a lock whose process is gone is stale.
+std::unique_ptr<QLockFile> keptGameLock(const QString& path) {
+    auto lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+} // namespace
+
+std::vector<KeptGame> GameFiles::keptGames() {
+    m_offers.clear();
+    QStringList names = QDir(m_platform.dataDirectory())
+                            .entryList({QStringLiteral("Spel.sav"), QStringLiteral("Spel-*.sav")}, QDir::Files);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return keptGameNumber(a.toStdString()) < keptGameNumber(b.toStdString());
+    });
+    std::vector<KeptGame> games;
+    for (const QString& name : names) {
+        if (keptGameNumber(name.toStdString()) == 0)
+            continue;
+        const QString file = m_platform.dataDirectory() + u'/' + name;
+        std::unique_ptr<QLockFile> lock = keptGameLock(file);
+        if (!lock->tryLock(0)) {
+            if (lock->error() == QLockFile::LockFailedError)
+                continue; // a running copy plays it
+            lock.reset(); // the folder takes no lock: no other copy could have made one there
+        }
+        const std::string native = nativePath(file);
+        KeptGame game;
+        switch (readKeptGame(native, game)) {
+        case KeptGameRead::Ok:
+            if (game.decisionsDamaged)
+                copyFileAtomically(native, native + ".bak");
+            games.push_back(std::move(game));
+            m_offers.push_back({file, std::move(lock)});
+            break;
+        case KeptGameRead::Missing: break;
+        default: setKeptGameAside(native); break;
+        }
     }
+    return games;
+}
+
+void GameFiles::answerKeptGame(std::size_t index, bool takeUp) {
+    if (index >= m_offers.size())
+        return;
+    Offer& offer = m_offers[index];
+    if (!takeUp) {
+        removeKeptGame(nativePath(offer.path));
+        offer.lock.reset();
+        return;
+    }
+    keepIn(offer.path, std::move(offer.lock));
+    m_offers.clear(); // the others wait, unanswered, for the next start
+}
+
+void GameFiles::keepIn(const QString& path, std::unique_ptr<QLockFile> lock) {
+    m_kept.reset();
+    m_keptLock = std::move(lock);
+    m_kept = std::make_unique<KeptGameWriter>(nativePath(path));
+}
+
+bool GameFiles::claimKeptGameFile() {
+    for (int number = 1; number <= MaxKeptGames; ++number) {
+        const QString file = path(keptGameFileName(number).c_str());
+        std::unique_ptr<QLockFile> lock = keptGameLock(file);
+        if (!lock->tryLock(0)) {
+            if (lock->error() == QLockFile::LockFailedError)
+                continue; // another copy keeps its game there
+            return false; // the folder takes no file: nothing can be kept in it
+        }
+        if (QFileInfo::exists(file))
+            continue; // a game no copy plays, which waits for the next start
+        keepIn(file, std::move(lock));
+        return true;
+    }
+    return false;
+}
+
+QString GameFiles::keptGamePath() const {
+    return m_kept ? QFile::decodeName(QByteArray::fromStdString(m_kept->path())) : QString();
 }
 
 void GameFiles::keepGame(const KeptGame& game) {
     if (game.state.throwing)
         return; // the file keeps the game as it was before this throw
-    if (isWorthKeeping(game.state))
-        m_kept.keep(game);
-    else
-        m_kept.remove();
+    if (isWorthKeeping(game.state)) {
+        if (m_kept || claimKeptGameFile())
+            m_kept->keep(game);
+    } else if (m_kept) {
+        m_kept->remove();
+    }
 }
 
 bool GameFiles::save(QStringList& failed) {

@@ -44,6 +44,23 @@ Main::~Main() = default;
 
 bool Main::closing() const { return m_flow->stopped(); }
 
+QString Main::keptGameSummary(const GameState& state) {
+    QStringList names;
+    for (int p = 1; p <= state.AantalSpelers; ++p) {
+        const QString name = QString::fromStdString(state.SpelerNaam[p]);
+        names << (name.isEmpty() ? defaultPlayerName(p) : name);
+    }
+    const int onTurn = std::clamp(state.AanDeBeurt, 1, int(state.AantalSpelers));
+    int placed = 0;
+    for (int row = 0; row < CellCount; ++row)
+        placed += isCategoryRow(row) && state.cells[onTurn][row].scored;
+    return tr("Spelers: %1\r\nRonde %2 van %3; %4 is aan de beurt.")
+        .arg(names.join(QStringLiteral(", ")))
+        .arg(std::min(placed + 1, CategoryCount))
+        .arg(CategoryCount)
+        .arg(names[onTurn - 1]);
+}
+
 void Main::Form_Load() {
     setWindowTitle(tr(" Kwintor"));
     // The icon is drawn in seven sizes; the first frame does not need it.
@@ -67,8 +84,8 @@ void Main::Form_Load() {
     // The game starts with one player, "Speler 1".."Speler 6" and the default colours;
     // then the score list and the settings are read, and the colour is applied.
     m_files.load();
-    m_offer = m_files.keptGame();
-    m_flow->setKeeping(!m_offer);
+    m_offers = m_files.keptGames();
+    m_flow->setKeeping(m_offers.empty());
     mirror();
     applySettings(m_files.settings());
     m_tray->showDice(m_flow->state());                 // blank until the first throw, corners in the stored colour
@@ -76,6 +93,8 @@ void Main::Form_Load() {
     KlokTimer_Timer();
 
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &Main::commitData);
+    // The program is told to quit without its window closing first: keep all as at the exit.
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] { sessionEnds(false); });
 }
 
 void Main::layOut() {
@@ -213,22 +232,34 @@ bool Main::sessionEnds(bool mayAsk) {
     QStringList failed;
     if (!closing() && !mayAsk)
         m_files.save(failed);
+    // A throw under way ends here: the kept game stays as it was before it. What is still on
+    // its way to disk goes now, before the session takes the program away.
     m_flow->stop();
+    m_files.flushKeptGame();
     return true;
 }
 
 void Main::offerKeptGame() {
-    std::optional<KeptGame> kept = std::exchange(m_offer, std::nullopt);
-    if (!kept || closing())
-        return;
-    const bool resume = m_platform.ask(this, tr("Het vorige spel is niet afgemaakt. Wilt u het afmaken?"), tr(" Spel"));
-    m_flow->setKeeping(true);
-    if (!resume) {
-        m_files.keepGame({}); // a game that has not begun: the kept one goes
-        return;
+    const std::vector<KeptGame> offers = std::exchange(m_offers, {});
+    for (std::size_t i = 0; i < offers.size(); ++i) {
+        if (closing())
+            return; // unanswered: the game waits for the next start
+        const KeptGame& kept = offers[i];
+        const bool resume = m_platform.ask(this,
+                                           tr("Het vorige spel is niet afgemaakt. Wilt u het afmaken?") +
+                                               QStringLiteral("\r\n\r\n") + keptGameSummary(kept.state),
+                                           tr(" Spel"));
+        if (closing())
+            return; // the session ended under the question, which nobody answered
+        m_files.answerKeptGame(i, resume);
+        if (resume) {
+            m_flow->setKeeping(true);
+            m_flow->resume(kept);
+            m_tray->showDice(m_flow->state());
+            return;
+        }
     }
-    m_flow->resume(*kept);
-    m_tray->showDice(m_flow->state());
+    m_flow->setKeeping(true);
 }
 
 bool Main::Form_Unload() {

@@ -72,6 +72,9 @@ public:
     // what to open by hand, under `title`.
     void OpenMetShell(const QString& target, const QString& title);
 
+    // Whose game a kept game is and how far it went, as its offer at start says.
+    static QString keptGameSummary(const GameState& state);
+
     // The desktop session ends. With `mayAsk` the exit question decides (false: the session
     // is cancelled); without it both files are kept, since nobody is there to answer.
     bool sessionEnds(bool mayAsk);
@@ -84,7 +87,7 @@ private:
     void layOut();
     void follow();
     void commitData(QSessionManager& manager);
-    // Offers to finish the game left unfinished at the last end.
+    // Offers, one question each, to finish the games left unfinished that no running copy plays.
     void offerKeptGame();
     // Asks the exit question and writes both files on Yes; false keeps the window open.
     bool Form_Unload();
@@ -101,7 +104,7 @@ private:
     Platform& m_platform;
     GameFiles m_files;
     GameFlow* m_flow = nullptr;
-    std::optional<KeptGame> m_offer;             // the game left unfinished, until the question is answered
+    std::vector<KeptGame> m_offers;              // the games left unfinished, until their questions are answered
     std::optional<AnalyseForm::Game> m_finished; // the last game played to its end
 
     ScoreSheet* m_sheet = nullptr;

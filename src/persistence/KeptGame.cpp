@@ -385,6 +385,29 @@ bool writeKeptGame(const std::string& path, const KeptGame& game) {
     }
 }
 
+std::string keptGameFileName(int number) {
+    if (number <= 1)
+        return std::string(KeptGameFileName);
+    return "Spel-" + std::to_string(number) + ".sav";
+}
+
+int keptGameNumber(std::string_view fileName) {
+    if (fileName == KeptGameFileName)
+        return 1;
+    constexpr std::string_view Prefix = "Spel-", Suffix = ".sav";
+    if (fileName.size() <= Prefix.size() + Suffix.size() || !fileName.starts_with(Prefix) ||
+        !fileName.ends_with(Suffix))
+        return 0;
+    const std::string_view digits = fileName.substr(Prefix.size(), fileName.size() - Prefix.size() - Suffix.size());
+    int number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    // "Spel-2.sav" only: no sign, no leading zero, nothing after the digits.
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.front() == '0' || number < 2 ||
+        number > MaxKeptGames)
+        return 0;
+    return number;
+}
+
 bool removeKeptGame(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
 
 bool setKeptGameAside(const std::string& path) { return std::rename(path.c_str(), (path + ".bak").c_str()) == 0; }

@@ -23,6 +23,13 @@ struct KeptGame {
 };
 
 inline constexpr std::string_view KeptGameFileName = "Spel.sav";
+// Each running copy keeps its game in a file of its own: the first in "Spel.sav", the others in
+// "Spel-2.sav" up to "Spel-99.sav".
+inline constexpr int MaxKeptGames = 99;
+// The name of kept game `number` (1..MaxKeptGames).
+std::string keptGameFileName(int number);
+// The number of a kept game's file name, or 0 when the name is not one.
+int keptGameNumber(std::string_view fileName);
 inline constexpr int KeptGameVersion = 2;
 // Far more decisions than a game makes (about three per turn, a few more with undo).
 inline constexpr int MaxKeptDecisions = 10000;

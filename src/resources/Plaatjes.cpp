@@ -335,7 +335,7 @@ const QImage& Plaatjes::sampleDie() const {
     return m_sampleDie;
 }
 
-QImage Plaatjes::titlePicture() { return drawTitlePicture(); }
+QImage Plaatjes::titlePicture(qreal ratio) { return drawTitlePicture(ratio); }
 
 QIcon Plaatjes::windowIcon() {
     QIcon icon;

@@ -36,9 +36,9 @@ public:
     const QImage&
     Formulier() const; // 551x696 blank score form for ten games, drawn on first request only (not at start-up)
     const QImage& sampleDie() const; // the settings dialog's own light grey die showing one pip (not one of Img)
-    static QImage titlePicture();    // 500x320, the title window's picture
-    static QIcon windowIcon();       // a grey die showing five, 16/24/32/48/64/128/256 px sizes
-    static QCursor handCursor();     // a hand, 32x32, hot spot (7,7)
+    static QImage titlePicture(qreal ratio = 1); // 500x320 points, the title window's picture
+    static QIcon windowIcon();                   // a grey die showing five, 16/24/32/48/64/128/256 px sizes
+    static QCursor handCursor();                 // a hand, 32x32, hot spot (7,7)
     // Gives `window` the window icon once its first frame has been painted: the seven sizes take
     // longer to draw than the rest of the frame, and the window stands before its icon in any case.
     static void setWindowIconAfterFirstFrame(QWidget& window);

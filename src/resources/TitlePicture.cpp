@@ -364,9 +364,11 @@ void paintTray(QPainter& p, const Camera& cam, std::vector<Die> dice) {
 
 } // namespace
 
-QImage drawTitlePicture() {
+QImage drawTitlePicture(qreal ratio) {
     constexpr int w = 500, h = 320;
-    QImage img(w, h, QImage::Format_RGB32);
+    // Drawn in the screen's own pixels: the painter works in the picture's 500 x 320 points.
+    QImage img(qRound(w * ratio), qRound(h * ratio), QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     paintTable(p, w, h);
@@ -413,9 +415,9 @@ QImage drawTitlePicture() {
     // A little grain, the same on every run.
     std::mt19937 rng(1986);
     std::uniform_int_distribution<int> grain(-3, 3);
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < img.width(); ++x) {
             const int n = grain(rng);
             const QRgb c = line[x];
             line[x] = qRgb(std::clamp(qRed(c) + n, 0, 255), std::clamp(qGreen(c) + n, 0, 255),

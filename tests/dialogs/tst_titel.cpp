@@ -1,4 +1,5 @@
 #include "dialogs/Titel.h"
+#include "resources/Plaatjes.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QAccessible>
@@ -68,9 +69,10 @@ private slots:
         QCOMPARE(started.size(), 1);
         // The bar brightens from left to right in three bands: red, grey, blue.
         const QImage strip = label(*titel, "Picture1")->grab().toImage();
+        const qreal ratio = strip.devicePixelRatio(); // the screen's pixels to a point
         QCOMPARE(strip.pixelColor(0, 0), QColor(130, 0, 0));
-        QCOMPARE(strip.pixelColor(239, 8), QColor(250, 250, 250));
-        QCOMPARE(strip.pixelColor(239, 15), QColor(0, 0, 250));
+        QCOMPARE(strip.pixelColor((QPointF(239, 8) * ratio).toPoint()), QColor(250, 250, 250));
+        QCOMPARE(strip.pixelColor(QPoint(240, 16) * ratio - QPoint(1, 1)), QColor(0, 0, 250));
         delete titel;
     }
 
@@ -100,6 +102,23 @@ private slots:
         QTest::keyClick(picture, Qt::Key(key));
         QCOMPARE(started.size(), starts);
         QCOMPARE(platform.busyCursor.size(), 2 * starts); // the bar ran, as after a click
+    }
+
+    // The picture and the strip are drawn in the screen's pixels (this test runs again at 200 %),
+    // so the picture on the screen is the picture as drawn, pixel for pixel, never enlarged.
+    void thePictureAndTheStripAreDrawnInTheScreensPixels() {
+        ScriptedPlatform platform(m_dir.path());
+        Titel titel(platform);
+        titel.show();
+        const qreal ratio = titel.devicePixelRatioF();
+        QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? 2.0 : 1.0);
+        for (const char* name : {"Image1", "Picture1"}) {
+            const QPixmap pixmap = label(titel, name)->pixmap();
+            QCOMPARE(pixmap.devicePixelRatio(), ratio);
+            QCOMPARE(pixmap.size(), label(titel, name)->size() * ratio);
+        }
+        const QImage shown = label(titel, "Image1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, kwintor::Plaatjes::titlePicture(ratio).convertToFormat(QImage::Format_RGB32));
     }
 
     void clockShowsTimeAndShortDateAndTheMailLinkOpensMail() {

@@ -1,10 +1,14 @@
 #include "mainwindow/FormPrinter.h"
+#include "persistence/KeptGame.h"
 #include "persistence/ScoreList.h"
+#include "support/GameScript.h"
 #include "support/MainFixture.h"
 
 #include <QListWidget>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 using namespace kwintor;
 using test::MainFixture;
@@ -36,6 +40,33 @@ QImage printedPage() {
     FormPrinter::paint(painter, form);
     return page;
 }
+
+// A game of one player, `name`, in his second turn after a throw.
+QByteArray gameOf(const QString& name) {
+    Game game;
+    test::play(game, "n1 t11111 p0 t22222", {"", name.toStdString()});
+    return QByteArray::fromStdString(keptGameText({game.state(), {}}));
+}
+
+// Another copy of the program, as far as the kept games go: a live process whose lock holds
+// the file. kill() ends it as kill -9 does, leaving its lock file behind.
+struct OtherCopy {
+    explicit OtherCopy(const QString& file) {
+        process.start("sleep", {"600"});
+        process.waitForStarted();
+        writeBytes(file + ".lock",
+                   QByteArray::number(process.processId()) + "\nsleep\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+    ~OtherCopy() {
+        process.kill();
+        process.waitForFinished();
+    }
+    void kill() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QProcess process;
+};
 
 } // namespace
 
@@ -199,6 +230,180 @@ private slots:
         QCOMPARE(f->read("Kwintor.ini"), ends ? Headers + "1,2,3\r\n12\r\n" : Headers + "110,140,90\r\n0\r\n");
         QCOMPARE(f->read("Scorelijst.lst"), ends ? fileOf({"0077 - Ann"}) : QByteArray("<unreadable>"));
         QCOMPARE(f->main->closing(), ends); // no handler goes on with the game
+    }
+
+    // Each copy keeps its own game: a game another running copy holds is neither offered nor
+    // touched; every other one is offered, one question each, until one is taken up.
+    void eachCopyKeepsItsOwnGame_data() {
+        QTest::addColumn<QStringList>("games"); // "file:player", the games left in the folder
+        QTest::addColumn<QStringList>("held");  // files that another running copy holds
+        QTest::addColumn<QString>("killed");    // when those copies are killed (-9): "before" or "after" the start
+        QTest::addColumn<bool>("readOnly");     // the folder takes no file
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QStringList>("asked"); // whose game each question offered
+        QTest::addColumn<QStringList>("left");  // the other games in the folder afterwards
+        QTest::addColumn<QString>("ownFile");   // where this copy keeps its own game; "": nowhere
+        const QList<Answer> no{Answer::No}, yes{Answer::Yes};
+        QTest::newRow("an older version's Spel.sav: offered, Nee removes it")
+            << QStringList{"Spel.sav:Ann"} << QStringList{} << "" << false << no << QStringList{"Ann"} << QStringList{}
+            << "Spel.sav";
+        QTest::newRow("two copies: the other's game is not offered")
+            << QStringList{"Spel.sav:Ann"} << QStringList{"Spel.sav"} << "" << false << QList<Answer>{} << QStringList{}
+            << QStringList{"Spel.sav:Ann"} << "Spel-2.sav";
+        QTest::newRow("a third copy") << QStringList{"Spel.sav:Ann", "Spel-2.sav:Bob"}
+                                      << QStringList{"Spel.sav", "Spel-2.sav"} << "" << false << QList<Answer>{}
+                                      << QStringList{} << QStringList{"Spel-2.sav:Bob", "Spel.sav:Ann"} << "Spel-3.sav";
+        QTest::newRow("the other copy killed: its game is offered, Ja takes it up")
+            << QStringList{"Spel.sav:Ann"} << QStringList{"Spel.sav"} << "before" << false << yes << QStringList{"Ann"}
+            << QStringList{} << "Spel.sav";
+        QTest::newRow("the other copy killed while this one runs: its game waits for the next start")
+            << QStringList{"Spel.sav:Ann"} << QStringList{"Spel.sav"} << "after" << false << QList<Answer>{}
+            << QStringList{} << QStringList{"Spel.sav:Ann"} << "Spel-2.sav";
+        QTest::newRow("two free games and a held one: a question each, Nee to both")
+            << QStringList{"Spel.sav:Ann", "Spel-2.sav:Bob", "Spel-10.sav:Cor"} << QStringList{"Spel-2.sav"} << ""
+            << false << QList<Answer>{Answer::No, Answer::No} << QStringList{"Ann", "Cor"}
+            << QStringList{"Spel-2.sav:Bob"} << "Spel.sav";
+        QTest::newRow("Ja to the first of two: the second waits for the next start")
+            << QStringList{"Spel-2.sav:Bob", "Spel-3.sav:Cor"} << QStringList{} << "" << false << yes
+            << QStringList{"Bob"} << QStringList{"Spel-3.sav:Cor"} << "Spel-2.sav";
+        QTest::newRow("read-only folder: offered, but neither removed nor kept")
+            << QStringList{"Spel.sav:Ann"} << QStringList{} << "" << true << no << QStringList{"Ann"}
+            << QStringList{"Spel.sav:Ann"} << "";
+    }
+    void eachCopyKeepsItsOwnGame() {
+        QFETCH(QStringList, games);
+        QFETCH(QStringList, held);
+        QFETCH(QString, killed);
+        QFETCH(bool, readOnly);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QStringList, asked);
+        QFETCH(QStringList, left);
+        QFETCH(QString, ownFile);
+        for (const QString& game : games)
+            f->write(game.section(':', 0, 0), gameOf(game.section(':', 1)));
+        std::vector<std::unique_ptr<OtherCopy>> others;
+        for (const QString& file : held)
+            others.push_back(std::make_unique<OtherCopy>(f->path(file)));
+        const auto kill = [&] {
+            for (auto& other : others)
+                other->kill();
+        };
+        if (killed == "before")
+            kill();
+        std::optional<ReadOnlyFolder> folder;
+        if (readOnly)
+            folder.emplace(f->dir.path(), f->dir.path());
+        const auto offeredIn = [](const ScriptedPlatform& platform) {
+            QStringList names;
+            for (const auto& message : platform.messages) {
+                if (!message.text.startsWith("Het vorige spel is niet afgemaakt. Wilt u het afmaken?\r\n\r\nSpelers: "))
+                    return QStringList{"unexpected: " + message.text};
+                names << message.text.section("Spelers: ", 1).section("\r\n", 0, 0);
+            }
+            return names;
+        };
+
+        f->platform.answers.append(answers);
+        f->open();
+        QCoreApplication::processEvents();
+        QCOMPARE(offeredIn(f->platform), asked);
+        if (killed == "after")
+            kill();
+        // This copy plays, and keeps its game where no other game is.
+        f->setPlayers({"Zed"});
+        f->throwDice({6, 6, 6, 6, 6});
+        QVERIFY(f->main->files().flushKeptGame());
+        QCOMPARE(f->main->files().keptGamePath(), ownFile.isEmpty() ? QString() : f->path(ownFile));
+        QStringList found;
+        for (const QString& name : QDir(f->dir.path()).entryList({"Spel*.sav"}, QDir::Files)) {
+            KeptGame game;
+            QCOMPARE(readKeptGame(f->path(name).toStdString(), game), KeptGameRead::Ok);
+            found << name + ':' + QString::fromStdString(game.state.SpelerNaam[1]);
+        }
+        QStringList expected = left;
+        if (!ownFile.isEmpty())
+            expected << ownFile + ":Zed";
+        expected.sort();
+        QCOMPARE(found, expected);
+
+        // A copy started now is offered only the games no running copy holds.
+        QStringList free;
+        for (const QString& game : games)
+            if (left.contains(game) && (!killed.isEmpty() || !held.contains(game.section(':', 0, 0))))
+                free << game.section(':', 1);
+        ScriptedPlatform second(f->dir.path());
+        second.answers << Answer::No << Answer::No << Answer::No;
+        {
+            Main copy(second);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(offeredIn(second), free);
+    }
+
+    void offerSaysWhoseGameItIsAndHowFar() {
+        Game game;
+        test::play(game, "n3 t11111 p0 t22222 p1 t33333 p2 t44444 p3 t55555", {"", "Ann", "", "Cor"});
+        QCOMPARE(Main::keptGameSummary(game.state()),
+                 "Spelers: Ann, Speler 2, Cor\r\nRonde 2 van 13; Speler 2 is aan de beurt.");
+    }
+
+    // The session ends under a throw, a question or an open dialog: the files are kept as at the
+    // exit, nothing more is asked, and the next start offers the game as it stood before.
+    void theSessionsEndUnderAThrowAQuestionOrADialog_data() {
+        QTest::addColumn<QString>("during");
+        QTest::newRow("a throw") << "throw";
+        QTest::newRow("a question") << "question";
+        QTest::newRow("the question that offers the kept game") << "offer";
+        QTest::newRow("a dialog") << "dialog";
+    }
+    void theSessionsEndUnderAThrowAQuestionOrADialog() {
+        QFETCH(QString, during);
+        f->open();
+        f->main->applySettings(Settings{1, 2, 3, 12});
+        f->setPlayers({"Ann", "Bob"});
+        f->throwDice({6, 6, 6, 1, 2});
+        f->place(1, RowZessen);
+        f->throwDice({5, 5, 1, 2, 5});
+        f->hold(1);
+        const QByteArray before = QByteArray::fromStdString(keptGameText({f->state(), {}}));
+        bool ended = false;
+        const auto end = [&] {
+            if (!std::exchange(ended, true))
+                QVERIFY(f->main->sessionEnds(false));
+        };
+        qsizetype asked = f->platform.messages.size();
+        const bool question = during == "question" || during == "offer";
+        if (during == "throw") {
+            f->platform.onWait = end;
+            f->throwDice({4, 4, 4, 4});
+        } else if (during == "question") {
+            f->platform.onMessage = [&](const QString&) { end(); };
+            f->platform.answers << Answer::No; // as the box closed by the session's end answers
+            f->run("Bestand/Nieuw");
+        } else if (during == "offer") {
+            f->platform.answers << Answer::Yes;
+            QVERIFY(f->main->close()); // the program's own exit
+            f->kill();
+            asked = f->platform.messages.size();
+            f->platform.onMessage = [&](const QString&) { end(); };
+            f->platform.answers << Answer::No;
+            f->open();
+            QCoreApplication::processEvents();
+        } else {
+            f->dialogs << [&](QDialog&) { end(); };
+            f->run("Tools/Instellingen");
+        }
+        QVERIFY(ended);
+        f->platform.onMessage = nullptr;
+        QCOMPARE(f->platform.messages.size(), asked + (question ? 1 : 0));
+        QVERIFY(f->main->close()); // the window closes as the session goes, asking nothing
+        QCOMPARE(f->platform.messages.size(), asked + (question ? 1 : 0));
+        QCOMPARE(f->read("Kwintor.ini"), Headers + "1,2,3\r\n12\r\n");
+        f->kill();
+        f->platform.answers << Answer::Yes;
+        f->open();
+        QTRY_COMPARE(f->platform.messages.size(), asked + (question ? 2 : 1));
+        QCOMPARE(QByteArray::fromStdString(keptGameText({f->state(), {}})), before);
     }
 
     void pagePixelsShowTheFormsWhereTheyBelong_data() {

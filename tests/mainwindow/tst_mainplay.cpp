@@ -181,7 +181,8 @@ private slots:
         f->open();
         QTRY_COMPARE(f->platform.messages.size(), 1);
         QCOMPARE(f->platform.messages[0].title, " Spel");
-        QCOMPARE(f->platform.messages[0].text, "Het vorige spel is niet afgemaakt. Wilt u het afmaken?");
+        QCOMPARE(f->platform.messages[0].text, "Het vorige spel is niet afgemaakt. Wilt u het afmaken?\r\n\r\n"
+                                               "Spelers: Ann, Bob\r\nRonde 2 van 13; Ann is aan de beurt.");
         if (!finish) {
             QCOMPARE(int(f->state().AantalSpelers), 1);
             QVERIFY(f->main->files().flushKeptGame());

@@ -163,6 +163,48 @@ private slots:
         }
     }
 
+    // The disk fills up under a write: the kept game stays as it was, whole, with no temporary
+    // file beside it, and the next write that fits goes through. (A file may not grow past a
+    // limit, so the write fails as it does on a full disk.)
+    void aFullDiskKeepsTheGameBeforeIt() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Spel.sav");
+        KeptGameWriter writer(path.toStdString());
+        QVERIFY(writer.keep(afterThrows(1)) && writer.flush());
+        const bool written = underFault("full", dir, textOf(6).size() - 1, [&] {
+            writer.keep(afterThrows(6));
+            return writer.flush();
+        });
+        QVERIFY(!written);
+        QCOMPARE(fileBytes(path), textOf(1));
+        QCOMPARE(entriesIn(dir), QStringList{"Spel.sav"});
+        QVERIFY(writer.keep(afterThrows(2)) && writer.flush());
+        QCOMPARE(fileBytes(path), textOf(2));
+    }
+
+    // The kept games' file names: "Spel.sav" first, then "Spel-2.sav" to "Spel-99.sav".
+    void keptGameFileNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("number");
+        QTest::newRow("the first") << "Spel.sav" << 1;
+        QTest::newRow("the second") << "Spel-2.sav" << 2;
+        QTest::newRow("the last") << "Spel-99.sav" << 99;
+        QTest::newRow("one too many") << "Spel-100.sav" << 0;
+        QTest::newRow("the first by number") << "Spel-1.sav" << 0;
+        QTest::newRow("a leading zero") << "Spel-02.sav" << 0;
+        QTest::newRow("a sign") << "Spel-+2.sav" << 0;
+        QTest::newRow("no number") << "Spel-.sav" << 0;
+        QTest::newRow("a backup") << "Spel-2.sav.bak" << 0;
+        QTest::newRow("a lock") << "Spel.sav.lock" << 0;
+    }
+    void keptGameFileNames() {
+        QFETCH(QString, name);
+        QFETCH(int, number);
+        QCOMPARE(keptGameNumber(name.toStdString()), number);
+        if (number > 0)
+            QCOMPARE(QString::fromStdString(keptGameFileName(number)), name);
+    }
+
     // Written from a thread of its own: the file ends up as the newest request left it.
     void theNewestRequestIsCarriedOut() {
         QTemporaryDir dir;

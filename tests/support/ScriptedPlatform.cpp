@@ -11,6 +11,8 @@ ScriptedPlatform::ScriptedPlatform(QString directory)
 Platform::Answer ScriptedPlatform::messageBox(QWidget*, const QString& text, Buttons buttons, const QString& title,
                                               const QString& spokenFirst) {
     messages.append({text, buttons, title.isEmpty() ? QStringLiteral("Kwintor") : title, spokenFirst});
+    if (onMessage)
+        onMessage(text);
     if (buttons != Buttons::YesNo)
         return Answer::Ok;
     return answers.isEmpty() ? Answer::Yes : answers.dequeue();

@@ -48,6 +48,8 @@ public:
     QQueue<int> faces;
     // Called from every wait, after the clock moved.
     std::function<void()> onWait;
+    // Called with every message box's text while it is open, before it is answered.
+    std::function<void(const QString&)> onMessage;
 
     QList<Message> messages;
     QStringList opened;
