@@ -900,6 +900,12 @@ Quit anyway? Then the changes are lost.</translation>
         <source> Meer Software</source>
         <translation> More Software</translation>
     </message>
+    <message>
+        <source>Spelers: %1<byte value="xd"/>
+Ronde %2 van %3; %4 is aan de beurt.</source>
+        <translation>Players: %1<byte value="xd"/>
+Round %2 of %3; %4 to play.</translation>
+    </message>
 </context>
 <context>
     <name>kwintor::Plaatjes</name>
