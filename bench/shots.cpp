@@ -8,10 +8,12 @@
 #include "dialogs/StatistiekForm.h"
 #include "dialogs/Titel.h"
 #include "dialogs/UitslagForm.h"
+#include "dialogs/WinkansForm.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/WinChanceWatch.h"
 #include "platform/QtPlatform.h"
 
 #include <QAction>
@@ -99,6 +101,14 @@ void takeScreenshots(const QString& directory) {
     window.grab().save(directory + QStringLiteral("/toetsenbord.png"));
     QTest::keyClick(&window, Qt::Key_Escape);
     window.ToolsMogelijkeScore_Click();
+
+    // The chance to win beside the game, a few rounds in.
+    window.findChild<QAction*>(QStringLiteral("ToolsWinkans"))->trigger();
+    kwintor::WinkansForm* winkans = window.winChance().form();
+    for (int wait = 0; wait < 600 && (window.winChance().computing() || winkans->line(1)->text().isEmpty()); ++wait)
+        QTest::qWait(50);
+    winkans->grab().save(directory + QStringLiteral("/winkans.png"));
+    winkans->close();
 
     // The dialogs and the title window, with the game above as their data.
     for (auto [score, name] : {std::pair{120, "Annelies"}, {245, "Bob"}, {300, "Cor"}, {187, "Dirk"}, {99, "Eva"}})

@@ -256,12 +256,21 @@ std::vector<TotalDistribution> WinChance::finalTotals(const std::vector<ColumnSt
 }
 
 std::vector<double> WinChance::chances(const GameState& state, const std::atomic<bool>* cancel) const {
-    const int players = std::clamp<int>(state.AantalSpelers, 1, MaxPlayers);
+    std::vector<ColumnState> columns;
+    for (int p = 1; p <= std::clamp<int>(state.AantalSpelers, 1, MaxPlayers); ++p)
+        columns.push_back(columnOf(state, p));
+    return chances(columns, cancel);
+}
+
+std::vector<double> WinChance::chances(const std::vector<ColumnState>& columns, const std::atomic<bool>* cancel) const {
+    const int players = static_cast<int>(columns.size());
+    if (players == 0)
+        return {0.0};
     // Players who stand alike have one distribution, so that they get equal chances.
     std::vector<ColumnState> distinct;
     std::vector<int> which(players + 1, 0);
     for (int p = 1; p <= players; ++p) {
-        const ColumnState c = columnOf(state, p);
+        const ColumnState& c = columns[p - 1];
         const auto same =
             std::find_if(distinct.begin(), distinct.end(), [&](const ColumnState& d) { return d.sameFuture(c); });
         which[p] = static_cast<int>(same - distinct.begin());

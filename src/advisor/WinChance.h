@@ -54,6 +54,9 @@ public:
     // players out of play 0); k players with the same highest total each win 1/k. Empty when
     // `cancel` became true first.
     std::vector<double> chances(const GameState& state, const std::atomic<bool>* cancel = nullptr) const;
+    // The same for these columns, of players 1..n at [0..n-1].
+    std::vector<double> chances(const std::vector<ColumnState>& columns,
+                                const std::atomic<bool>* cancel = nullptr) const;
 
     // The state of player `player` (1..6) as the game shows it; the dice count only for the
     // player on turn.

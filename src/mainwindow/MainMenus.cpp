@@ -10,6 +10,7 @@
 #include "mainwindow/Coach.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
+#include "mainwindow/WinChanceWatch.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 
@@ -41,6 +42,7 @@ const MenuItem Items[] = {
     {"Tools", "ToolsMogelijkeScore", "Toon mogelijke score", &Main::ToolsMogelijkeScore_Click, "", true,
      &MenuActions::mogelijkeScore},
     {"Tools", "ToolsAnalyse", "Analyse", &Main::ToolsAnalyse_Click},
+    {"Tools", "ToolsWinkans", QT_TRANSLATE_NOOP("Main", "Winkans"), &Main::ToolsWinkans_Click},
     {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "F1", true, &MenuActions::help},
     {"Help", "HelpSpelregels", "Spelregels", &Main::HelpSpelregels_Click},
     {"Help", "Helpstreep1", "", nullptr},
@@ -118,6 +120,8 @@ void Main::ToolsConfig_Click() {
 }
 
 void Main::ToolsAdvies_Click() { m_coach->setOn(m_actions.advies->isChecked()); }
+
+void Main::ToolsWinkans_Click() { m_winChance->open(); }
 
 void Main::ToolsMogelijkeScore_Click() {
     m_sheet->setPreviewShown(!m_sheet->previewShown());
