@@ -9,12 +9,14 @@
 #include "dialogs/Titel.h"
 #include "dialogs/UitslagForm.h"
 #include "dialogs/WinkansForm.h"
+#include "mainwindow/ChanceRun.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/WinChanceWatch.h"
 #include "platform/QtPlatform.h"
+#include "review/ChanceHistory.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -156,6 +159,26 @@ void takeScreenshots(const QString& directory) {
     kwintor::AnalyseForm review(six, 0, platform, &window);
     review.setTable(table);
     shoot(review, "analyse.png");
+    // Its chance to win after every placement, once they are all there.
+    {
+        QStringList names;
+        for (int p = 1; p <= 6; ++p)
+            names << QString::fromStdString(six.names[p]);
+        std::vector<std::vector<double>> steps;
+        kwintor::ChanceRun run(std::make_shared<const kwintor::ValueTable>(table),
+                               kwintor::columnsThroughGame(six.decisions, 6));
+        QObject::connect(&run, &kwintor::ChanceRun::pointDone, [&](int index, const std::vector<double>& chances) {
+            steps.resize(std::max(steps.size(), static_cast<std::size_t>(index) + 1));
+            steps[static_cast<std::size_t>(index)] = chances;
+        });
+        QSignalSpy done(&run, &kwintor::ChanceRun::finished);
+        if (!done.wait(300000))
+            std::fprintf(stderr, "the chances of the review did not come\n");
+        review.setChances(names, steps, true);
+        auto* tabs = review.findChild<QTabWidget*>(QStringLiteral("Spelers"));
+        tabs->setCurrentIndex(tabs->count() - 1);
+        shoot(review, "analyse-winkans.png");
+    }
     kwintor::AnalyseForm waiting(six, 0, platform, &window);
     shoot(waiting, "analyse-wacht.png");
 

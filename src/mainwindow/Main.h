@@ -98,6 +98,8 @@ private:
     void finishGame();
     AnalyseForm::Game reviewedGame() const;
     void openAnalyse(AnalyseForm::Game game);
+    void reviewChances(AnalyseForm& dialog, const std::vector<Decision>& decisions,
+                       const std::array<std::string, MaxPlayers + 1>& names);
     // Adds the game to the history once the advisor's table can weigh its decisions.
     void recordHistory(const AnalyseForm::Game& game);
 

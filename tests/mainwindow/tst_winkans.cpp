@@ -1,6 +1,7 @@
 #include "dialogs/ChanceChart.h"
 #include "dialogs/WinkansForm.h"
 #include "mainwindow/Announcer.h"
+#include "mainwindow/Coach.h"
 #include "mainwindow/WinChanceWatch.h"
 #include "support/MainFixture.h"
 
@@ -98,6 +99,29 @@ private slots:
         f->key(Qt::Key_W);
         QTRY_VERIFY(!f->main->announcer().waiting());
         QVERIFY(!f->main->announcer().last().contains(QStringLiteral("Winkans")));
+    }
+
+    // The review charts the chance after every placement, from the start on.
+    void theReviewChartsEveryPlacement() {
+        f->main->coach().prepare();
+        f->waitForAdviceTable();
+        f->play(test::OneColumn.last(), 1);
+        f->play(test::OneColumn[0], 2);
+        f->play(test::OneColumn[1], 1);
+        QString text;
+        std::size_t steps = 0;
+        f->dialogs.enqueue([&](QDialog& dialog) {
+            auto* chart = dialog.findChild<ChanceChart*>(QStringLiteral("WinkansGrafiek"));
+            QTRY_VERIFY_WITH_TIMEOUT(chart && chart->steps().size() == 4 && !chart->steps()[3].empty(), 20000);
+            QTRY_VERIFY(dialog.findChild<QLabel*>(QStringLiteral("WinkansStatus"))->text().startsWith("Zet 0 is"));
+            steps = chart->steps().size();
+            text = chart->accessibleDescription();
+            dialog.accept();
+        });
+        f->run("Tools/Analyse");
+        QCOMPARE(steps, std::size_t(4));
+        QVERIFY2(text.startsWith(QStringLiteral("Winkans na elke zet. Zet 0: Anna 50,0 %, Bob 50,0 %; Zet 1: Anna ")),
+                 qPrintable(text));
     }
 
     // At the end the highest total has it all.
