@@ -100,12 +100,17 @@ void WinChanceWatch::refresh() {
         m_table = m_coach.sharedTable();
         m_chance = std::make_shared<WinChance>(*m_table);
     }
+    const GameState& state = m_flow.state();
     if (m_worker) {
-        m_again = true;
-        m_cancel->store(true);
+        // The figures under way are finished (so that a quick game cannot starve them), the
+        // rounds after them left for the next computation, which starts from the game as it is
+        // then. A throw changes nothing that counts; a computation called off by a close does.
+        if (m_cancel->load() || !sameColumns(placedColumns(state), m_runningColumns)) {
+            m_again = true;
+            m_superseded->store(true);
+        }
         return;
     }
-    const GameState& state = m_flow.state();
     m_names.clear();
     for (int p = 1; p <= std::clamp<int>(state.AantalSpelers, 1, MaxPlayers); ++p)
         m_names << QString::fromStdString(state.SpelerNaam[p]);
@@ -136,6 +141,8 @@ void WinChanceWatch::refresh() {
 void WinChanceWatch::start(std::shared_ptr<const Job> job) {
     m_form->setStatus(WinkansForm::Status::Computing);
     m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_superseded = std::make_shared<std::atomic<bool>>(false);
+    m_runningColumns = job->now;
     QPointer<WinChanceWatch> self(this);
     auto post = [self](auto&& show) {
         QMetaObject::invokeMethod(
@@ -146,19 +153,20 @@ void WinChanceWatch::start(std::shared_ptr<const Job> job) {
             },
             Qt::QueuedConnection);
     };
-    QThread* worker = QThread::create([job, chance = m_chance, table = m_table, cancel = m_cancel, post] {
-        const std::vector<double> now = chance->chances(job->now, cancel.get());
-        if (!now.empty())
-            post([job, now](WinChanceWatch& w) { w.showNow(job->now, now); });
-        for (const auto& [round, columns] : job->rounds) {
-            if (cancel->load())
-                break;
-            const std::vector<double> then = chance->chances(columns, cancel.get());
-            if (!then.empty())
-                post([round, columns, then](WinChanceWatch& w) { w.showRound(round, columns, then); });
-        }
-        post([](WinChanceWatch& w) { w.ended(); });
-    });
+    QThread* worker =
+        QThread::create([job, chance = m_chance, table = m_table, cancel = m_cancel, superseded = m_superseded, post] {
+            const std::vector<double> now = chance->chances(job->now, cancel.get());
+            if (!now.empty())
+                post([job, now](WinChanceWatch& w) { w.showNow(job->now, now); });
+            for (const auto& [round, columns] : job->rounds) {
+                if (cancel->load() || superseded->load())
+                    break;
+                const std::vector<double> then = chance->chances(columns, cancel.get());
+                if (!then.empty())
+                    post([round, columns, then](WinChanceWatch& w) { w.showRound(round, columns, then); });
+            }
+            post([](WinChanceWatch& w) { w.ended(); });
+        });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->setObjectName(QStringLiteral("Winkans"));
     m_worker = worker;

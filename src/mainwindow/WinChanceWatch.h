@@ -61,8 +61,10 @@ private:
     std::shared_ptr<const ValueTable> m_table;
     std::shared_ptr<const WinChance> m_chance;
     QPointer<QThread> m_worker;
-    std::shared_ptr<std::atomic<bool>> m_cancel;
-    bool m_again = false; // the state changed while computing
+    std::shared_ptr<std::atomic<bool>> m_cancel;     // the window closed
+    std::shared_ptr<std::atomic<bool>> m_superseded; // a placement came: the rounds can wait
+    std::vector<ColumnState> m_runningColumns;       // what the computation under way is for
+    bool m_again = false;                            // the game changed while computing
     bool m_waitingForTable = false;
 
     QStringList m_names;
