@@ -3,6 +3,7 @@
 #include "mainwindow/Announcer.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/WinChanceWatch.h"
+#include "platform/Platform.h"
 #include "support/MainFixture.h"
 
 #include <QLocale>
@@ -99,6 +100,30 @@ private slots:
         f->key(Qt::Key_W);
         QTRY_VERIFY(!f->main->announcer().waiting());
         QVERIFY(!f->main->announcer().last().contains(QStringLiteral("Winkans")));
+    }
+
+    // A game taken up again: the lines and the rounds played before, from the kept decisions.
+    void aGameTakenUpAgainShowsItsRounds() {
+        f->play(test::OneColumn.last(), 1);
+        f->play(test::OneColumn[0], 2);
+        f->play(test::OneColumn[5], 1);
+        f->play(test::OneColumn[2], 2);
+        QVERIFY(f->main->files().flushKeptGame());
+        f->kill();
+        f->platform.answers << Platform::Answer::Yes;
+        f->open();
+        QTRY_COMPARE(f->state().TotaalAB[1], 80);
+        f->run("Tools/Winkans");
+        f->waitForAdviceTable();
+        QTRY_VERIFY(!form().line(2)->text().isEmpty());
+        waitForFigures();
+        QVERIFY(std::abs(chanceIn(form().line(1)) + chanceIn(form().line(2)) - 1) < 0.0011);
+        const auto& rounds = form().chart().steps();
+        QCOMPARE(rounds.size(), std::size_t(3));
+        for (const auto& round : rounds)
+            QCOMPARE(round.size(), std::size_t(2));
+        QCOMPARE(rounds[0], (std::vector<double>{0.5, 0.5}));
+        QVERIFY(std::abs(rounds[2][0] - chanceIn(form().line(1))) < 0.0006); // the last round is now
     }
 
     // The review charts the chance after every placement, from the start on.
