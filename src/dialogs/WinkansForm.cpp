@@ -13,7 +13,7 @@ constexpr int ClientWidth = twips(5700);
 constexpr int ClientHeight = twips(6300);
 } // namespace
 
-WinkansForm::WinkansForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+WinkansForm::WinkansForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("WinkansForm"));
     setWindowTitle(tr(" Winkans"));
     setFont(sansFont(8.25));

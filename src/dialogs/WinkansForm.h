@@ -14,8 +14,8 @@ class ChanceChart;
 
 // " Winkans": each player's chance to win, one line of its own per player in play in column
 // order ("Anna: 37,4 %"), a sentence on what the number assumes, and a chart of every player's
-// chance after each round. Not modal: it stays open beside the game, which sends it new
-// figures; it computes nothing itself.
+// chance after each round. Not modal: a tool window that stays open beside (and above) the game,
+// which sends it new figures; it computes nothing itself.
 class WinkansForm : public QWidget {
     Q_OBJECT
 public:
