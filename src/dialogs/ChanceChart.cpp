@@ -69,13 +69,17 @@ QRect ChanceChart::plotArea() const {
     return QRect(SideMargin, TopMargin, width() - SideMargin - RightMargin, height() - TopMargin - BottomMargin);
 }
 
-QPoint ChanceChart::pointAt(int step, int player) const {
+int ChanceChart::xAt(int step) const {
     const QRect plot = plotArea();
     const int last = std::max(1, static_cast<int>(m_steps.size()) - 1);
-    const double chance =
-        std::clamp(m_steps.at(static_cast<std::size_t>(step)).at(static_cast<std::size_t>(player)), 0.0, 1.0);
-    return QPoint(plot.left() + static_cast<int>(std::lround(plot.width() * double(step) / last)),
-                  plot.bottom() - static_cast<int>(std::lround(plot.height() * chance)));
+    return plot.left() + static_cast<int>(std::lround(plot.width() * double(step) / last));
+}
+
+QPoint ChanceChart::pointAt(int step, int player) const {
+    const QRect plot = plotArea();
+    const std::vector<double>& values = m_steps.at(static_cast<std::size_t>(step));
+    const double chance = std::clamp(values.at(static_cast<std::size_t>(player)), 0.0, 1.0);
+    return QPoint(xAt(step), plot.bottom() - static_cast<int>(std::lround(plot.height() * chance)));
 }
 
 void ChanceChart::paintEvent(QPaintEvent*) {
@@ -115,7 +119,7 @@ void ChanceChart::paintEvent(QPaintEvent*) {
     // Step numbers, as many as fit.
     const int every = std::max(1, (steps * 18 + plot.width() - 1) / std::max(1, plot.width()));
     for (int k = 0; k < steps; k += every) {
-        const int px = pointAt(k, 0).x();
+        const int px = xAt(k);
         painter.drawText(QRect(px - 12, plot.bottom() + 2, 24, BottomMargin - 2), Qt::AlignHCenter | Qt::AlignTop,
                          QString::number(m_firstStep + k));
     }

@@ -27,8 +27,9 @@ public:
     const std::vector<std::vector<double>>& steps() const { return m_steps; }
     QString textEquivalent() const { return m_text; }
 
-    // Where player p's (0..) value at step k is drawn.
+    // Where player p's (0..) value at step k is drawn; only for a step with values.
     QPoint pointAt(int step, int player) const;
+    int xAt(int step) const;
     static QColor playerColour(int player);
 
 protected:
