@@ -36,5 +36,8 @@ void benchAdvisor();
 // The three levels of computer player: 10^5 games each, and the time to choose a move. The strong
 // level is the advisor, whose games are passed in.
 void benchPlayers(const kwintor::ValueTable& table, const kwintor::Simulation& strongGames);
+// The chance to win for six players at every stage: time per update on two threads, the largest
+// error against the exact computation where it can be made, and memory. `kwintor_bench winkans`.
+void benchWinChance(const kwintor::ValueTable& table);
 // `kwintor_bench advise`: answers positions from standard input (see advisor/BatchAdvice.h).
 int adviseFromInput();

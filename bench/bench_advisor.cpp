@@ -138,4 +138,5 @@ void benchAdvisor() {
                 fixed(games.standardError, 3).c_str(), fixed(off, 2).c_str(), fixed(table.gameValue(), 3).c_str(),
                 off <= 3 ? "within 3 SE" : "NOT within 3 SE", games.faults, fixed(games.seconds, 1).c_str());
     benchPlayers(table, games);
+    benchWinChance(table);
 }

@@ -1,5 +1,6 @@
 #include "Benchmarks.h"
 
+#include "advisor/ValueTable.h"
 #include "platform/Language.h"
 
 #include <QApplication>
@@ -10,6 +11,12 @@ int main(int argc, char* argv[]) {
         return adviseFromInput();
     if (argc > 1 && std::strcmp(argv[1], "advisor") == 0) {
         benchAdvisor();
+        return 0;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "winkans") == 0) {
+        kwintor::ValueTable table;
+        table.compute(2);
+        benchWinChance(table);
         return 0;
     }
     if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)

@@ -9,11 +9,15 @@
 #include "dialogs/StatistiekForm.h"
 #include "dialogs/Titel.h"
 #include "dialogs/UitslagForm.h"
+#include "dialogs/WinkansForm.h"
+#include "mainwindow/ChanceRun.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/WinChanceWatch.h"
 #include "platform/QtPlatform.h"
+#include "review/ChanceHistory.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -23,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -113,6 +118,14 @@ void takeScreenshots(const QString& directory) {
         menu->hide();
     }
 
+    // The chance to win beside the game, a few rounds in.
+    window.findChild<QAction*>(QStringLiteral("ToolsWinkans"))->trigger();
+    kwintor::WinkansForm* winkans = window.winChance().form();
+    for (int wait = 0; wait < 600 && (window.winChance().computing() || winkans->line(1)->text().isEmpty()); ++wait)
+        QTest::qWait(50);
+    winkans->grab().save(directory + QStringLiteral("/winkans.png"));
+    winkans->close();
+
     // The dialogs and the title window, with the game above as their data.
     for (auto [score, name] : {std::pair{120, "Annelies"}, {245, "Bob"}, {300, "Cor"}, {187, "Dirk"}, {99, "Eva"}})
         window.files().recordScore(score, name);
@@ -162,6 +175,26 @@ void takeScreenshots(const QString& directory) {
     kwintor::AnalyseForm review(six, 0, platform, &window);
     review.setTable(table);
     shoot(review, "analyse.png");
+    // Its chance to win after every placement, once they are all there.
+    {
+        QStringList names;
+        for (int p = 1; p <= 6; ++p)
+            names << QString::fromStdString(six.names[p]);
+        std::vector<std::vector<double>> steps;
+        kwintor::ChanceRun run(std::make_shared<const kwintor::ValueTable>(table),
+                               kwintor::columnsThroughGame(six.decisions, 6));
+        QObject::connect(&run, &kwintor::ChanceRun::pointDone, [&](int index, const std::vector<double>& chances) {
+            steps.resize(std::max(steps.size(), static_cast<std::size_t>(index) + 1));
+            steps[static_cast<std::size_t>(index)] = chances;
+        });
+        QSignalSpy done(&run, &kwintor::ChanceRun::finished);
+        if (!done.wait(300000))
+            std::fprintf(stderr, "the chances of the review did not come\n");
+        review.setChances(names, steps, true);
+        auto* tabs = review.findChild<QTabWidget*>(QStringLiteral("Spelers"));
+        tabs->setCurrentIndex(tabs->count() - 1);
+        shoot(review, "analyse-winkans.png");
+    }
     kwintor::AnalyseForm waiting(six, 0, platform, &window);
     shoot(waiting, "analyse-wacht.png");
 

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="nl">
 <context>
+    <name>ChanceChart</name>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A chance to win in percent, &quot;37,4 %&quot;.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
     <name>RowWords</name>
     <message>
         <source>Totaal enen</source>
@@ -563,6 +571,33 @@
         <translation>Could not save the analysis in<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>Winkans</source>
+        <translation>Chance to win</translation>
+    </message>
+    <message>
+        <source>Winkans na elke zet</source>
+        <translation>Chance to win after every move</translation>
+    </message>
+    <message>
+        <source>Zet</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Zet 0 is het begin van het spel; na elke zet de kans op winst van iedere speler, als iedereen vanaf daar speelt zoals Sterk.</source>
+        <translation>Move 0 is the start of the game; after each move, every player&apos;s chance to win if everyone plays like the strong computer player from there on.</translation>
+    </message>
+    <message>
+        <source>Wordt berekend...</source>
+        <translation>Calculating...</translation>
+    </message>
+</context>
+<context>
+    <name>kwintor::ChanceChart</name>
+    <message>
+        <source>Nog geen gegevens.</source>
+        <translation>No data yet.</translation>
+    </message>
 </context>
 <context>
     <name>kwintor::Coach</name>
@@ -905,6 +940,10 @@ Quit anyway? Then the changes are lost.</translation>
 Ronde %2 van %3; %4 is aan de beurt.</source>
         <translation>Players: %1<byte value="xd"/>
 Round %2 of %3; %4 to play.</translation>
+    </message>
+    <message>
+        <source>Winkans</source>
+        <translation>Chance to Win</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1392,49 @@ E-mail :</translation>
     <message>
         <source>Ok</source>
         <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>kwintor::WinChanceWatch</name>
+    <message>
+        <source>%1 heeft nu de grootste winkans, %2.</source>
+        <translation>%1 now has the best chance to win, %2.</translation>
+    </message>
+    <message>
+        <source>Winkans: %1.</source>
+        <translation>Chance to win: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kwintor::WinkansForm</name>
+    <message>
+        <source> Winkans</source>
+        <translation> Chance to win</translation>
+    </message>
+    <message>
+        <source>De kans dat een speler het hoogste eindtotaal haalt, als vanaf nu iedere speler speelt zoals Sterk: steeds de zet met het hoogste verwachte eindtotaal van de eigen kolom.</source>
+        <translation>The chance that a player finishes with the highest total, if from now on every player plays like the strong computer player: always the move with the highest expected final total of his own column.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One player&apos;s chance to win: &quot;Anna: 37,4 %&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Winkans na elke ronde</source>
+        <translation>Chance to win after every round</translation>
+    </message>
+    <message>
+        <source>Ronde</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Wordt berekend...</source>
+        <translation>Calculating...</translation>
+    </message>
+    <message>
+        <source>De tabel van de adviseur wordt nog gemaakt.</source>
+        <translation>The advisor&apos;s table is still being made.</translation>
     </message>
 </context>
 </TS>

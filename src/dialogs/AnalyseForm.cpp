@@ -1,5 +1,6 @@
 #include "dialogs/AnalyseForm.h"
 
+#include "dialogs/ChanceChart.h"
 #include "dialogs/CostChart.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/UitslagForm.h"
@@ -226,6 +227,25 @@ std::string AnalyseForm::csv() const {
                               "verwacht gekozen,verwacht beste,kosten");
     return reviewCsv(m_review, m_game.names, header.toStdString(),
                      [](const Decision& move) { return moveText(move).toStdString(); });
+}
+
+void AnalyseForm::setChances(const QStringList& names, const std::vector<std::vector<double>>& steps, bool complete) {
+    if (!m_chanceChart) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("Winkans"));
+        m_chanceStatus = new QLabel(page);
+        m_chanceStatus->setObjectName(QStringLiteral("WinkansStatus"));
+        m_chanceStatus->setGeometry(6, 4, 754, 16);
+        m_chanceChart = new ChanceChart(page);
+        m_chanceChart->setObjectName(QStringLiteral("WinkansGrafiek"));
+        m_chanceChart->setFocusPolicy(Qt::TabFocus);
+        m_chanceChart->setGeometry(6, 22, 754, 306);
+        m_spelers->addTab(page, tr("Winkans"));
+    }
+    m_chanceChart->setValues(names, steps, tr("Winkans na elke zet"), tr("Zet"), 0);
+    m_chanceStatus->setText(complete ? tr("Zet 0 is het begin van het spel; na elke zet de kans op winst van iedere "
+                                          "speler, als iedereen vanaf daar speelt zoals Sterk.")
+                                     : tr("Wordt berekend..."));
 }
 
 void AnalyseForm::OpslaanKnop_Click() {

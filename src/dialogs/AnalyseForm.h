@@ -15,6 +15,7 @@ class QTabWidget;
 
 namespace kwintor {
 
+class ChanceChart;
 class Platform;
 class ValueTable;
 
@@ -42,6 +43,12 @@ public:
 
     void OpslaanKnop_Click();
 
+    // The chance to win of every player after each placement (steps[k], players 1..n at
+    // [0..n-1]; [0] the start), in a page of its own once the review stands; `complete` when no
+    // more steps will come.
+    void setChances(const QStringList& names, const std::vector<std::vector<double>>& steps, bool complete);
+    ChanceChart* chanceChart() const { return m_chanceChart; }
+
 private:
     void Form_Load();
     QWidget* playerPage(const PlayerReview& player);
@@ -58,6 +65,8 @@ private:
     QTabWidget* m_spelers = nullptr;
     QPushButton* m_opslaanKnop = nullptr;
     QPushButton* m_okKnop = nullptr;
+    ChanceChart* m_chanceChart = nullptr;
+    QLabel* m_chanceStatus = nullptr;
 };
 
 } // namespace kwintor

@@ -32,6 +32,8 @@ public:
     void prepare();
     // Null until the table is there.
     const ValueTable* table() const;
+    // The same, for a thread that may outlive the window.
+    std::shared_ptr<const ValueTable> sharedTable() const { return m_table; }
 
     void setOn(bool on);
     bool isOn() const { return m_on; }

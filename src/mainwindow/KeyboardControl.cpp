@@ -97,6 +97,8 @@ bool KeyboardControl::handle(int key, bool autoRepeat) {
     }
     if (key == Qt::Key_W) {
         m_announcer.say(turnText(m_flow.state()));
+        if (m_turnSupplement)
+            m_announcer.say(m_turnSupplement());
         return true;
     }
     if (gameOver(m_flow.state()) && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {

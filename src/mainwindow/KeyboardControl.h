@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <functional>
 
 class QAction;
 class QKeyEvent;
@@ -21,6 +24,8 @@ class ScoreSheet;
 class KeyboardControl : public QObject {
 public:
     KeyboardControl(QWidget& window, GameFlow& flow, ScoreSheet& sheet, Announcer& announcer);
+    // What W says after who is on turn (the chances to win, while their window is open).
+    void setTurnSupplement(std::function<QString()> supplement) { m_turnSupplement = std::move(supplement); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,6 +42,7 @@ private:
     GameFlow& m_flow;
     ScoreSheet& m_sheet;
     Announcer& m_announcer;
+    std::function<QString()> m_turnSupplement;
 };
 
 } // namespace kwintor

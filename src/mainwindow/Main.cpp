@@ -12,6 +12,7 @@
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
 #include "mainwindow/SpokenTexts.h"
+#include "mainwindow/WinChanceWatch.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 #include "resources/Plaatjes.h"
@@ -75,7 +76,9 @@ void Main::Form_Load() {
     layOut();
     follow();
     m_announcer = new Announcer(m_tray);
-    new KeyboardControl(*this, *m_flow, *m_sheet, *m_announcer);
+    m_winChance = new WinChanceWatch(*m_flow, *m_coach, *m_announcer, *this);
+    auto* keys = new KeyboardControl(*this, *m_flow, *m_sheet, *m_announcer);
+    keys->setTurnSupplement([this] { return m_winChance->spokenChances(); });
     // The score question opens at once: it says first what the placement brought.
     m_flow->setSpokenFirst([this] { return m_announcer->takePending(); });
     setFixedSize(ClientWidth, ClientHeight + menuBar()->minimumHeight());

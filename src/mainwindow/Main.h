@@ -19,6 +19,7 @@ class DiceTray;
 class GameFlow;
 class Platform;
 class ScoreSheet;
+class WinChanceWatch;
 struct Settings;
 
 // The window in which the game is played: the score sheet, the dice tray, the throw button,
@@ -38,6 +39,7 @@ public:
     ComputerPlayers& computers() const { return *m_computers; }
     const MenuActions& actions() const { return m_actions; }
     Announcer& announcer() const { return *m_announcer; }
+    WinChanceWatch& winChance() const { return *m_winChance; }
     // The exit was answered Yes: no handler goes on with the game.
     bool closing() const;
 
@@ -63,6 +65,7 @@ public:
     void ToolsAdvies_Click();
     void ToolsMogelijkeScore_Click();
     void ToolsAnalyse_Click();
+    void ToolsWinkans_Click();
     void HelpHelp_Click();
     void HelpSpelregels_Click();
     void HelpZegelhof_Click();
@@ -98,6 +101,8 @@ private:
     void finishGame();
     AnalyseForm::Game reviewedGame() const;
     void openAnalyse(AnalyseForm::Game game);
+    void reviewChances(AnalyseForm& dialog, const std::vector<Decision>& decisions,
+                       const std::array<std::string, MaxPlayers + 1>& names);
     // Adds the game to the history once the advisor's table can weigh its decisions.
     void recordHistory(const AnalyseForm::Game& game);
 
@@ -115,6 +120,7 @@ private:
     QPushButton* m_schudKnop = nullptr;
     MenuActions m_actions;
     Announcer* m_announcer = nullptr;
+    WinChanceWatch* m_winChance = nullptr;
 };
 
 } // namespace kwintor

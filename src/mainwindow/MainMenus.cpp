@@ -10,6 +10,7 @@
 #include "mainwindow/Coach.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
+#include "mainwindow/WinChanceWatch.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 
@@ -44,6 +45,7 @@ const MenuItem Items[] = {
     {"Tools", "ToolsMogelijkeScore", QT_TRANSLATE_NOOP("kwintor::Main", "Toon mogelijke score"),
      &Main::ToolsMogelijkeScore_Click, "", true, &MenuActions::mogelijkeScore},
     {"Tools", "ToolsAnalyse", QT_TRANSLATE_NOOP("kwintor::Main", "Analyse"), &Main::ToolsAnalyse_Click},
+    {"Tools", "ToolsWinkans", QT_TRANSLATE_NOOP("kwintor::Main", "Winkans"), &Main::ToolsWinkans_Click},
     {"Help", "HelpHelp", QT_TRANSLATE_NOOP("kwintor::Main", "Help"), &Main::HelpHelp_Click, "F1", true,
      &MenuActions::help},
     {"Help", "HelpSpelregels", QT_TRANSLATE_NOOP("kwintor::Main", "Spelregels"), &Main::HelpSpelregels_Click},
@@ -137,6 +139,8 @@ void Main::ToolsConfig_Click() {
 }
 
 void Main::ToolsAdvies_Click() { m_coach->setOn(m_actions.advies->isChecked()); }
+
+void Main::ToolsWinkans_Click() { m_winChance->open(); }
 
 void Main::ToolsMogelijkeScore_Click() {
     m_sheet->setPreviewShown(!m_sheet->previewShown());

@@ -2,9 +2,11 @@
 
 #include "advisor/ValueTable.h"
 #include "dialogs/UitslagForm.h"
+#include "mainwindow/ChanceRun.h"
 #include "mainwindow/Coach.h"
 #include "mainwindow/GameFlow.h"
 #include "platform/Platform.h"
+#include "review/ChanceHistory.h"
 #include "review/GameReview.h"
 
 #include <QPushButton>
@@ -59,13 +61,44 @@ void Main::ToolsAnalyse_Click() {
 }
 
 void Main::openAnalyse(AnalyseForm::Game game) {
+    const std::vector<Decision> decisions = game.decisions;
+    const auto names = game.names;
     AnalyseForm dialog(std::move(game), m_files.settings().DobbelsteenKleur, m_platform, this);
+    auto review = [this, &dialog, decisions, names] {
+        dialog.setTable(*m_coach->table());
+        reviewChances(dialog, decisions, names);
+    };
     m_coach->prepare();
     if (m_coach->table())
-        dialog.setTable(*m_coach->table());
+        review();
     else
-        connect(m_coach, &Coach::tableReady, &dialog, [this, &dialog] { dialog.setTable(*m_coach->table()); });
+        connect(m_coach, &Coach::tableReady, &dialog, review);
     dialog.exec();
+}
+
+// The chance to win after each placement, worked out on a thread of its own while the review is
+// open; the chart fills in as the figures come.
+void Main::reviewChances(AnalyseForm& dialog, const std::vector<Decision>& decisions,
+                         const std::array<std::string, MaxPlayers + 1>& names) {
+    int players = 0;
+    for (const Decision& d : decisions)
+        players = std::max(players, d.player);
+    if (players == 0)
+        return;
+    QStringList shown;
+    for (int p = 1; p <= players; ++p)
+        shown << QString::fromStdString(names[p]);
+    auto* run = new ChanceRun(m_coach->sharedTable(), columnsThroughGame(decisions, players), &dialog);
+    auto steps = std::make_shared<std::vector<std::vector<double>>>();
+    dialog.setChances(shown, *steps, false);
+    connect(run, &ChanceRun::pointDone, &dialog,
+            [&dialog, shown, steps](int index, const std::vector<double>& chances) {
+                if (steps->size() <= static_cast<std::size_t>(index))
+                    steps->resize(static_cast<std::size_t>(index) + 1);
+                (*steps)[static_cast<std::size_t>(index)] = chances;
+                dialog.setChances(shown, *steps, false);
+            });
+    connect(run, &ChanceRun::finished, &dialog, [&dialog, shown, steps] { dialog.setChances(shown, *steps, true); });
 }
 
 } // namespace kwintor
