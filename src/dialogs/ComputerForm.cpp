@@ -4,6 +4,7 @@
 #include "widgets/Speaker.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -19,7 +20,7 @@ namespace {
 const QString& kindText(int kind) {
     static const std::array<QString, PlayerKindCount> texts{
         QStringLiteral("Mens"), QStringLiteral("Computer: makkelijk"), QStringLiteral("Computer: gemiddeld"),
-        QStringLiteral("Computer: sterk")};
+        QStringLiteral("Computer: sterk"), QCoreApplication::translate("ComputerForm", "Computer: meester")};
     return texts[kind];
 }
 

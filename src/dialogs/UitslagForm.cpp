@@ -3,6 +3,7 @@
 #include "dialogs/DialogParts.h"
 #include "review/FinalOrder.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -39,6 +40,7 @@ QString levelText(PlayerKind kind) {
     case PlayerKind::Makkelijk: return QStringLiteral("computer, makkelijk");
     case PlayerKind::Gemiddeld: return QStringLiteral("computer, gemiddeld");
     case PlayerKind::Sterk: return QStringLiteral("computer, sterk");
+    case PlayerKind::Meester: return QCoreApplication::translate("UitslagForm", "computer, meester");
     case PlayerKind::Person: break;
     }
     return {};
