@@ -39,5 +39,8 @@ void benchPlayers(const kwintor::ValueTable& table, const kwintor::Simulation& s
 // The chance to win for six players at every stage: time per update on two threads, the largest
 // error against the exact computation where it can be made, and memory. `kwintor_bench winkans`.
 void benchWinChance(const kwintor::ValueTable& table);
+// Meester against Sterk, `games` games of two and of three players with the same dice for each seat
+// and the seats turned: its share of the wins and the 95 % interval. `kwintor_bench meester [games]`.
+void benchMeester(const kwintor::ValueTable& table, int games);
 // `kwintor_bench advise`: answers positions from standard input (see advisor/BatchAdvice.h).
 int adviseFromInput();

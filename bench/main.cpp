@@ -4,6 +4,7 @@
 #include "platform/Language.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,12 @@ int main(int argc, char* argv[]) {
         kwintor::ValueTable table;
         table.compute(2);
         benchWinChance(table);
+        return 0;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "meester") == 0) {
+        kwintor::ValueTable table;
+        table.compute(2);
+        benchMeester(table, argc > 2 ? std::atoi(argv[2]) : 100000);
         return 0;
     }
     if (argc > 1 && std::strcmp(argv[1], "--startup-child") == 0)

@@ -656,6 +656,10 @@
         <source>Speler %1</source>
         <translation>Player %1</translation>
     </message>
+    <message>
+        <source>Computer: meester</source>
+        <translation>Computer: master</translation>
+    </message>
 </context>
 <context>
     <name>kwintor::Config</name>
@@ -1392,6 +1396,10 @@ E-mail :</translation>
     <message>
         <source>Ok</source>
         <translation>Ok</translation>
+    </message>
+    <message>
+        <source>computer, meester</source>
+        <translation>computer, master</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "widgets/Speaker.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -21,7 +22,8 @@ QString kindText(int kind) {
         QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Mens"),
         QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: makkelijk"),
         QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: gemiddeld"),
-        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: sterk")};
+        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: sterk"),
+        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: meester")};
     return ComputerForm::tr(texts[kind]);
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/DialogParts.h"
 #include "review/FinalOrder.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -39,6 +40,7 @@ QString levelText(PlayerKind kind) {
     case PlayerKind::Makkelijk: return UitslagForm::tr("computer, makkelijk");
     case PlayerKind::Gemiddeld: return UitslagForm::tr("computer, gemiddeld");
     case PlayerKind::Sterk: return UitslagForm::tr("computer, sterk");
+    case PlayerKind::Meester: return UitslagForm::tr("computer, meester");
     case PlayerKind::Person: break;
     }
     return {};

@@ -3,9 +3,12 @@
 #include "engine/PlayerKind.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QThread>
 #include <QTimer>
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <random>
 
@@ -13,6 +16,7 @@ namespace kwintor {
 
 class Coach;
 class GameFlow;
+class SpreadTable;
 class Strategy;
 
 // The computer players. When the turn passes to one, it plays the turn itself through the
@@ -35,12 +39,17 @@ public:
 private:
     void step();
     const Strategy* strategy(PlayerKind kind);
+    // "Meester" also needs the spread of Sterk's totals, made once on a thread of its own.
+    void prepareSpread();
 
     GameFlow& m_flow;
     Coach& m_coach;
     QTimer m_timer;
     std::mt19937_64 m_random;
     std::array<std::unique_ptr<Strategy>, PlayerKindCount> m_strategies;
+    std::shared_ptr<const SpreadTable> m_spread;
+    std::shared_ptr<std::atomic<bool>> m_spreadCancel = std::make_shared<std::atomic<bool>>(false);
+    QPointer<QThread> m_spreadWorker;
 };
 
 } // namespace kwintor

@@ -134,6 +134,8 @@ private slots:
             QCOMPARE(naam->textFormat(), Qt::PlainText); // a name shows as typed
         }
         QCOMPARE(soort(dialog, 1)->itemText(3), "Computer: sterk");
+        QCOMPARE(soort(dialog, 1)->itemText(4), "Computer: meester");
+        QCOMPARE(soort(dialog, 1)->count(), PlayerKindCount);
         QVERIFY(soort(dialog, MaxPlayers)->geometry().bottom() < child(&dialog, "BackKnoppen")->geometry().top());
     }
 

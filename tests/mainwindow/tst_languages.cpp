@@ -7,6 +7,7 @@
 #include "dialogs/StatistiekForm.h"
 #include "dialogs/Titel.h"
 #include "dialogs/UitslagForm.h"
+#include "dialogs/WinkansForm.h"
 #include "mainwindow/Announcer.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/SheetTexts.h"
@@ -80,10 +81,18 @@ struct Windows {
             dialog->show();
         titel = std::make_unique<Titel>(f.platform);
         titel->show();
+        winkans = std::make_unique<WinkansForm>();
+        QStringList names;
+        for (int p = 1; p <= 4; ++p)
+            names << defaultPlayerName(p);
+        winkans->setChances(names, {0.374, 0.251, 0.2, 0.175});
+        winkans->setRounds(names, {{0.25, 0.25, 0.25, 0.25}, {0.3, 0.3, 0.2, 0.2}});
+        winkans->setStatus(WinkansForm::Status::Computing);
+        winkans->show();
     }
 
     QList<QWidget*> all() const {
-        QList<QWidget*> windows{f.main.get(), titel.get()};
+        QList<QWidget*> windows{f.main.get(), titel.get(), winkans.get()};
         for (const auto& dialog : dialogs)
             windows << dialog.get();
         return windows;
@@ -92,6 +101,7 @@ struct Windows {
     MainFixture f;
     std::vector<std::unique_ptr<QDialog>> dialogs;
     std::unique_ptr<Titel> titel;
+    std::unique_ptr<WinkansForm> winkans;
 };
 
 QString where(const QWidget* widget) {

@@ -66,6 +66,7 @@ private slots:
         QTest::addColumn<QList<int>>("kinds");
         QTest::newRow("easy alone") << QList<int>{1};
         QTest::newRow("strong, medium, easy") << QList<int>{3, 2, 1};
+        QTest::newRow("master against strong") << QList<int>{4, 3};
     }
     void computerPlayersPlayWholeGamesByTheRules() {
         QFETCH(QList<int>, kinds);
