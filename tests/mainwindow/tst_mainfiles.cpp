@@ -340,13 +340,6 @@ private slots:
         QCOMPARE(offeredIn(second), free);
     }
 
-    void offerSaysWhoseGameItIsAndHowFar() {
-        Game game;
-        test::play(game, "n3 t11111 p0 t22222 p1 t33333 p2 t44444 p3 t55555", {"", "Ann", "", "Cor"});
-        QCOMPARE(Main::keptGameSummary(game.state()),
-                 "Spelers: Ann, Speler 2, Cor\r\nRonde 2 van 13; Speler 2 is aan de beurt.");
-    }
-
     // The session ends under a throw, a question or an open dialog: the files are kept as at the
     // exit, nothing more is asked, and the next start offers the game as it stood before.
     void theSessionsEndUnderAThrowAQuestionOrADialog_data() {
