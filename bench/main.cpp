@@ -1,5 +1,7 @@
 #include "Benchmarks.h"
 
+#include "platform/Language.h"
+
 #include <QApplication>
 #include <cstring>
 
@@ -18,6 +20,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (argc > 2 && std::strcmp(argv[1], "--shots") == 0) {
+        // A third argument names the language of the screenshots: "en" for docs/en.
+        if (argc > 3)
+            kwintor::language::install(app, QString::fromLocal8Bit(argv[3]));
         takeScreenshots(QString::fromLocal8Bit(argv[2]));
         return 0;
     }

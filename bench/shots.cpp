@@ -2,6 +2,7 @@
 #include "Benchmarks.h"
 
 #include "advisor/ValueTable.h"
+#include "dialogs/ComputerForm.h"
 #include "dialogs/Config.h"
 #include "dialogs/ScoreForm.h"
 #include "dialogs/SpelerForm.h"
@@ -18,6 +19,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -100,6 +103,16 @@ void takeScreenshots(const QString& directory) {
     QTest::keyClick(&window, Qt::Key_Escape);
     window.ToolsMogelijkeScore_Click();
 
+    // Each menu, open.
+    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (menu->objectName().isEmpty())
+            continue; // the bar's overflow menu
+        menu->popup(window.mapToGlobal(QPoint(0, 0)));
+        if (QTest::qWaitForWindowExposed(menu))
+            menu->grab().save(directory + QStringLiteral("/menu-%1.png").arg(menu->objectName().toLower()));
+        menu->hide();
+    }
+
     // The dialogs and the title window, with the game above as their data.
     for (auto [score, name] : {std::pair{120, "Annelies"}, {245, "Bob"}, {300, "Cor"}, {187, "Dirk"}, {99, "Eva"}})
         window.files().recordScore(score, name);
@@ -113,6 +126,9 @@ void takeScreenshots(const QString& directory) {
     kwintor::SpelerForm players(window.flow().game().state().AantalSpelers, window.flow().game().state().SpelerNaam,
                                 &window);
     shoot(players, "spelerform.png");
+    kwintor::ComputerForm computers(window.flow().game().state().AantalSpelers, window.flow().game().state().SpelerNaam,
+                                    window.flow().kinds(), &window);
+    shoot(computers, "computerform.png");
     kwintor::ScoreForm scores(window.files().scores(), platform, &window);
     shoot(scores, "scoreform.png");
     for (auto [score, name] : {std::pair{233, "Bob"},

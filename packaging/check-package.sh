@@ -35,6 +35,8 @@ check "the program has no .comment section" sh -c "! readelf -S '$program' | gre
 check "the program binds every symbol at start (full RELRO)" sh -c "readelf -d '$program' | grep -q 'BIND_NOW'"
 check "the rules document is a PDF among the desktop's help documents" \
   is_file_type "$usr/share/help/nl/kwintor/spelregels.pdf" '^PDF document'
+check "the English rules document is a PDF beside it" \
+  is_file_type "$usr/share/help/en/kwintor/rules.pdf" '^PDF document'
 
 desktop=$usr/share/applications/$id.desktop
 check "the desktop entry is valid" desktop-file-validate "$desktop"
@@ -51,6 +53,10 @@ man=$usr/share/man/man6/kwintor.6.gz
 check "the manual page is compressed" gzip -t "$man"
 check "the manual page is for section 6" sh -c "zcat '$man' | grep -q '^\.TH KWINTOR 6 '"
 check "the manual page reads without warnings" sh -c "! MANWIDTH=80 man --warnings -l '$man' 2>&1 >/dev/null | grep -q ."
+man_nl=$usr/share/man/nl/man6/kwintor.6.gz
+check "the Dutch manual page is under its language" sh -c "zcat '$man_nl' | grep -q '^\.SH BESCHRIJVING'"
+check "the Dutch manual page reads without warnings" \
+  sh -c "! MANWIDTH=80 man --warnings -l '$man_nl' 2>&1 >/dev/null | grep -q ."
 doc=$usr/share/doc/kwintor
 check "the copyright file is machine-readable" grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
 check "the copyright file names the GPL, version 3 or later" grep -q '^License: GPL-3+$' "$doc/copyright"
@@ -62,6 +68,7 @@ check "the section is games" test "$(field Section)" = games
 check "the dependencies name the Qt libraries" sh -c "dpkg-deb -f '$deb' Depends | grep -q 'libqt6widgets6'"
 check "the Liberation fonts are a dependency" sh -c "dpkg-deb -f '$deb' Depends | grep -q 'fonts-liberation2'"
 check "Qt's Wayland plugin is recommended" sh -c "dpkg-deb -f '$deb' Recommends | grep -q 'qt6-wayland'"
+check "Qt's own translations are recommended" sh -c "dpkg-deb -f '$deb' Recommends | grep -q 'qt6-translations-l10n'"
 check "no lintian overrides are shipped" test ! -e "$usr/share/lintian/overrides"
 check "nothing lies outside usr" test "$(ls "$root")" = usr
 

@@ -1,5 +1,6 @@
 #include "mainwindow/Main.h"
 #include "dialogs/Titel.h"
+#include "platform/Language.h"
 #include "platform/Links.h"
 #include "platform/QtPlatform.h"
 #include "widgets/Theme.h"
@@ -16,6 +17,10 @@ int main(int argc, char* argv[]) {
     // after the application id, and the windows' class "Kwintor" (the application name) is
     // the desktop entry's StartupWMClass, so a task bar sees a running Kwintor as its launcher.
     QGuiApplication::setDesktopFileName(QLatin1String(kwintor::links::AppId));
+    // The desktop's language (LANGUAGE, LANG) decides: Dutch, English, or English for a language
+    // Kwintor does not speak; Dutch where none is set.
+    namespace language = kwintor::language;
+    language::install(app, language::choose(QLocale::system().uiLanguages(), language::available()));
     kwintor::registerFontSubstitutes();
     kwintor::QtPlatform platform;
     // main() owns both windows, so neither is destroyed while one of its handlers still waits:

@@ -6,7 +6,9 @@
 #include "persistence/FileAccess.h"
 #include "platform/Platform.h"
 #include "resources/Plaatjes.h"
+#include "widgets/RowWords.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -33,47 +35,58 @@ QString diceText(const Decision& d, unsigned holds) {
 // What the player did, and what was better: "Hield 6 6 vast", "Gooide alles opnieuw", "Koos Kans".
 QString didText(const Decision& d) {
     if (d.kind == Decision::Kind::Place)
-        return QStringLiteral("Koos ") + QString::fromStdString(categoryName(d.row));
-    return d.holds == 0 ? QStringLiteral("Gooide alles opnieuw")
-                        : QStringLiteral("Hield ") + diceText(d, d.holds) + QStringLiteral(" vast");
+        return QCoreApplication::translate("kwintor::AnalyseForm", "Koos %1").arg(categoryName(d.row));
+    return d.holds == 0
+               ? QCoreApplication::translate("kwintor::AnalyseForm", "Gooide alles opnieuw")
+               : QCoreApplication::translate("kwintor::AnalyseForm", "Hield %1 vast").arg(diceText(d, d.holds));
 }
 
 QString betterText(const Decision& best) {
     if (best.kind == Decision::Kind::Place)
-        return QString::fromStdString(categoryName(best.row));
-    return best.holds == 0 ? QStringLiteral("alles opnieuw gooien")
-                           : diceText(best, best.holds) + QStringLiteral(" vasthouden");
+        return categoryName(best.row);
+    return best.holds == 0
+               ? QCoreApplication::translate("kwintor::AnalyseForm", "alles opnieuw gooien")
+               : QCoreApplication::translate("kwintor::AnalyseForm", "%1 vasthouden").arg(diceText(best, best.holds));
 }
 
 QString shareText(const PlayerReview& r) {
     const int percent = r.decisions > 0 ? (200 * r.bestDecisions + r.decisions) / (2 * r.decisions) : 0;
-    return QStringLiteral("%1 van de %2 keuzes waren de beste (%3 %).")
+    return QCoreApplication::translate("kwintor::AnalyseForm", "%1 van de %2 keuzes waren de beste (%3 %).")
         .arg(r.bestDecisions)
         .arg(r.decisions)
         .arg(percent);
 }
 
+// What a move is, in the table and in the file: the category placed in, or "vast: 3 3 5" ("vast:
+// niets" when no die is held).
+QString moveText(const Decision& move) {
+    if (move.kind == Decision::Kind::Place)
+        return categoryName(move.row);
+    return move.holds == 0
+               ? QCoreApplication::translate("kwintor::AnalyseForm", "vast: niets")
+               : QCoreApplication::translate("kwintor::AnalyseForm", "vast: %1").arg(diceText(move, move.holds));
+}
+
 } // namespace
 
 AnalyseForm::AnalyseForm(Game game, int diceColour, Platform& platform, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Analyse"), twips(12000), twips(8400)), m_game(std::move(game)),
-      m_diceColour(diceColour), m_platform(platform) {
+    : FormDialog(parent, tr(" Analyse"), twips(12000), twips(8400)), m_game(std::move(game)), m_diceColour(diceColour),
+      m_platform(platform) {
     Form_Load();
 }
 
 void AnalyseForm::Form_Load() {
     QFrame* frame1 = addFrame1(*this, 11805, 8310);
 
-    auto* uitleg =
-        new QLabel(QStringLiteral("De adviseur kiest steeds de zet met het hoogste verwachte eindtotaal van "
-                                  "de eigen kolom; wat een keuze minder opleverde dan die zet, kostte punten."),
-                   frame1);
+    auto* uitleg = new QLabel(tr("De adviseur kiest steeds de zet met het hoogste verwachte eindtotaal van "
+                                 "de eigen kolom; wat een keuze minder opleverde dan die zet, kostte punten."),
+                              frame1);
     uitleg->setObjectName(QStringLiteral("Uitleg"));
     uitleg->setWordWrap(true);
     uitleg->setGeometry(twipsRect(105, 120, 11595, 420));
 
-    m_wachtLabel = new QLabel(QStringLiteral("De tabel van de adviseur wordt nog gemaakt. De analyse verschijnt zodra "
-                                             "die klaar is."),
+    m_wachtLabel = new QLabel(tr("De tabel van de adviseur wordt nog gemaakt. De analyse verschijnt zodra "
+                                 "die klaar is."),
                               frame1);
     m_wachtLabel->setObjectName(QStringLiteral("WachtLabel"));
     m_wachtLabel->setFont(sansFont(9.75, true));
@@ -94,9 +107,9 @@ void AnalyseForm::Form_Load() {
     m_spelers->hide();
 
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(9240, 7800, 2460, 360), backdropDark);
-    m_opslaanKnop = addButton(frame1, QStringLiteral("OpslaanKnop"), QStringLiteral("Opslaan..."),
-                              twipsRect(9270, 7830, 1320, 300));
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(10650, 7830, 1020, 300));
+    m_opslaanKnop =
+        addButton(frame1, QStringLiteral("OpslaanKnop"), tr("Opslaan..."), twipsRect(9270, 7830, 1320, 300));
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), tr("Ok"), twipsRect(10650, 7830, 1020, 300));
     m_opslaanKnop->setEnabled(false);
     connect(m_opslaanKnop, &QPushButton::clicked, this, &AnalyseForm::OpslaanKnop_Click);
     connectButtons(m_okKnop, nullptr);
@@ -110,9 +123,11 @@ void AnalyseForm::setTable(const ValueTable& table) {
 
     QStringList lines;
     for (const PlayerReview& r : m_review.players())
-        lines << QString::fromStdString(summaryLine(m_game.names[r.player], r));
+        lines << tr("%1: %2 punten verloren in %3 keuzes")
+                     .arg(QString::fromStdString(m_game.names[r.player]), pointsText(r.cost))
+                     .arg(r.decisions);
     if (lines.isEmpty())
-        lines << QStringLiteral("In dit spel is nog geen keuze gemaakt.");
+        lines << tr("In dit spel is nog geen keuze gemaakt.");
     m_samenvatting->setText(lines.join(u'\n'));
     m_samenvatting->setAccessibleName(lines.join(QStringLiteral(". ")));
     m_samenvatting->show();
@@ -134,13 +149,12 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     list->setGeometry(6, 6, 466, 322);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
-    list->setHeaderLabels({QStringLiteral("Beurt"), QStringLiteral("Worp"), QStringLiteral("Stenen"),
-                           QStringLiteral("Gekozen"), QStringLiteral("Verwacht"), QStringLiteral("Beste keuze"),
-                           QStringLiteral("Beste verwacht"), QStringLiteral("Kosten")});
-    const int widths[] = {34, 30, 60, 76, 54, 76, 76, 40};
+    list->setHeaderLabels({tr("Beurt"), tr("Worp"), tr("Stenen"), tr("Gekozen"), tr("Verwacht"), tr("Beste keuze"),
+                           tr("Beste verwacht"), tr("Kosten")});
+    const int widths[] = {34, 30, 58, 76, 52, 76, 80, 40};
     for (int c = 0; c < 8; ++c)
         list->header()->resizeSection(c, widths[c]);
-    list->setAccessibleName(QStringLiteral("Alle keuzes van %1").arg(QString::fromStdString(m_game.names[r.player])));
+    list->setAccessibleName(tr("Alle keuzes van %1").arg(QString::fromStdString(m_game.names[r.player])));
     for (const WeighedDecision& w : m_review.decisions()) {
         const Decision& d = w.decision;
         if (d.player != r.player)
@@ -149,9 +163,8 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
         for (int die : d.dice)
             dice << QString::number(die);
         auto* item = new QTreeWidgetItem(
-            list, {QString::number(d.turn), QString::number(d.throwNumber), dice.join(u' '),
-                   QString::fromStdString(choiceText(d)), w.weighed ? pointsText(w.made) : QStringLiteral("-"),
-                   QString::fromStdString(choiceText(w.best)),
+            list, {QString::number(d.turn), QString::number(d.throwNumber), dice.join(u' '), moveText(d),
+                   w.weighed ? pointsText(w.made) : QStringLiteral("-"), moveText(w.best),
                    w.weighed ? pointsText(w.bestExpected) : QStringLiteral("-"), pointsText(w.cost)});
         for (int c : {0, 1, 4, 6, 7})
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
@@ -162,11 +175,10 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     auto* share = new QLabel(
         (level.isEmpty() ? QString() : level.left(1).toUpper() + level.mid(1) + QStringLiteral(". ")) + shareText(r),
         page);
-    share->setObjectName(QStringLiteral("Beste"));
+    share->setObjectName(tr("Beste"));
     share->setGeometry(Right, 6, RightWidth, 16);
 
-    auto* caption = new QLabel(
-        r.costliest.empty() ? QStringLiteral("Geen keuze kostte punten.") : QStringLiteral("De duurste keuzes:"), page);
+    auto* caption = new QLabel(r.costliest.empty() ? tr("Geen keuze kostte punten.") : tr("De duurste keuzes:"), page);
     caption->setObjectName(QStringLiteral("DuursteKop"));
     caption->setFont(sansFont(8.25, true));
     caption->setGeometry(Right, 26, RightWidth, 16);
@@ -186,8 +198,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
             die->setGeometry(Right + i * (DieSize + 3), top, DieSize, DieSize);
             die->setAccessibleName(QString::number(w.decision.dice[i]));
         }
-        auto* when =
-            new QLabel(QStringLiteral("Beurt %1, worp %2").arg(w.decision.turn).arg(w.decision.throwNumber), page);
+        auto* when = new QLabel(tr("Beurt %1, worp %2").arg(w.decision.turn).arg(w.decision.throwNumber), page);
         when->setObjectName(QStringLiteral("Duurste(%1)Wanneer").arg(k + 1));
         when->setFont(sansFont(8.25, true));
         when->setGeometry(Right + 5 * (DieSize + 3) + 4, top, RightWidth - 5 * (DieSize + 3) - 4, DieSize);
@@ -195,7 +206,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
         text->setObjectName(QStringLiteral("Duurste(%1)").arg(k + 1));
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        text->setText(QStringLiteral("%1 (verwacht %2); beter was %3 (%4): %5 punten verloren.")
+        text->setText(tr("%1 (verwacht %2); beter was %3 (%4): %5 punten verloren.")
                           .arg(didText(w.decision), pointsText(w.made), betterText(w.best), pointsText(w.bestExpected),
                                pointsText(w.cost)));
         text->setGeometry(Right, top + DieSize + 1, RightWidth, 36);
@@ -205,23 +216,28 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     auto* chart = new CostChart(CostChart::Kind::Bars, page);
     chart->setObjectName(QStringLiteral("Grafiek"));
     chart->setGeometry(Right, 232, RightWidth, 96);
-    chart->setValues(std::vector<double>(r.costPerTurn.begin(), r.costPerTurn.end()),
-                     QStringLiteral("Punten verloren per beurt"), QStringLiteral("Beurt"));
+    chart->setValues(std::vector<double>(r.costPerTurn.begin(), r.costPerTurn.end()), tr("Punten verloren per beurt"),
+                     tr("Beurt"));
     return page;
+}
+
+std::string AnalyseForm::csv() const {
+    const QString header = tr("speler,beurt,worp,steen 1,steen 2,steen 3,steen 4,steen 5,gekozen,beste keuze,"
+                              "verwacht gekozen,verwacht beste,kosten");
+    return reviewCsv(m_review, m_game.names, header.toStdString(),
+                     [](const Decision& move) { return moveText(move).toStdString(); });
 }
 
 void AnalyseForm::OpslaanKnop_Click() {
     if (!m_ready)
         return;
-    const QString path = m_platform.saveFileName(this, QStringLiteral(" Analyse opslaan"),
-                                                 QDir::homePath() + QStringLiteral("/Analyse.csv"),
-                                                 QStringLiteral("CSV-bestanden (*.csv)"));
+    const QString path = m_platform.saveFileName(
+        this, tr(" Analyse opslaan"), QDir::homePath() + QStringLiteral("/Analyse.csv"), tr("CSV-bestanden (*.csv)"));
     if (path.isEmpty())
         return;
-    if (!writeFileAtomically(QFile::encodeName(path).toStdString(), reviewCsv(m_review, m_game.names)))
-        m_platform.messageBox(
-            this, QStringLiteral("Kon de analyse niet opslaan in\r\n%1").arg(QDir::toNativeSeparators(path)),
-            Platform::Buttons::Ok, QStringLiteral(" Analyse"));
+    if (!writeFileAtomically(QFile::encodeName(path).toStdString(), csv()))
+        m_platform.messageBox(this, tr("Kon de analyse niet opslaan in\r\n%1").arg(QDir::toNativeSeparators(path)),
+                              Platform::Buttons::Ok, tr(" Analyse"));
 }
 
 } // namespace kwintor

@@ -45,6 +45,8 @@ public:
 private:
     void Form_Load();
     QWidget* playerPage(const PlayerReview& player);
+    // The review as the saved file holds it, its header and moves in the player's language.
+    std::string csv() const;
 
     Game m_game;
     int m_diceColour;

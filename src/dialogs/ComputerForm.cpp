@@ -16,11 +16,13 @@ namespace kwintor {
 
 namespace {
 
-const QString& kindText(int kind) {
-    static const std::array<QString, PlayerKindCount> texts{
-        QStringLiteral("Mens"), QStringLiteral("Computer: makkelijk"), QStringLiteral("Computer: gemiddeld"),
-        QStringLiteral("Computer: sterk")};
-    return texts[kind];
+QString kindText(int kind) {
+    static const char* const texts[PlayerKindCount] = {
+        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Mens"),
+        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: makkelijk"),
+        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: gemiddeld"),
+        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: sterk")};
+    return ComputerForm::tr(texts[kind]);
 }
 
 // Room for the name left of the choice; a longer name is cut short with an ellipsis.
@@ -29,7 +31,7 @@ constexpr int NameWidthTwips = 2250;
 } // namespace
 
 ComputerForm::ComputerForm(int count, const PlayerNames& names, const PlayerKinds& kinds, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Computerspelers"), twips(5100) - 6, twips(3315) - 31),
+    : FormDialog(parent, tr(" Computerspelers"), twips(5100) - 6, twips(3315) - 31),
       m_count(std::clamp(count, 1, MaxPlayers)), m_kinds(kinds) {
     Form_Load(names);
 }
@@ -59,7 +61,7 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
             soort->addItem(kindText(kind));
         soort->setCurrentIndex(int(m_kinds[i]));
         soort->setGeometry(twipsRect(2490, top, 2250, 285));
-        soort->setAccessibleName(full.isEmpty() ? QStringLiteral("Speler %1").arg(i) : full);
+        soort->setAccessibleName(full.isEmpty() ? tr("Speler %1").arg(i) : full);
         naam->setBuddy(soort); // a screen reader names a choice by the label that belongs to it
         connect(soort, &QComboBox::currentIndexChanged, this, [this, soort](int kind) {
             m_speaker->say(soort->accessibleName() + QStringLiteral(": ") + kindText(kind));

@@ -22,7 +22,7 @@ constexpr int DiceColours = 3;
 } // namespace
 
 Config::Config(const Settings& settings, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Instellingen"), twips(5100) - 6, twips(3315) - 31), m_settings(settings) {
+    : FormDialog(parent, tr(" Instellingen"), twips(5100) - 6, twips(3315) - 31), m_settings(settings) {
     Form_Load();
 }
 
@@ -37,16 +37,18 @@ void Config::Form_Load() {
             addScrollBar(frame1, QStringLiteral("ScrollColor(%1)").arg(i), twipsRect(180, top, 1440, 285), 0, 255);
         m_kleurLabel[i] =
             addCaption(frame1, QStringLiteral("KleurLabel(%1)").arg(i), QStringLiteral("0"), 1740, top + 45);
-        static const char* const Components[] = {"", "rood", "groen", "blauw"};
-        m_scrollColor[i]->setAccessibleName(QStringLiteral("Achtergrondkleur, ") + QLatin1String(Components[i]));
+        static const char* const Components[] = {"", QT_TR_NOOP("Achtergrondkleur, rood"),
+                                                 QT_TR_NOOP("Achtergrondkleur, groen"),
+                                                 QT_TR_NOOP("Achtergrondkleur, blauw")};
+        m_scrollColor[i]->setAccessibleName(tr(Components[i]));
     }
-    addCaption(frame1, QStringLiteral("Label2"), QStringLiteral("Achtergrondkleur"), 2100, 315);
+    addCaption(frame1, QStringLiteral("Label2"), tr("Achtergrondkleur"), 2100, 315);
 
     addBackdrop(frame1, QStringLiteral("Label3"), twipsRect(150, 1500, 1500, 330), backdropDark);
     m_hScroll1 = addScrollBar(frame1, QStringLiteral("HScroll1"), twipsRect(180, 1530, 1440, 270), 0, DiceColours - 1);
-    addCaption(frame1, QStringLiteral("Label4"), QStringLiteral("Dobbelsteenkleur"), 1710, 1545);
-    m_hScroll1->setAccessibleName(QStringLiteral("Dobbelsteenkleur"));
-    m_hScroll1->setAccessibleDescription(QStringLiteral("0 grijs, 1 rood, 2 groen"));
+    addCaption(frame1, QStringLiteral("Label4"), tr("Dobbelsteenkleur"), 1710, 1545);
+    m_hScroll1->setAccessibleName(tr("Dobbelsteenkleur"));
+    m_hScroll1->setAccessibleDescription(tr("0 grijs, 1 rood, 2 groen"));
 
     m_image1 = new QLabel(frame1);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -96,11 +98,11 @@ void Config::HScroll1_Change(int value) {
     const int kleur = value * FacesPerColour;
     m_settings.DobbelsteenKleur = static_cast<std::uint8_t>(kleur);
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::instance().Img(kleur + 1)));
-    static const char* const Colours[] = {"grijs", "rood", "groen"};
-    const QString colour = QLatin1String(Colours[std::clamp(value, 0, 2)]);
-    m_image1->setAccessibleName(QStringLiteral("Voorbeeldsteen, ") + colour);
+    static const char* const Colours[] = {QT_TR_NOOP("grijs"), QT_TR_NOOP("rood"), QT_TR_NOOP("groen")};
+    const QString colour = tr(Colours[std::clamp(value, 0, 2)]);
+    m_image1->setAccessibleName(tr("Voorbeeldsteen, %1").arg(colour));
     if (m_hScroll1->hasFocus())
-        m_speaker->say(QStringLiteral("Dobbelsteenkleur ") + colour);
+        m_speaker->say(tr("Dobbelsteenkleur %1").arg(colour));
 }
 
 void Config::OkKnop_Click() {

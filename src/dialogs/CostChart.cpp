@@ -2,6 +2,8 @@
 
 #include "widgets/Theme.h"
 
+#include "platform/Language.h"
+
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,7 +23,7 @@ constexpr int RightMargin = 8;
 } // namespace
 
 QString pointsText(double points) {
-    return QLocale(QLocale::Dutch).toString(std::abs(points) < 0.005 ? 0.0 : points, 'f', 2);
+    return language::numbers().toString(std::abs(points) < 0.005 ? 0.0 : points, 'f', 2);
 }
 
 CostChart::CostChart(Kind kind, QWidget* parent) : QWidget(parent), m_kind(kind) {}
@@ -33,7 +35,7 @@ void CostChart::setValues(const std::vector<double>& values, const QString& capt
     for (std::size_t i = 0; i < values.size(); ++i)
         parts << QStringLiteral("%1 %2: %3").arg(valueName).arg(i + 1).arg(pointsText(values[i]));
     m_text = caption + QStringLiteral(". ") +
-             (parts.isEmpty() ? QStringLiteral("Geen gegevens.") : parts.join(QStringLiteral("; ")) + u'.');
+             (parts.isEmpty() ? tr("Geen gegevens.") : parts.join(QStringLiteral("; ")) + u'.');
     setAccessibleName(caption);
     setAccessibleDescription(m_text);
     setToolTip(m_text);

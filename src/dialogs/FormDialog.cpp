@@ -33,9 +33,8 @@ void FormDialog::connectButtons(QPushButton* ok, QPushButton* cancel) {
 FormDialog::OkCancel FormDialog::addOkCancel(QWidget* frame, const QColor& backdrop) {
     addBackdrop(frame, QStringLiteral("BackKnoppen"), twipsRect(3390, 2310, 1350, 360), backdrop);
     OkCancel buttons;
-    buttons.cancel =
-        addButton(frame, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"), twipsRect(3420, 2340, 690, 300));
-    buttons.ok = addButton(frame, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(4110, 2340, 600, 300));
+    buttons.cancel = addButton(frame, QStringLiteral("CancelKnop"), tr("Cancel"), twipsRect(3420, 2340, 690, 300));
+    buttons.ok = addButton(frame, QStringLiteral("OkKnop"), tr("Ok"), twipsRect(4110, 2340, 600, 300));
     connectButtons(buttons.ok, buttons.cancel);
     return buttons;
 }

@@ -13,7 +13,7 @@
 namespace kwintor {
 
 ScoreForm::ScoreForm(const ScoreList& scores, Platform& platform, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Scorelijst"), twips(3300) - 6, twips(6300) - 31), m_platform(platform) {
+    : FormDialog(parent, tr(" Scorelijst"), twips(3300) - 6, twips(6300) - 31), m_platform(platform) {
     Form_Load(scores);
 }
 
@@ -22,7 +22,7 @@ void ScoreForm::Form_Load(const ScoreList& scores) {
 
     m_list1 = new QListWidget(frame1);
     m_list1->setObjectName(QStringLiteral("List1"));
-    m_list1->setAccessibleName(QStringLiteral("Scorelijst"));
+    m_list1->setAccessibleName(tr("Scorelijst"));
     m_list1->setGeometry(twipsRect(105, 195, 2895, 4620));
     styleScoreView(m_list1);
     startWithoutCurrentRow(m_list1);
@@ -32,18 +32,17 @@ void ScoreForm::Form_Load(const ScoreList& scores) {
         m_list1->addItem(QString::fromStdString(scores.at(i)));
 
     // Counted once: the text stays as it is while entries are deleted.
-    m_label2 = addCaption(frame1, QStringLiteral("Label2"),
-                          QString::number(m_list1->count()) + QStringLiteral(" namen in de lijst"), 150, 4950);
+    m_label2 =
+        addCaption(frame1, QStringLiteral("Label2"), tr("%1 namen in de lijst").arg(m_list1->count()), 150, 4950);
     m_label2->setFont(sansFont(9.75));
     m_label2->adjustSize();
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(105, 5340, 1800, 360), backdropDark);
-    m_deleteKnop =
-        addButton(frame1, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"), twipsRect(135, 5370, 750, 300));
-    m_deleteAllKnop = addButton(frame1, QStringLiteral("DeleteAllKnop"), QStringLiteral("Delete All"),
-                                twipsRect(885, 5370, 990, 300));
+    m_deleteKnop = addButton(frame1, QStringLiteral("DeleteKnop"), tr("Delete"), twipsRect(135, 5370, 750, 300));
+    m_deleteAllKnop =
+        addButton(frame1, QStringLiteral("DeleteAllKnop"), tr("Delete All"), twipsRect(885, 5370, 990, 300));
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(2250, 5340, 750, 360), backdropDark);
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(2280, 5370, 690, 300));
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), tr("Ok"), twipsRect(2280, 5370, 690, 300));
 
     connect(m_deleteKnop, &QPushButton::clicked, this, &ScoreForm::DeleteKnop_Click);
     connect(m_deleteAllKnop, &QPushButton::clicked, this, &ScoreForm::DeleteAllKnop_Click);
@@ -65,12 +64,11 @@ void ScoreForm::DeleteKnop_Click() {
         name = QStringLiteral("...");
 
     Platform& platform = m_platform;
-    if (platform.messageBox(this, QStringLiteral("Wilt u ") + name + QStringLiteral(" verwijderen uit de lijst?"),
-                            Platform::Buttons::YesNo, QStringLiteral(" Delete")) != Platform::Answer::Yes)
+    if (platform.messageBox(this, tr("Wilt u %1 verwijderen uit de lijst?").arg(name), Platform::Buttons::YesNo,
+                            tr(" Delete")) != Platform::Answer::Yes)
         return;
     if (!item) {
-        platform.messageBox(this, QStringLiteral("Eerst een naam selecteren..."), Platform::Buttons::Ok,
-                            QStringLiteral(" Foutje"));
+        platform.messageBox(this, tr("Eerst een naam selecteren..."), Platform::Buttons::Ok, tr(" Foutje"));
         return;
     }
 
@@ -83,10 +81,8 @@ void ScoreForm::DeleteKnop_Click() {
 void ScoreForm::DeleteAllKnop_Click() {
     if (m_list1->count() == 0)
         return;
-    if (m_platform.messageBox(this,
-                              QStringLiteral("Wilt u alle ") + QString::number(m_list1->count()) +
-                                  QStringLiteral(" namen verwijderen?"),
-                              Platform::Buttons::YesNo, QStringLiteral(" Delete All")) != Platform::Answer::Yes)
+    if (m_platform.messageBox(this, tr("Wilt u alle %1 namen verwijderen?").arg(m_list1->count()),
+                              Platform::Buttons::YesNo, tr(" Delete All")) != Platform::Answer::Yes)
         return;
     m_list1->clear();
     m_removedAll = true;

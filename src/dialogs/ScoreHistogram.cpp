@@ -37,13 +37,13 @@ QString ScoreHistogram::spokenText(const ScoreStatistics::Histogram& counts, con
     for (int bin = 0; bin < ScoreStatistics::BinCount; ++bin) {
         const int count = counts[static_cast<std::size_t>(bin)];
         if (count > 0)
-            lines << QStringLiteral("%1 tot %2 punten: %3.")
+            lines << tr("%1 tot %2 punten: %3.")
                          .arg(bin * ScoreStatistics::BinWidth)
                          .arg((bin + 1) * ScoreStatistics::BinWidth - 1)
-                         .arg(count == 1 ? QStringLiteral("1 spel") : QStringLiteral("%1 spellen").arg(count));
+                         .arg(count == 1 ? tr("1 spel") : tr("%1 spellen").arg(count));
     }
     if (lines.size() == 1)
-        lines << QStringLiteral("Geen scores.");
+        lines << tr("Geen scores.");
     return lines.join(u' ');
 }
 

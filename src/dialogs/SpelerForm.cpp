@@ -20,14 +20,13 @@ namespace {
 QColor nameBoxColour(int i) { return {150 + 15 * i, 130 + 20 * i, 0}; }
 
 QString countText(int players) {
-    return QString::number(players) + (players == 1 ? QStringLiteral(" Speler") : QStringLiteral(" Spelers"));
+    return players == 1 ? SpelerForm::tr("%1 Speler").arg(players) : SpelerForm::tr("%1 Spelers").arg(players);
 }
 
 } // namespace
 
 SpelerForm::SpelerForm(int count, const PlayerNames& names, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Spelers"), twips(5100) - 6, twips(3315) - 31), m_count(count),
-      m_names(names) {
+    : FormDialog(parent, tr(" Spelers"), twips(5100) - 6, twips(3315) - 31), m_count(count), m_names(names) {
     Form_Load();
 }
 
@@ -46,18 +45,17 @@ void SpelerForm::Form_Load() {
         palette.setColor(QPalette::Disabled, QPalette::Text, QColor(109, 109, 109));
         box->setPalette(palette);
         box->setText(QString::fromStdString(m_names[i]));
-        box->setToolTip(QStringLiteral(" Dubbelklik is nieuw "));
+        box->setToolTip(tr(" Dubbelklik is nieuw "));
         box->installEventFilter(this);
-        box->setAccessibleName(QStringLiteral("Naam speler %1").arg(i));
+        box->setAccessibleName(tr("Naam speler %1").arg(i));
         m_tsp[i] = box;
-        m_lsp[i] = addCaption(frame1, QStringLiteral("Lsp(%1)").arg(i), QStringLiteral("Naam speler %1").arg(i), 2610,
-                              top + 30);
+        m_lsp[i] = addCaption(frame1, QStringLiteral("Lsp(%1)").arg(i), tr("Naam speler %1").arg(i), 2610, top + 30);
         m_lsp[i]->setBuddy(box);
     }
 
     addBackdrop(frame1, QStringLiteral("Label1"), twipsRect(150, 2310, 1500, 330), backdropBlack);
     m_hScroll1 = addScrollBar(frame1, QStringLiteral("HScroll1"), twipsRect(180, 2340, 1440, 270), 1, MaxPlayers);
-    m_hScroll1->setAccessibleName(QStringLiteral("Aantal spelers"));
+    m_hScroll1->setAccessibleName(tr("Aantal spelers"));
     m_label2 = addCaption(frame1, QStringLiteral("Label2"), countText(1), 1740, 2370);
 
     const OkCancel buttons = addOkCancel(frame1, backdropDark);

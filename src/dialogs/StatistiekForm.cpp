@@ -1,4 +1,5 @@
 #include "dialogs/StatistiekForm.h"
+#include "platform/Language.h"
 
 #include "dialogs/CostChart.h"
 #include "dialogs/DialogParts.h"
@@ -21,7 +22,12 @@ namespace {
 
 constexpr int RowRole = Qt::UserRole; // the item's index in ScoreStatistics::rows()
 
-QString meanText(double mean) { return QString::number(mean, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')); }
+// One decimal as the player's language writes it ("287,5" in Dutch), without thousands separators.
+QString meanText(double mean) {
+    QLocale numbers = language::numbers();
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    return numbers.toString(mean, 'f', 1);
+}
 
 double valueOf(const PlayerStatistics& row, int column) {
     switch (column) {
@@ -35,7 +41,7 @@ double valueOf(const PlayerStatistics& row, int column) {
 } // namespace
 
 StatistiekForm::StatistiekForm(const ScoreList& scores, const std::vector<HistoryEntry>& history, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Statistieken"), twips(6900) - 6, twips(6495) - 31), m_statistics(scores),
+    : FormDialog(parent, tr(" Statistieken"), twips(6900) - 6, twips(6495) - 31), m_statistics(scores),
       m_history(history) {
     Form_Load();
 }
@@ -45,7 +51,7 @@ void StatistiekForm::Form_Load() {
 
     m_list1 = new QTreeWidget(frame1);
     m_list1->setObjectName(QStringLiteral("List1"));
-    m_list1->setAccessibleName(QStringLiteral("Statistieken per naam"));
+    m_list1->setAccessibleName(tr("Statistieken per naam"));
     m_list1->setGeometry(twipsRect(105, 195, 6495, 2520));
     m_list1->setRootIsDecorated(false);
     m_list1->setItemsExpandable(false);
@@ -54,8 +60,7 @@ void StatistiekForm::Form_Load() {
 
     // Numbers read best from the highest down; a first click on a number column shows that.
     QTreeWidgetItem* header = m_list1->headerItem();
-    const QStringList titles{QStringLiteral("Naam"), QStringLiteral("Spellen"), QStringLiteral("Beste"),
-                             QStringLiteral("Slechtste"), QStringLiteral("Gemiddeld")};
+    const QStringList titles{tr("Naam"), tr("Spellen"), tr("Beste"), tr("Slechtste"), tr("Gemiddeld")};
     for (int column = 0; column < ColumnCount; ++column) {
         header->setText(column, titles[column]);
         header->setFont(column, sansFont(8.25, true));
@@ -80,14 +85,14 @@ void StatistiekForm::Form_Load() {
     m_verloop->setObjectName(QStringLiteral("Verloop"));
     m_verloop->setGeometry(twipsRect(4080, 2820, 2520, 2580));
 
-    m_leegLabel = new QLabel(QStringLiteral("Nog geen scores op de lijst."), frame1);
+    m_leegLabel = new QLabel(tr("Nog geen scores op de lijst."), frame1);
     m_leegLabel->setObjectName(QStringLiteral("LeegLabel"));
     m_leegLabel->setFont(sansFont(9.75));
     m_leegLabel->setAlignment(Qt::AlignCenter);
     m_leegLabel->setGeometry(twipsRect(105, 2820, 6495, 2580));
 
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(5850, 5520, 750, 360), backdropDark);
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(5880, 5550, 690, 300));
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), tr("Ok"), twipsRect(5880, 5550, 690, 300));
     connectButtons(m_okKnop, nullptr);
 
     m_chart->setVisible(!m_statistics.isEmpty());
@@ -143,13 +148,12 @@ void StatistiekForm::fillRows(int column, Qt::SortOrder order) {
 void StatistiekForm::List1_SelectionChanged() {
     const QList<QTreeWidgetItem*> selected = m_list1->selectedItems();
     if (selected.isEmpty()) {
-        m_chart->setHistogram(m_statistics.histogram(), QStringLiteral("Scores van alle namen"));
-        m_verloop->setValues({}, QStringLiteral("Kies een naam"), QString());
+        m_chart->setHistogram(m_statistics.histogram(), tr("Scores van alle namen"));
+        m_verloop->setValues({}, tr("Kies een naam"), QString());
         return;
     }
     const PlayerStatistics& row = m_statistics.rows()[selected.first()->data(Naam, RowRole).toUInt()];
-    m_chart->setHistogram(m_statistics.histogram(row.name),
-                          QStringLiteral("Scores van ") + QString::fromStdString(row.name));
+    m_chart->setHistogram(m_statistics.histogram(row.name), tr("Scores van %1").arg(QString::fromStdString(row.name)));
 
     // Each point: the mean cost of up to TrendWindow games ending at that game.
     const std::vector<double> costs = recentCosts(m_history, row.name, TrendGames + TrendWindow - 1);
@@ -163,7 +167,7 @@ void StatistiekForm::List1_SelectionChanged() {
             sum += costs[k];
         means.push_back(sum / static_cast<double>(i + 1 - first));
     }
-    m_verloop->setValues(means, QStringLiteral("Gemiddeld verlies per spel"), QStringLiteral("Spel"));
+    m_verloop->setValues(means, tr("Gemiddeld verlies per spel"), tr("Spel"));
 }
 
 } // namespace kwintor

@@ -8,6 +8,7 @@
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -30,15 +31,17 @@ const QColor LinkColour(192, 64, 0);
 const QColor ClockColour(0, 64, 0);
 const QColor StripBackground(64, 0, 0);
 const QColor StripText(192, 192, 192);
-const QString Prompt = QStringLiteral("Klik op het plaatje om te beginnen...");
+QString prompt() { return QCoreApplication::translate("kwintor::Titel", "Klik op het plaatje om te beginnen..."); }
 // What a screen reader says on arrival: the picture is the start button, and so is Enter.
-const QString SpokenPrompt = QStringLiteral("Kwintor. Druk op Enter om te beginnen.");
+QString spokenPrompt() {
+    return QCoreApplication::translate("kwintor::Titel", "Kwintor. Druk op Enter om te beginnen.");
+}
 
 QString rightsText() {
-    return QStringLiteral("Kwintor, een dobbelspel\n"
-                          "\u00A9 2026 %1\n"
-                          "Alle rechten voorbehouden.\n"
-                          "E-mail :")
+    return QCoreApplication::translate("kwintor::Titel", "Kwintor, een dobbelspel\n"
+                                                         "\u00A9 2026 %1\n"
+                                                         "Alle rechten voorbehouden.\n"
+                                                         "E-mail :")
         .arg(QString::fromUtf8(links::Maker));
 }
 
@@ -94,21 +97,20 @@ QString Titel::factsText(const Facts& facts, const QLocale& locale) {
     const double height = facts.screenPixels.height() * 96.0 / dpi;
 
     QStringList lines;
-    lines << QStringLiteral("Made by %1").arg(QString::fromUtf8(links::Maker));
-    lines << QStringLiteral("Copyright \u00A9 2026, all rights reserved.");
-    lines << QStringLiteral("For 32-bit computers with Windows Development.") << QString();
-    lines << QStringLiteral("Version number : ") + facts.version;
+    lines << tr("Made by %1").arg(QString::fromUtf8(links::Maker));
+    lines << tr("Copyright \u00A9 2026, all rights reserved.");
+    lines << tr("For 32-bit computers with Windows Development.") << QString();
+    lines << tr("Version number : ") + facts.version;
     // Digits grouped by three; a file of 0 bytes or none at all shows no number.
     const QString sizeText = facts.fileFound && facts.size > 0 ? locale.toString(facts.size) : QString();
-    lines << QStringLiteral("Filesize............. : ") + sizeText + QStringLiteral(" Bytes");
+    lines << tr("Filesize............. : ") + sizeText + tr(" Bytes");
     if (facts.fileFound)
-        lines << QStringLiteral("Filedate............ : ") +
-                     locale.toString(facts.written.date(), QLocale::ShortFormat) + u' ' +
+        lines << tr("Filedate............ : ") + locale.toString(facts.written.date(), QLocale::ShortFormat) + u' ' +
                      facts.written.time().toString(QStringLiteral("h:mm:ss"));
-    lines << QStringLiteral("Screen............. : ") + QString::number(qRound(width)) + QStringLiteral(" x ") +
-                 QString::number(qRound(height)) + QStringLiteral(" pixels");
-    lines << QStringLiteral("Dpi................... : ") + QString::number(facts.dpi);
-    lines << QStringLiteral("Time / Date..... :");
+    lines << tr("Screen............. : ") + QString::number(qRound(width)) + QStringLiteral(" x ") +
+                 QString::number(qRound(height)) + tr(" pixels");
+    lines << tr("Dpi................... : ") + QString::number(facts.dpi);
+    lines << tr("Time / Date..... :");
     return lines.join(u'\n');
 }
 
@@ -132,8 +134,8 @@ void Titel::Form_Load() {
     m_image1->setPixmap(QPixmap::fromImage(Plaatjes::titlePicture(ratio)));
     m_image1->installEventFilter(this);
     // The picture holds the keyboard focus: Enter, Space and Escape start as a click does.
-    setAccessibleName(SpokenPrompt);
-    m_image1->setAccessibleName(SpokenPrompt);
+    setAccessibleName(spokenPrompt());
+    m_image1->setAccessibleName(spokenPrompt());
     m_image1->setFocusPolicy(Qt::StrongFocus);
     m_image1->setFocus();
 
@@ -185,7 +187,7 @@ void Titel::Form_Load() {
         painter.setFont(sansFont(SansSerifPoints));
         painter.setPen(StripText);
         const QFontMetrics metrics(painter.font());
-        painter.drawText(QPoint(3, 1 + metrics.ascent()), Prompt);
+        painter.drawText(QPoint(3, 1 + metrics.ascent()), prompt());
     }
     drawStrip();
 

@@ -28,7 +28,7 @@ int totalA(const GameState& state, int player) {
 QString namesJoined(const QStringList& names) {
     if (names.size() < 2)
         return names.value(0);
-    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" en ") +
+    return QStringList(names.mid(0, names.size() - 1)).join(QStringLiteral(", ")) + UitslagForm::tr(" en ") +
            names.last();
 }
 
@@ -36,16 +36,16 @@ QString namesJoined(const QStringList& names) {
 
 QString levelText(PlayerKind kind) {
     switch (kind) {
-    case PlayerKind::Makkelijk: return QStringLiteral("computer, makkelijk");
-    case PlayerKind::Gemiddeld: return QStringLiteral("computer, gemiddeld");
-    case PlayerKind::Sterk: return QStringLiteral("computer, sterk");
+    case PlayerKind::Makkelijk: return UitslagForm::tr("computer, makkelijk");
+    case PlayerKind::Gemiddeld: return UitslagForm::tr("computer, gemiddeld");
+    case PlayerKind::Sterk: return UitslagForm::tr("computer, sterk");
     case PlayerKind::Person: break;
     }
     return {};
 }
 
 UitslagForm::UitslagForm(const GameState& state, const PlayerKinds& kinds, QWidget* parent)
-    : FormDialog(parent, QStringLiteral(" Uitslag"), twips(6900) - 6, twips(4200) - 31) {
+    : FormDialog(parent, tr(" Uitslag"), twips(6900) - 6, twips(4200) - 31) {
     Form_Load(state, kinds);
 }
 
@@ -61,11 +61,11 @@ void UitslagForm::Form_Load(const GameState& state, const PlayerKinds& kinds) {
     const int best = state.TotaalAB[order.front().player];
     QString heading;
     if (alone)
-        heading = QStringLiteral("%1: %2 punten.").arg(first.front()).arg(best);
+        heading = tr("%1: %2 punten.").arg(first.front()).arg(best);
     else if (first.size() == 1)
-        heading = QStringLiteral("%1 wint met %2 punten.").arg(first.front()).arg(best);
+        heading = tr("%1 wint met %2 punten.").arg(first.front()).arg(best);
     else
-        heading = QStringLiteral("%1 delen de eerste plaats met %2 punten.").arg(namesJoined(first)).arg(best);
+        heading = tr("%1 delen de eerste plaats met %2 punten.").arg(namesJoined(first)).arg(best);
 
     m_kop = new QLabel(heading, frame1);
     m_kop->setObjectName(QStringLiteral("Kop"));
@@ -80,8 +80,7 @@ void UitslagForm::Form_Load(const GameState& state, const PlayerKinds& kinds) {
     m_list1->setItemsExpandable(false);
     m_list1->setUniformRowHeights(true);
     styleScoreView(m_list1);
-    m_list1->setHeaderLabels({QStringLiteral("Plaats"), QStringLiteral("Naam"), QStringLiteral("Totaal A"),
-                              QStringLiteral("Totaal B"), QStringLiteral("Totaal")});
+    m_list1->setHeaderLabels({tr("Plaats"), tr("Naam"), tr("Totaal A"), tr("Totaal B"), tr("Totaal")});
     m_list1->header()->setSectionsMovable(false);
     m_list1->header()->resizeSection(Plaats, 50);
     m_list1->header()->resizeSection(Naam, 200);
@@ -97,20 +96,18 @@ void UitslagForm::Form_Load(const GameState& state, const PlayerKinds& kinds) {
             m_list1, {QString::number(s.place), name, QString::number(a), QString::number(b), QString::number(total)});
         for (int c = TotaalA; c < ColumnCount; ++c)
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-        spoken << (alone ? QString() : QStringLiteral("%1e plaats: ").arg(s.place)) +
-                      QStringLiteral("%1, Totaal A %2, Totaal B %3, Totaal %4.").arg(name).arg(a).arg(b).arg(total);
+        spoken << (alone ? QString() : tr("%1e plaats: ").arg(s.place)) +
+                      tr("%1, Totaal A %2, Totaal B %3, Totaal %4.").arg(name).arg(a).arg(b).arg(total);
     }
     m_spoken = spoken.join(u' ');
-    m_list1->setAccessibleName(QStringLiteral("Uitslag"));
+    m_list1->setAccessibleName(tr("Uitslag"));
     m_list1->setAccessibleDescription(m_spoken);
     setAccessibleDescription(m_spoken);
 
     addBackdrop(frame1, QStringLiteral("BackKnoppen"), twipsRect(3330, 3180, 3270, 360), backdropDark);
-    m_analyseKnop =
-        addButton(frame1, QStringLiteral("AnalyseKnop"), QStringLiteral("Analyse"), twipsRect(3360, 3210, 1020, 300));
-    m_nieuwKnop =
-        addButton(frame1, QStringLiteral("NieuwKnop"), QStringLiteral("Nieuw spel"), twipsRect(4440, 3210, 1260, 300));
-    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"), twipsRect(5760, 3210, 810, 300));
+    m_analyseKnop = addButton(frame1, QStringLiteral("AnalyseKnop"), tr("Analyse"), twipsRect(3360, 3210, 1020, 300));
+    m_nieuwKnop = addButton(frame1, QStringLiteral("NieuwKnop"), tr("Nieuw spel"), twipsRect(4440, 3210, 1260, 300));
+    m_okKnop = addButton(frame1, QStringLiteral("OkKnop"), tr("Ok"), twipsRect(5760, 3210, 810, 300));
     connect(m_analyseKnop, &QPushButton::clicked, this, [this] { close(Choice::Analyse); });
     connect(m_nieuwKnop, &QPushButton::clicked, this, [this] { close(Choice::NieuwSpel); });
     connect(m_okKnop, &QPushButton::clicked, this, [this] { close(Choice::Ok); });

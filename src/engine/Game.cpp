@@ -4,11 +4,8 @@
 
 namespace kwintor {
 
-std::string defaultPlayerName(int player) { return "Speler " + std::to_string(player); }
-
-Game::Game() {
-    for (int p = 1; p <= MaxPlayers; ++p)
-        m_state.SpelerNaam[p] = defaultPlayerName(p);
+Game::Game(const PlayerNames& defaultNames) : m_defaultNames(defaultNames) {
+    m_state.SpelerNaam = m_defaultNames;
     resetSheet();
 }
 
@@ -133,8 +130,7 @@ void Game::restore(const GameState& state) {
 bool Game::newGame() {
     if (m_state.throwing)
         return false;
-    for (int p = 1; p <= MaxPlayers; ++p)
-        m_state.SpelerNaam[p] = defaultPlayerName(p);
+    m_state.SpelerNaam = m_defaultNames;
     resetSheet();
     m_undo.reset();
     return true;

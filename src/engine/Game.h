@@ -20,7 +20,9 @@ enum class PlaceResult {
 // whatever order the calls come in; callers mirror the state into the window.
 class Game {
 public:
-    Game();
+    // `defaultNames` are the names of players 1..6 before anyone chose names, in the player's
+    // language; the rules do not care what they are.
+    explicit Game(const PlayerNames& defaultNames = {});
 
     const GameState& state() const { return m_state; }
 
@@ -75,12 +77,11 @@ public:
 private:
     void resetSheet();
 
+    PlayerNames m_defaultNames;
     GameState m_state;
     std::array<bool, DiceCount + 1> m_rolling{};
     std::optional<GameState> m_undo;
 };
-
-std::string defaultPlayerName(int player);
 
 // The sum the window shows beside the dice: the dice's sum once the turn has thrown, else 0.
 inline int tableSum(const GameState& state) { return state.WorpTeller > 0 ? state.DobbelSom : 0; }

@@ -6,6 +6,7 @@
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
+#include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,8 +22,8 @@ namespace kwintor {
 
 namespace {
 
-// Expected points with one decimal and a Dutch decimal comma.
-QString points(double value) { return QLocale(QLocale::Dutch).toString(value, 'f', 1); }
+// Expected points with one decimal, as the player's language writes them: "245,9" in Dutch.
+QString points(double value) { return language::numbers().toString(value, 'f', 1); }
 
 } // namespace
 
@@ -104,11 +105,11 @@ void Coach::show(const GameState& state) {
     for (int row = 0; row < CellCount; ++row)
         if (!std::isnan(advice.placeExpected[row]))
             m_sheet.setAdviceTip(player, row,
-                                 QStringLiteral("Verwacht eindtotaal: ") + points(scored + advice.placeExpected[row]));
+                                 tr("Verwacht eindtotaal: %1").arg(points(scored + advice.placeExpected[row])));
     if (advice.best.kind == Action::Kind::Place) {
         m_sheet.setAdviceMark(player, advice.best.row);
-        m_advice = QStringLiteral("Advies: plaats bij %1.").arg(rowCaption(advice.best.row).simplified());
-        m_throwButton.setToolTip(QStringLiteral("Beter: nu plaatsen in %1 (verwacht eindtotaal %2)")
+        m_advice = tr("Advies: plaats bij %1.").arg(rowCaption(advice.best.row).simplified());
+        m_throwButton.setToolTip(tr("Beter: nu plaatsen in %1 (verwacht eindtotaal %2)")
                                      .arg(rowCaption(advice.best.row).simplified(), points(scored + advice.expected)));
     } else {
         m_tray.setAdviceMarks(advice.best.keep);
@@ -117,12 +118,12 @@ void Coach::show(const GameState& state) {
             if (advice.best.keep & (1u << (die - 1)))
                 kept << QString::number(die);
         const QString last = kept.isEmpty() ? QString() : kept.takeLast();
-        m_advice = last.isEmpty()   ? QStringLiteral("Advies: gooi alle stenen opnieuw.")
-                   : kept.isEmpty() ? QStringLiteral("Advies: zet dobbelsteen %1 vast en gooi opnieuw.").arg(last)
-                                    : QStringLiteral("Advies: zet dobbelstenen %1 en %2 vast en gooi opnieuw.")
+        m_advice = last.isEmpty()   ? tr("Advies: gooi alle stenen opnieuw.")
+                   : kept.isEmpty() ? tr("Advies: zet dobbelsteen %1 vast en gooi opnieuw.").arg(last)
+                                    : tr("Advies: zet dobbelstenen %1 en %2 vast en gooi opnieuw.")
                                           .arg(kept.join(QStringLiteral(", ")), last);
-        m_throwButton.setToolTip(QStringLiteral("Beter: opnieuw gooien met de gemarkeerde stenen vast "
-                                                "(verwacht eindtotaal %1)")
+        m_throwButton.setToolTip(tr("Beter: opnieuw gooien met de gemarkeerde stenen vast "
+                                    "(verwacht eindtotaal %1)")
                                      .arg(points(scored + advice.expected)));
     }
 }

@@ -71,7 +71,7 @@ DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
     backKnop->setObjectName(QStringLiteral("BackKnop"));
     backKnop->setGeometry(twipsRect(0, 7980 - Top, 1350, 510));
     backKnop->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_schudKnop = new QPushButton(QStringLiteral("Gooien"), this);
+    m_schudKnop = new QPushButton(tr("Gooien"), this);
     m_schudKnop->setObjectName(QStringLiteral("SchudKnop"));
     m_schudKnop->setGeometry(twipsRect(11400 - Left, 8010 - Top, 1290, 460));
     m_schudKnop->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "resources/Plaatjes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -20,7 +21,7 @@ namespace kwintor {
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
-const QString PrintTitle = QStringLiteral(" Print");
+QString printTitle() { return QCoreApplication::translate("kwintor::FormPrinter", " Print"); }
 
 // A PDF page has no unprintable border; give it one like a printer's, small enough that
 // the forms (11.04 inches wide) still fit across landscape A4 (11.69 inches).
@@ -56,8 +57,9 @@ QString formsPdfPath(const Platform& platform) {
 }
 
 QString FormPrinter::rulesLine() {
-    return QStringLiteral("Full House (2 dezelfde + 3 dezelfde) = 25, Kleine straat (4 opeenvolgend) = 30, "
-                          "Grote straat (5 opeenvolgend) = 40, Kwintor (5 dezelfde) = 50 punten.");
+    return QCoreApplication::translate(
+        "kwintor::FormPrinter", "Full House (2 dezelfde + 3 dezelfde) = 25, Kleine straat (4 opeenvolgend) = 30, "
+                                "Grote straat (5 opeenvolgend) = 40, Kwintor (5 dezelfde) = 50 punten.");
 }
 
 void FormPrinter::paint(QPainter& painter, const QImage& formulier) {
@@ -87,11 +89,13 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
         // The two forms need a landscape page at least as large as A4 (15900 twips across).
         if (printer.pageLayout().fullRect(QPageLayout::Inch).width() < 11.69 - 0.01)
             printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setDocName(QStringLiteral("Kwintor formulieren"));
+        printer.setDocName(QCoreApplication::translate("kwintor::FormPrinter", "Kwintor formulieren"));
         if (paintOn(printer) && printer.printerState() != QPrinter::Error)
             return true;
-        platform.messageBox(parent, QStringLiteral("Het afdrukken is mislukt. Controleer de printer."),
-                            Platform::Buttons::Ok, PrintTitle);
+        platform.messageBox(
+            parent,
+            QCoreApplication::translate("kwintor::FormPrinter", "Het afdrukken is mislukt. Controleer de printer."),
+            Platform::Buttons::Ok, printTitle());
         return false;
     }
 
@@ -103,7 +107,7 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
     if (file.open(QIODevice::WriteOnly)) {
         {
             QPdfWriter writer(&file);
-            writer.setTitle(QStringLiteral("Kwintor formulieren"));
+            writer.setTitle(QCoreApplication::translate("kwintor::FormPrinter", "Kwintor formulieren"));
             writer.setCreator(QStringLiteral("Kwintor"));
             writer.setResolution(PdfResolution);
             writer.setPageLayout(QPageLayout(
@@ -116,16 +120,19 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
     }
     if (!saved) {
         platform.messageBox(parent,
-                            QStringLiteral("Er is geen printer gevonden en de formulieren konden niet worden "
-                                           "opgeslagen in ") +
-                                QDir::toNativeSeparators(path) + QStringLiteral("."),
-                            Platform::Buttons::Ok, PrintTitle);
+                            QCoreApplication::translate("kwintor::FormPrinter",
+                                                        "Er is geen printer gevonden en de formulieren konden niet "
+                                                        "worden opgeslagen in %1.")
+                                .arg(QDir::toNativeSeparators(path)),
+                            Platform::Buttons::Ok, printTitle());
         return false;
     }
     // Without a viewer nothing would show: then say where the page went.
     if (!platform.openWithShell(parent, path))
-        platform.messageBox(parent, QStringLiteral("De formulieren staan in\r\n") + QDir::toNativeSeparators(path),
-                            Platform::Buttons::Ok, PrintTitle);
+        platform.messageBox(parent,
+                            QCoreApplication::translate("kwintor::FormPrinter", "De formulieren staan in\r\n%1")
+                                .arg(QDir::toNativeSeparators(path)),
+                            Platform::Buttons::Ok, printTitle());
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow/GameFlow.h"
 
 #include "mainwindow/GameFiles.h"
+#include "mainwindow/SheetTexts.h"
 #include "persistence/ScoreList.h"
 #include "platform/Platform.h"
 
@@ -11,7 +12,7 @@
 namespace kwintor {
 
 GameFlow::GameFlow(Platform& platform, GameFiles& files, QWidget& window)
-    : QObject(&window), m_platform(platform), m_files(files), m_window(window) {}
+    : QObject(&window), m_platform(platform), m_files(files), m_window(window), m_game(defaultPlayerNames()) {}
 
 bool GameFlow::isComputer(int player) const {
     return player >= 1 && player <= MaxPlayers && kwintor::isComputer(m_kinds[player]);
@@ -91,19 +92,18 @@ void GameFlow::playerEnds(int player) {
     if (!isComputer(player)) { // the score list is for people
         const GameState& s = state();
         const bool yes = m_platform.ask(&m_window,
-                                        QStringLiteral("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
+                                        tr("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
                                             .arg(s.TotaalAB[player])
                                             .arg(QString::fromStdString(s.SpelerNaam[player])),
-                                        QStringLiteral(" Score"), m_spokenFirst ? m_spokenFirst() : QString());
+                                        tr(" Score"), m_spokenFirst ? m_spokenFirst() : QString());
         m_game.forgetUndo(); // answered: the placement that ended the column stands
         emit changed();
         if (yes) {
             if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
-                m_platform.messageBox(
-                    &m_window,
-                    QStringLiteral("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
-                        .arg(ScoreList::MaxEntries),
-                    Platform::Buttons::Ok, QStringLiteral(" Scorelijst"));
+                m_platform.messageBox(&m_window,
+                                      tr("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
+                                          .arg(ScoreList::MaxEntries),
+                                      Platform::Buttons::Ok, tr(" Scorelijst"));
             } else {
                 m_platform.Pauze(1);
                 if (!m_stopped)

@@ -62,7 +62,7 @@ QString Main::keptGameSummary(const GameState& state) {
 }
 
 void Main::Form_Load() {
-    setWindowTitle(QStringLiteral(" Kwintor"));
+    setWindowTitle(tr(" Kwintor"));
     // The icon is drawn in seven sizes; the first frame does not need it.
     Plaatjes::setWindowIconAfterFirstFrame(*this);
     m_flow = new GameFlow(m_platform, m_files, *this);
@@ -134,7 +134,7 @@ void Main::follow() {
     connect(m_flow, &GameFlow::placed, this, [this] { m_schudKnop->setFocus(); });
     connect(m_flow, &GameFlow::refused, this, [this](Refusal why) {
         if (why == Refusal::NotOnTurn) // the box says why, to a screen reader as well
-            m_platform.messageBox(this, QStringLiteral("U bent nu niet aan de beurt!"), Platform::Buttons::Ok);
+            m_platform.messageBox(this, tr("U bent nu niet aan de beurt!"), Platform::Buttons::Ok);
         else
             m_announcer->say(refusalText(why));
     });
@@ -170,7 +170,7 @@ void Main::SP_Click(int player, int index) {
 
 void Main::BestandNieuw_Click() {
     m_flow->whenIdle([this] {
-        if (!m_platform.ask(this, QStringLiteral("Wilt u het spel opnieuw spelen?"), QStringLiteral(" Nieuw")))
+        if (!m_platform.ask(this, tr("Wilt u het spel opnieuw spelen?"), tr(" Nieuw")))
             return;
         m_flow->newGame();
         m_schudKnop->setFocus();
@@ -181,7 +181,7 @@ void Main::BestandOngedaan_Click() { m_flow->undo(); }
 
 void Main::PrintFormulieren_Click() {
     m_flow->whenIdle([this] {
-        if (m_platform.ask(this, QStringLiteral("Wilt u Kwintor formulieren afdrukken?"), QStringLiteral(" Print")))
+        if (m_platform.ask(this, tr("Wilt u Kwintor formulieren afdrukken?"), tr(" Print")))
             printFormulieren(m_platform, this);
     });
 }
@@ -246,9 +246,9 @@ void Main::offerKeptGame() {
             return; // unanswered: the game waits for the next start
         const KeptGame& kept = offers[i];
         const bool resume = m_platform.ask(this,
-                                           QStringLiteral("Het vorige spel is niet afgemaakt. Wilt u het afmaken?") +
+                                           tr("Het vorige spel is niet afgemaakt. Wilt u het afmaken?") +
                                                QStringLiteral("\r\n\r\n") + keptGameSummary(kept.state),
-                                           QStringLiteral(" Spel"));
+                                           tr(" Spel"));
         if (closing())
             return; // the session ended under the question, which nobody answered
         m_files.answerKeptGame(i, resume);
@@ -263,15 +263,14 @@ void Main::offerKeptGame() {
 }
 
 bool Main::Form_Unload() {
-    if (!m_platform.ask(this, QStringLiteral("Wilt u dit programma nu afsluiten?"), QStringLiteral(" Exit programma")))
+    if (!m_platform.ask(this, tr("Wilt u dit programma nu afsluiten?"), tr(" Exit programma")))
         return false;
     QStringList failed;
     if (m_files.save(failed))
         return true;
-    const QString question =
-        QStringLiteral("Kon niet opslaan:\r\n%1\r\n\r\nToch afsluiten? Dan gaan de wijzigingen verloren.")
-            .arg(failed.join(QStringLiteral("\r\n")));
-    return m_platform.ask(this, question, QStringLiteral(" Exit programma"));
+    const QString question = tr("Kon niet opslaan:\r\n%1\r\n\r\nToch afsluiten? Dan gaan de wijzigingen verloren.")
+                                 .arg(failed.join(QStringLiteral("\r\n")));
+    return m_platform.ask(this, question, tr(" Exit programma"));
 }
 
 } // namespace kwintor

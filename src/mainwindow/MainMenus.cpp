@@ -24,29 +24,48 @@ namespace kwintor {
 namespace {
 
 const MenuItem Items[] = {
-    {"Bestand", "BestandNieuw", "Nieuw", &Main::BestandNieuw_Click, "Ctrl+N"},
-    {"Bestand", "BestandOngedaan", "Ongedaan maken", &Main::BestandOngedaan_Click, "Ctrl+Z", false,
-     &MenuActions::ongedaan},
+    {"Bestand", "BestandNieuw", QT_TRANSLATE_NOOP("kwintor::Main", "Nieuw"), &Main::BestandNieuw_Click, "Ctrl+N"},
+    {"Bestand", "BestandOngedaan", QT_TRANSLATE_NOOP("kwintor::Main", "Ongedaan maken"), &Main::BestandOngedaan_Click,
+     "Ctrl+Z", false, &MenuActions::ongedaan},
     {"Bestand", "BestandStreep1", "", nullptr},
-    {"Bestand", "PrintFormulieren", "Print Formulieren", &Main::PrintFormulieren_Click, "Ctrl+P"},
+    {"Bestand", "PrintFormulieren", QT_TRANSLATE_NOOP("kwintor::Main", "Print Formulieren"),
+     &Main::PrintFormulieren_Click, "Ctrl+P"},
     {"Bestand", "BestandStreep2", "", nullptr},
-    {"Bestand", "BestandExit", "Exit", &Main::BestandExit_Click, "Ctrl+Q"},
-    {"Spelers", "Spelersaantal", "Aantal Speler", &Main::Spelersaantal_Click},
-    {"Spelers", "Computerspelers", "Computerspelers...", &Main::Computerspelers_Click},
+    {"Bestand", "BestandExit", QT_TRANSLATE_NOOP("kwintor::Main", "Exit"), &Main::BestandExit_Click, "Ctrl+Q"},
+    {"Spelers", "Spelersaantal", QT_TRANSLATE_NOOP("kwintor::Main", "Aantal Speler"), &Main::Spelersaantal_Click},
+    {"Spelers", "Computerspelers", QT_TRANSLATE_NOOP("kwintor::Main", "Computerspelers..."),
+     &Main::Computerspelers_Click},
     {"Spelers", "Streep2", "", nullptr},
-    {"Spelers", "HoogstScores", "Scorelijst", &Main::HoogstScores_Click},
-    {"Spelers", "Statistieken", "Statistieken", &Main::Statistieken_Click},
-    {"Tools", "ToolsConfig", "Instellingen", &Main::ToolsConfig_Click},
-    {"Tools", "ToolsAdvies", "Advies", &Main::ToolsAdvies_Click, "", true, &MenuActions::advies},
-    {"Tools", "ToolsMogelijkeScore", "Toon mogelijke score", &Main::ToolsMogelijkeScore_Click, "", true,
-     &MenuActions::mogelijkeScore},
-    {"Tools", "ToolsAnalyse", "Analyse", &Main::ToolsAnalyse_Click},
-    {"Help", "HelpHelp", "Help", &Main::HelpHelp_Click, "F1", true, &MenuActions::help},
-    {"Help", "HelpSpelregels", "Spelregels", &Main::HelpSpelregels_Click},
+    {"Spelers", "HoogstScores", QT_TRANSLATE_NOOP("kwintor::Main", "Scorelijst"), &Main::HoogstScores_Click},
+    {"Spelers", "Statistieken", QT_TRANSLATE_NOOP("kwintor::Main", "Statistieken"), &Main::Statistieken_Click},
+    {"Tools", "ToolsConfig", QT_TRANSLATE_NOOP("kwintor::Main", "Instellingen"), &Main::ToolsConfig_Click},
+    {"Tools", "ToolsAdvies", QT_TRANSLATE_NOOP("kwintor::Main", "Advies"), &Main::ToolsAdvies_Click, "", true,
+     &MenuActions::advies},
+    {"Tools", "ToolsMogelijkeScore", QT_TRANSLATE_NOOP("kwintor::Main", "Toon mogelijke score"),
+     &Main::ToolsMogelijkeScore_Click, "", true, &MenuActions::mogelijkeScore},
+    {"Tools", "ToolsAnalyse", QT_TRANSLATE_NOOP("kwintor::Main", "Analyse"), &Main::ToolsAnalyse_Click},
+    {"Help", "HelpHelp", QT_TRANSLATE_NOOP("kwintor::Main", "Help"), &Main::HelpHelp_Click, "F1", true,
+     &MenuActions::help},
+    {"Help", "HelpSpelregels", QT_TRANSLATE_NOOP("kwintor::Main", "Spelregels"), &Main::HelpSpelregels_Click},
     {"Help", "Helpstreep1", "", nullptr},
-    {"Help", "HelpZegelhof", "Zegelhof", &Main::HelpZegelhof_Click},
-    {"Help", "HelpMeerSoftware", "Meer Software", &Main::HelpMeerSoftware_Click},
+    {"Help", "HelpZegelhof", QT_TRANSLATE_NOOP("kwintor::Main", "Zegelhof"), &Main::HelpZegelhof_Click},
+    {"Help", "HelpMeerSoftware", QT_TRANSLATE_NOOP("kwintor::Main", "Meer Software"), &Main::HelpMeerSoftware_Click},
 };
+
+// The menus' captions; their object names are the Dutch words, whatever the language.
+const char* const MenuTitles[][2] = {
+    {"Bestand", QT_TRANSLATE_NOOP("kwintor::Main", "&Bestand")},
+    {"Spelers", QT_TRANSLATE_NOOP("kwintor::Main", "&Spelers")},
+    {"Tools", QT_TRANSLATE_NOOP("kwintor::Main", "&Tools")},
+    {"Help", QT_TRANSLATE_NOOP("kwintor::Main", "&Help")},
+};
+
+QString menuTitle(const char* menu) {
+    for (const auto& title : MenuTitles)
+        if (qstrcmp(title[0], menu) == 0)
+            return Main::tr(title[1]);
+    return QString::fromUtf8(menu);
+}
 
 } // namespace
 
@@ -56,10 +75,10 @@ MenuActions buildMenus(QMenuBar& bar, Main& main) {
     for (const MenuItem& item : Items) {
         if (!menu || menu->objectName() != QLatin1String(item.menu)) {
             // "&Bestand": Alt+B opens the menu; the underlined letter is all that shows of it.
-            menu = bar.addMenu(QLatin1Char('&') + QString::fromUtf8(item.menu));
+            menu = bar.addMenu(menuTitle(item.menu));
             menu->setObjectName(QLatin1String(item.menu));
         }
-        QAction* action = item.handler ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();
+        QAction* action = item.handler ? menu->addAction(Main::tr(item.caption)) : menu->addSeparator();
         action->setObjectName(QLatin1String(item.name));
         action->setCheckable(item.checkable);
         action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
@@ -138,24 +157,21 @@ void Main::OpenMetShell(const QString& target, const QString& title) {
         return;
     const bool address = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"));
     const QString text =
-        address ? QStringLiteral("Het adres kon niet worden geopend. Open het zelf in uw browser:\r\n") + target
-                : QStringLiteral("Het bestand kon niet worden geopend. Open het zelf:\r\n") +
-                      QDir::toNativeSeparators(target);
+        address ? tr("Het adres kon niet worden geopend. Open het zelf in uw browser:\r\n") + target
+                : tr("Het bestand kon niet worden geopend. Open het zelf:\r\n") + QDir::toNativeSeparators(target);
     m_platform.messageBox(this, text, Platform::Buttons::Ok, title);
 }
 
 void Main::HelpSpelregels_Click() {
     const RulesDocument rules = m_platform.rulesDocument();
     if (rules.found())
-        OpenMetShell(rules.path, QLatin1String(RulesDocument::Title));
+        OpenMetShell(rules.path, RulesDocument::title());
     else
-        m_platform.messageBox(this, rules.missingText(), Platform::Buttons::Ok, QLatin1String(RulesDocument::Title));
+        m_platform.messageBox(this, rules.missingText(), Platform::Buttons::Ok, RulesDocument::title());
 }
 
-void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite), QStringLiteral(" Zegelhof")); }
+void Main::HelpZegelhof_Click() { OpenMetShell(QLatin1String(links::ZegelhofSite), tr(" Zegelhof")); }
 
-void Main::HelpMeerSoftware_Click() {
-    OpenMetShell(QLatin1String(links::SoftwarePage), QStringLiteral(" Meer Software"));
-}
+void Main::HelpMeerSoftware_Click() { OpenMetShell(QLatin1String(links::SoftwarePage), tr(" Meer Software")); }
 
 } // namespace kwintor

@@ -156,8 +156,8 @@ void ScoreSheet::addFrames() {
 
 void ScoreSheet::addCaptions() {
     const QFont bold = arialFont(12, true);
-    m_label1 = addLabel(m_frames[1], QStringLiteral("Label1"), QStringLiteral("Aantal spelers : 1"), bold,
-                        QColor(0, 0, 128), 150, 255);
+    m_label1 =
+        addLabel(m_frames[1], QStringLiteral("Label1"), tr("Aantal spelers : 1"), bold, QColor(0, 0, 128), 150, 255);
     for (int p = 1; p <= MaxPlayers; ++p) {
         QLabel* name = addLabel(m_frames[2], indexed(QStringLiteral("SpelersLabel"), p), QString(), bold, NameColour,
                                 180 + 1470 * (p - 1), 255);
@@ -169,8 +169,8 @@ void ScoreSheet::addCaptions() {
         addLabel(m_frames[3], indexed(QStringLiteral("LabelB"), r), rowCaption(r), bold, CaptionColour, 150,
                  270 + 390 * r)
             ->setAlignment(Qt::AlignCenter);
-    addLabel(m_frames[5], QStringLiteral("Label2"), QStringLiteral("Totaal  A"), bold, TotalColour, 150, 210);
-    const QString bonusCaption = QStringLiteral("Bij 63 of meer 35 punten extra");
+    addLabel(m_frames[5], QStringLiteral("Label2"), tr("Totaal  A"), bold, TotalColour, 150, 210);
+    const QString bonusCaption = tr("Bij 63 of meer 35 punten extra");
     addLabel(m_frames[5], QStringLiteral("Label3"), bonusCaption,
              narrowedToFit(sansFont(8.25), {bonusCaption}, twips(2400 - 150) - 8), QColor(64, 64, 64), 150, 600);
     for (int r = RowDrieGelijke; r <= RowKwintor; ++r) {
@@ -179,8 +179,8 @@ void ScoreSheet::addCaptions() {
                  270 + 390 * i)
             ->setToolTip(rowHint(r));
     }
-    addLabel(m_frames[9], QStringLiteral("Label4"), QStringLiteral("Totaal  B"), bold, TotalColour, 150, 210);
-    addLabel(m_frames[11], QStringLiteral("Label5"), QStringLiteral("Totaal  A + B"), bold, BonusColour, 150, 210);
+    addLabel(m_frames[9], QStringLiteral("Label4"), tr("Totaal  B"), bold, TotalColour, 150, 210);
+    addLabel(m_frames[11], QStringLiteral("Label5"), tr("Totaal  A + B"), bold, BonusColour, 150, 210);
 
     // Column separators, 810 twips right of each column's cells.
     for (int i = 1; i <= 5; ++i) {
@@ -224,10 +224,10 @@ void ScoreSheet::show(const GameState& s) {
         QLabel* label = m_spelersLabel[p];
         const bool inPlay = p <= s.AantalSpelers;
         const bool onTurn = p == s.AanDeBeurt;
-        const QString name = QString::fromStdString(inPlay ? s.SpelerNaam[p] : defaultPlayerName(p));
+        const QString name = inPlay ? QString::fromStdString(s.SpelerNaam[p]) : defaultPlayerName(p);
         const bool computer = inPlay && isComputer(m_kinds[p]);
-        label->setText(computer ? name + QStringLiteral(" [PC]") : name);
-        label->setAccessibleDescription(computer ? QStringLiteral("computerspeler") : QString());
+        label->setText(computer ? name + tr(" [PC]") : name);
+        label->setAccessibleDescription(computer ? tr("computerspeler") : QString());
         label->setEnabled(inPlay);
         QFont font = label->font();
         font.setUnderline(onTurn);
@@ -235,7 +235,7 @@ void ScoreSheet::show(const GameState& s) {
         setTextColour(label, onTurn ? OnTurnColour : NameColour);
         label->adjustSize();
     }
-    m_label1->setText(QStringLiteral("Aantal spelers : %1").arg(s.AantalSpelers));
+    m_label1->setText(tr("Aantal spelers : %1").arg(s.AantalSpelers));
     m_label1->adjustSize();
     describe(s);
 }

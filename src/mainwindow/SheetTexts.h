@@ -1,14 +1,16 @@
 #pragma once
 
+#include "engine/GameState.h"
+#include "widgets/RowWords.h"
+
 #include <QDateTime>
 #include <QString>
 
 namespace kwintor {
 
-// The caption of a category row as the sheet shows it ("Totaal enen", "Full house").
-QString rowCaption(int row);
-// The short explanation a lower row's caption shows as its tooltip (" 5 dezelfde ").
-QString rowHint(int row);
+// The name of player 1..6 until names are chosen: "Speler 3".
+QString defaultPlayerName(int player);
+PlayerNames defaultPlayerNames();
 // The thirteen lines of the help panel, each followed by a line end.
 QString helpText();
 // The caption of the menu bar's Info item at a moment: it changes every ten seconds.

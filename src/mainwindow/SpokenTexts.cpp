@@ -7,6 +7,7 @@
 #include "review/FinalOrder.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
 
@@ -15,17 +16,25 @@ namespace kwintor {
 namespace {
 
 QString faceWord(int value) {
-    static const char* const Words[] = {"", "een", "twee", "drie", "vier", "vijf", "zes"};
-    return value >= 1 && value <= 6 ? QString::fromLatin1(Words[value]) : QString();
+    static const char* const Words[] = {"",
+                                        QT_TRANSLATE_NOOP("SpokenTexts", "een"),
+                                        QT_TRANSLATE_NOOP("SpokenTexts", "twee"),
+                                        QT_TRANSLATE_NOOP("SpokenTexts", "drie"),
+                                        QT_TRANSLATE_NOOP("SpokenTexts", "vier"),
+                                        QT_TRANSLATE_NOOP("SpokenTexts", "vijf"),
+                                        QT_TRANSLATE_NOOP("SpokenTexts", "zes")};
+    return value >= 1 && value <= 6 ? QCoreApplication::translate("SpokenTexts", Words[value]) : QString();
 }
 
-QString points(int value) { return value == 1 ? QStringLiteral("1 punt") : QStringLiteral("%1 punten").arg(value); }
+QString points(int value) {
+    return value == 1 ? QCoreApplication::translate("SpokenTexts", "1 punt")
+                      : QCoreApplication::translate("SpokenTexts", "%1 punten").arg(value);
+}
 
 bool inPlay(const GameState& s, int player) { return player >= 1 && player <= s.AantalSpelers; }
 
 QString playerName(const GameState& s, int player) {
-    return inPlay(s, player) ? QString::fromStdString(s.SpelerNaam[player])
-                             : QString::fromStdString(defaultPlayerName(player));
+    return inPlay(s, player) ? QString::fromStdString(s.SpelerNaam[player]) : defaultPlayerName(player);
 }
 
 // "Totaal  A" is spaced out for the eye; a screen reader gets single spaces.
@@ -47,10 +56,11 @@ bool finished(const GameState& s, int player) {
 
 QString bonusDistance(const GameState& s, int player) {
     if (s.BonusGegeven[player])
-        return QStringLiteral("bonus behaald");
+        return QCoreApplication::translate("SpokenTexts", "bonus behaald");
     if (upperFull(s, player))
-        return QStringLiteral("geen bonus");
-    return QStringLiteral("nog %1 tot de bonus").arg(points(BonusThreshold - s.TotaalA[player]));
+        return QCoreApplication::translate("SpokenTexts", "geen bonus");
+    return QCoreApplication::translate("SpokenTexts", "nog %1 tot de bonus")
+        .arg(points(BonusThreshold - s.TotaalA[player]));
 }
 
 QString diceWords(const GameState& s) {
@@ -61,12 +71,15 @@ QString diceWords(const GameState& s) {
 }
 
 QString throwText(const GameState& s) {
-    return QStringLiteral("%1: %2. Som %3.").arg(throwCounterText(s), diceWords(s)).arg(s.DobbelSom);
+    return QCoreApplication::translate("SpokenTexts", "%1: %2. Som %3.")
+        .arg(throwCounterText(s), diceWords(s))
+        .arg(s.DobbelSom);
 }
 
 // The end of a player's game, and once every player has finished, the order of the totals.
 QString endText(const GameState& s, int player) {
-    QString text = QStringLiteral(" %1 is klaar met %2.").arg(playerName(s, player), points(s.TotaalAB[player]));
+    QString text = QCoreApplication::translate("SpokenTexts", " %1 is klaar met %2.")
+                       .arg(playerName(s, player), points(s.TotaalAB[player]));
     if (!gameOver(s))
         return text;
     // Read as the final order's window shows it: equal totals share a place.
@@ -75,7 +88,8 @@ QString endText(const GameState& s, int player) {
         places << QStringLiteral("%1. %2, %3")
                       .arg(standing.place)
                       .arg(playerName(s, standing.player), points(s.TotaalAB[standing.player]));
-    return text + QStringLiteral(" Het spel is uit. Uitslag: ") + places.join(QStringLiteral("; ")) + u'.';
+    return text + QCoreApplication::translate("SpokenTexts", " Het spel is uit. Uitslag: ") +
+           places.join(QStringLiteral("; ")) + u'.';
 }
 
 const char* const OutOfPlay = "kwintorOutOfPlay";
@@ -150,17 +164,17 @@ QString cellToolTip(const GameState& s, int player, int row) {
         return distance.left(1).toUpper() + distance.mid(1);
     }
     const int value = previewValue(s, player, row);
-    return value < 0 ? QString() : QStringLiteral("Nu ") + points(value);
+    return value < 0 ? QString() : QCoreApplication::translate("SpokenTexts", "Nu ") + points(value);
 }
 
 QString dieText(const GameState& s, int die) {
     const int value = s.DobbelWaarde[die];
-    QString text = QStringLiteral("Dobbelsteen %1: ").arg(die);
+    QString text = QCoreApplication::translate("SpokenTexts", "Dobbelsteen %1: ").arg(die);
     if (value == 0)
-        return text + QStringLiteral("nog niet gegooid");
+        return text + QCoreApplication::translate("SpokenTexts", "nog niet gegooid");
     text += faceWord(value);
     if (s.Vastgezet[die])
-        text += QStringLiteral(", vastgezet");
+        text += QCoreApplication::translate("SpokenTexts", ", vastgezet");
     return text;
 }
 
@@ -169,7 +183,8 @@ QString cellText(const GameState& s, int player, int row) {
     QString text = QStringLiteral("%1, %2: ").arg(playerName(s, player), caption(row));
     if (isCategoryRow(row) && cell.open && !cell.scored) {
         const int value = previewValue(s, player, row);
-        return text + (value < 0 ? QStringLiteral("open") : QStringLiteral("open, nu %1 waard").arg(value));
+        return text + (value < 0 ? QCoreApplication::translate("SpokenTexts", "open")
+                                 : QCoreApplication::translate("SpokenTexts", "open, nu %1 waard").arg(value));
     }
     text += QString::number(cell.value);
     if (row == RowTotalA && inPlay(s, player))
@@ -179,24 +194,28 @@ QString cellText(const GameState& s, int player, int row) {
 
 QString nameText(const GameState& s, int player) {
     if (!inPlay(s, player))
-        return playerName(s, player) + QStringLiteral(", speelt niet mee");
-    return playerName(s, player) + (player == s.AanDeBeurt ? QStringLiteral(", aan de beurt") : QString());
+        return playerName(s, player) + QCoreApplication::translate("SpokenTexts", ", speelt niet mee");
+    return playerName(s, player) +
+           (player == s.AanDeBeurt ? QCoreApplication::translate("SpokenTexts", ", aan de beurt") : QString());
 }
 
 QString throwCounterText(const GameState& s) {
-    return s.WorpTeller == 0 ? QStringLiteral("Nog niet gegooid") : QStringLiteral("Worp %1 van 3").arg(s.WorpTeller);
+    return s.WorpTeller == 0 ? QCoreApplication::translate("SpokenTexts", "Nog niet gegooid")
+                             : QCoreApplication::translate("SpokenTexts", "Worp %1 van 3").arg(s.WorpTeller);
 }
 
-QString sumText(const GameState& s) { return QStringLiteral("Som van de stenen: %1").arg(tableSum(s)); }
+QString sumText(const GameState& s) {
+    return QCoreApplication::translate("SpokenTexts", "Som van de stenen: %1").arg(tableSum(s));
+}
 
 QString throwButtonText(const GameState& s) {
     if (s.throwing)
-        return QStringLiteral("Gooien, de stenen rollen");
+        return QCoreApplication::translate("SpokenTexts", "Gooien, de stenen rollen");
     if (gameOver(s))
-        return QStringLiteral("Gooien, het spel is uit");
+        return QCoreApplication::translate("SpokenTexts", "Gooien, het spel is uit");
     if (s.WorpTeller >= 3)
-        return QStringLiteral("Gooien, niet mogelijk na de derde worp");
-    return QStringLiteral("Gooien, worp %1 van 3").arg(s.WorpTeller + 1);
+        return QCoreApplication::translate("SpokenTexts", "Gooien, niet mogelijk na de derde worp");
+    return QCoreApplication::translate("SpokenTexts", "Gooien, worp %1 van 3").arg(s.WorpTeller + 1);
 }
 
 QString announcement(const GameState& before, const GameState& after) {
@@ -205,17 +224,18 @@ QString announcement(const GameState& before, const GameState& after) {
     const int player = before.AanDeBeurt;
     const bool turnPassed = after.AanDeBeurt != before.AanDeBeurt;
     const QString next = turnPassed && !gameOver(after)
-                             ? QStringLiteral(" %1 is aan de beurt.").arg(playerName(after, after.AanDeBeurt))
+                             ? QCoreApplication::translate("SpokenTexts", " %1 is aan de beurt.")
+                                   .arg(playerName(after, after.AanDeBeurt))
                              : QString();
     for (int row = 0; row < CellCount && player >= 1 && player <= MaxPlayers; ++row) {
         if (!isCategoryRow(row))
             continue;
         if (!before.cells[player][row].scored && after.cells[player][row].scored) {
             QString text =
-                QStringLiteral("%1 zet %2 bij %3.")
+                QCoreApplication::translate("SpokenTexts", "%1 zet %2 bij %3.")
                     .arg(playerName(after, player), QString::number(after.cells[player][row].value), caption(row));
             if (after.BonusGegeven[player] && !before.BonusGegeven[player])
-                text += QStringLiteral(" Bonus behaald.");
+                text += QCoreApplication::translate("SpokenTexts", " Bonus behaald.");
             if (finished(after, player))
                 text += endText(after, player);
             return text + next;
@@ -224,16 +244,18 @@ QString announcement(const GameState& before, const GameState& after) {
     for (int row = 0; row < CellCount && after.AanDeBeurt >= 1 && after.AanDeBeurt <= MaxPlayers; ++row)
         if (isCategoryRow(row) && before.cells[after.AanDeBeurt][row].scored &&
             !after.cells[after.AanDeBeurt][row].scored)
-            return QStringLiteral("Ongedaan gemaakt: %1 is weer open.").arg(caption(row)) + next;
+            return QCoreApplication::translate("SpokenTexts", "Ongedaan gemaakt: %1 is weer open.").arg(caption(row)) +
+                   next;
     if (after.WorpTeller > before.WorpTeller || (before.throwing && after.WorpTeller == before.WorpTeller))
         return throwText(after);
     if (!turnPassed && after.WorpTeller == before.WorpTeller) {
         QStringList holds;
         for (int die = 1; die <= DiceCount; ++die)
             if (before.Vastgezet[die] != after.Vastgezet[die])
-                holds << QStringLiteral("Dobbelsteen %1 %2.")
+                holds << QCoreApplication::translate("SpokenTexts", "Dobbelsteen %1 %2.")
                              .arg(die)
-                             .arg(after.Vastgezet[die] ? QStringLiteral("vastgezet") : QStringLiteral("losgelaten"));
+                             .arg(after.Vastgezet[die] ? QCoreApplication::translate("SpokenTexts", "vastgezet")
+                                                       : QCoreApplication::translate("SpokenTexts", "losgelaten"));
         if (!holds.isEmpty())
             return holds.join(u' ');
     }
@@ -242,7 +264,7 @@ QString announcement(const GameState& before, const GameState& after) {
 
 QString totalsText(const GameState& s) {
     const int p = s.AanDeBeurt;
-    return QStringLiteral("%1: Totaal A %2, %3, Totaal B %4, Totaal %5.")
+    return QCoreApplication::translate("SpokenTexts", "%1: Totaal A %2, %3, Totaal B %4, Totaal %5.")
         .arg(playerName(s, p))
         .arg(s.TotaalA[p])
         .arg(bonusDistance(s, p))
@@ -252,24 +274,29 @@ QString totalsText(const GameState& s) {
 
 QString turnText(const GameState& s) {
     if (gameOver(s))
-        return QStringLiteral("Het spel is uit.");
-    const QString who = QStringLiteral("%1 is aan de beurt. ").arg(playerName(s, s.AanDeBeurt));
+        return QCoreApplication::translate("SpokenTexts", "Het spel is uit.");
+    const QString who =
+        QCoreApplication::translate("SpokenTexts", "%1 is aan de beurt. ").arg(playerName(s, s.AanDeBeurt));
     if (s.throwing)
-        return who + QStringLiteral("De stenen rollen.");
+        return who + QCoreApplication::translate("SpokenTexts", "De stenen rollen.");
     if (s.WorpTeller == 0)
-        return who + QStringLiteral("Nog niet gegooid.");
+        return who + QCoreApplication::translate("SpokenTexts", "Nog niet gegooid.");
     return who + throwText(s);
 }
 
 QString refusalText(Refusal refusal) {
     switch (refusal) {
-    case Refusal::NoThrowsLeft: return QStringLiteral("Niet meer gooien: u hebt al drie keer gegooid. Kies een vak.");
-    case Refusal::NotThrownYet: return QStringLiteral("Eerst gooien.");
-    case Refusal::NotOnTurn: return QStringLiteral("U bent nu niet aan de beurt.");
+    case Refusal::NoThrowsLeft:
+        return QCoreApplication::translate("SpokenTexts",
+                                           "Niet meer gooien: u hebt al drie keer gegooid. Kies een vak.");
+    case Refusal::NotThrownYet: return QCoreApplication::translate("SpokenTexts", "Eerst gooien.");
+    case Refusal::NotOnTurn: return QCoreApplication::translate("SpokenTexts", "U bent nu niet aan de beurt.");
     }
     return {};
 }
 
-QString gameOverText() { return QStringLiteral("Het spel is uit. Kies Bestand, Nieuw voor een nieuw spel."); }
+QString gameOverText() {
+    return QCoreApplication::translate("SpokenTexts", "Het spel is uit. Kies Bestand, Nieuw voor een nieuw spel.");
+}
 
 } // namespace kwintor

@@ -44,12 +44,12 @@ QString installedShareDirectory(const QString& programDirectory) {
     return prefix + (games ? QStringLiteral("/share/games/kwintor") : QStringLiteral("/share/kwintor"));
 }
 
-QString installedHelpDirectory(const QString& programDirectory) {
+QString installedHelpDirectory(const QString& programDirectory, const QString& language) {
     QString prefix;
     bool games = false;
     if (!installationPrefix(programDirectory, prefix, games))
         return {};
-    return prefix + QStringLiteral("/share/help/nl/kwintor");
+    return prefix + QStringLiteral("/share/help/%1/kwintor").arg(language);
 }
 
 QString chooseDataDirectory(const QString& programDirectory, bool shareDirectoryExists, bool programDirectoryWritable,

@@ -15,9 +15,9 @@ QStringList dataFileNames();
 // rules document.
 QString installedShareDirectory(const QString& programDirectory);
 // `<prefix>/share/help/nl/kwintor` for a program in `<prefix>/bin` or `<prefix>/games`, else
-// empty: where an installation keeps the rules document, the desktop's place for help. Its
-// presence, too, marks an installed program.
-QString installedHelpDirectory(const QString& programDirectory);
+// empty: where an installation keeps the rules document, the desktop's place for help (the
+// Dutch one; `language` names another's folder). Its presence, too, marks an installed program.
+QString installedHelpDirectory(const QString& programDirectory, const QString& language = QStringLiteral("nl"));
 
 // Where the two files live. A program run from its own folder (a build tree, an unpacked
 // archive) keeps them beside itself while that folder is writable, else in the per-user data

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Language.h"
 #include "platform/RulesDocument.h"
 
 #include <QDateTime>
@@ -62,7 +63,7 @@ public:
                                  const QString& filter) = 0;
 
     // The rules document beside the program or in its installed share folder, and where it was looked for.
-    RulesDocument rulesDocument() const { return findRulesDocument(programDirectory()); }
+    RulesDocument rulesDocument() const { return findRulesDocument(programDirectory(), language::current()); }
 
     // Waits `seconds` while the window stays live: ends at the first clock reading
     // at or past the wanted time, also when midnight passes during the wait.

@@ -26,7 +26,7 @@ QtPlatform::QtPlatform() : m_generator(std::random_device{}()) {}
 Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& text, Buttons buttons, const QString& title,
                                         const QString& spokenFirst) {
     QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Kwintor") : title);
+    box.setWindowTitle(title.isEmpty() ? QCoreApplication::translate("kwintor::QtPlatform", "Kwintor") : title);
     QString shown = text;
     box.setTextFormat(Qt::PlainText);
     box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))); // line ends as the toolkit draws them
@@ -37,14 +37,15 @@ Platform::Answer QtPlatform::messageBox(QWidget* parent, const QString& text, Bu
     box.setAccessibleName(spoken);
     box.setIcon(buttons == Buttons::OkStop ? QMessageBox::Critical : QMessageBox::NoIcon);
     if (buttons == Buttons::YesNo) {
-        QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
+        QPushButton* yes =
+            box.addButton(QCoreApplication::translate("kwintor::QtPlatform", "Ja"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QCoreApplication::translate("kwintor::QtPlatform", "Nee"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("kwintor::QtPlatform", "OK"), QMessageBox::AcceptRole);
     box.exec();
     return Answer::Ok;
 }

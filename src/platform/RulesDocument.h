@@ -7,7 +7,8 @@ namespace kwintor {
 
 // Where the rules document was found, and every place it was looked for.
 struct RulesDocument {
-    static constexpr char Title[] = " Spelregels";
+    // The title of the window that opens it, and of the message when it is missing.
+    static QString title();
 
     QString path; // empty when it was found nowhere
     QStringList searched;
@@ -17,10 +18,11 @@ struct RulesDocument {
     QString missingText() const;
 };
 
-// An installed program has it in `<prefix>/share/help/nl/kwintor`, an older installation in
-// `<prefix>/share/kwintor` (`<prefix>/share/games/kwintor` for one in `<prefix>/games`); a program
-// run from its own folder has it beside itself. A program in a bin or games folder looks in all
-// three, in that order.
-RulesDocument findRulesDocument(const QString& programDirectory);
+// The Dutch rules are `spelregels.pdf`, those of every other language the English `rules.pdf`.
+// An installed program has them in `<prefix>/share/help/<nl or en>/kwintor`, an older installation
+// in `<prefix>/share/kwintor` (`<prefix>/share/games/kwintor` for one in `<prefix>/games`); a
+// program run from its own folder has them beside itself. A program in a bin or games folder
+// looks in all three, in that order.
+RulesDocument findRulesDocument(const QString& programDirectory, const QString& language = QStringLiteral("nl"));
 
 } // namespace kwintor

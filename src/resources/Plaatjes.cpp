@@ -2,6 +2,7 @@
 
 #include "resources/TitlePicture.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QPainter>
@@ -157,26 +158,26 @@ QImage drawFormulier() {
         bool small;
     };
     static const Row rows[] = {
-        {"Spel", true, false},
-        {"Totaal enen", false, false},
-        {"Totaal tweeen", false, false},
-        {"Totaal drieen", false, false},
-        {"Totaal vieren", false, false},
-        {"Totaal vijven", false, false},
-        {"Totaal zessen", false, false},
-        {"Subtotaal", true, false},
-        {"35 punten bij 63 of meer", false, true},
-        {"Totaal A", true, false},
-        {"3 dezelfde", false, false},
-        {"4 dezelfde", false, false},
-        {"Kleine straat", false, false},
-        {"Grote straat", false, false},
-        {"Full House", false, false},
-        {"Kans", false, false},
-        {"Kwintor", false, false},
-        {"Totaal B", true, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Spel"), true, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal enen"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal tweeen"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal drieen"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal vieren"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal vijven"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal zessen"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Subtotaal"), true, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "35 punten bij 63 of meer"), false, true},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal A"), true, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "3 dezelfde"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "4 dezelfde"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Kleine straat"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Grote straat"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Full House"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Kans"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Kwintor"), false, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal B"), true, false},
         {"", false, false},
-        {"Totaal A + B", true, false},
+        {QT_TRANSLATE_NOOP("kwintor::Plaatjes", "Totaal A + B"), true, false},
     };
     constexpr int rowCount = int(std::size(rows));
     constexpr int bottom = top + headRow + rowCount * rowHeight; // 678
@@ -215,14 +216,14 @@ QImage drawFormulier() {
     p.setPen(ink);
     p.setFont(title);
     p.drawText(QRect(left + 9, top, labelWidth - 12, headRow), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Kwintor"));
+               QCoreApplication::translate("kwintor::Plaatjes", "Kwintor"));
     p.setFont(label);
     p.drawText(QRect(left + labelWidth + 8, top, games * gameWidth - 12, headRow), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Naam :"));
+               QCoreApplication::translate("kwintor::Plaatjes", "Naam :"));
     for (int i = 0; i < rowCount; ++i) {
         p.setFont(rows[i].small ? small : label);
         p.drawText(QRect(left + 9, rowTop(i), labelWidth - 12, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromLatin1(rows[i].label));
+                   *rows[i].label ? QCoreApplication::translate("kwintor::Plaatjes", rows[i].label) : QString());
     }
     p.setFont(label);
     for (int g = 0; g < games; ++g)

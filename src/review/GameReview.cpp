@@ -13,11 +13,6 @@ namespace kwintor {
 
 namespace {
 
-constexpr const char* CategoryNames[CategoryCount] = {
-    "Enen",         "Tweeën",        "Drieën",       "Vieren",     "Vijven", "Zessen",  "Drie gelijke",
-    "Vier gelijke", "Kleine straat", "Grote straat", "Full house", "Kans",   "Kwintor",
-};
-
 int keepOf(const std::array<int, DiceCount>& dice, unsigned holds) {
     DiceSets::Counts counts{};
     for (int i = 0; i < DiceCount; ++i)
@@ -134,43 +129,15 @@ const PlayerReview* GameReview::player(int player) const {
     return nullptr;
 }
 
-std::string categoryName(int row) {
-    const int c = rowCategory(row);
-    return c >= 0 ? CategoryNames[c] : std::string();
-}
-
-std::string choiceText(const Decision& move) {
-    if (move.kind == Decision::Kind::Place)
-        return categoryName(move.row);
-    std::string text = "vast:";
-    for (int i = 0; i < DiceCount; ++i)
-        if (move.holds >> i & 1)
-            text += ' ' + std::to_string(move.dice[i]);
-    return move.holds == 0 ? "vast: niets" : text;
-}
-
-std::string dutchPoints(double points) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", std::abs(points) < 0.005 ? 0.0 : points);
-    std::string text = buffer;
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
-}
-
-std::string summaryLine(const std::string& name, const PlayerReview& review) {
-    return name + ": " + dutchPoints(review.cost) + " punten verloren in " + std::to_string(review.decisions) +
-           " keuzes";
-}
-
-std::string reviewCsv(const GameReview& review, const std::array<std::string, MaxPlayers + 1>& names) {
-    std::string out = "speler,beurt,worp,steen 1,steen 2,steen 3,steen 4,steen 5,gekozen,beste keuze,"
-                      "verwacht gekozen,verwacht beste,kosten\r\n";
+std::string reviewCsv(const GameReview& review, const std::array<std::string, MaxPlayers + 1>& names,
+                      const std::string& header, const std::function<std::string(const Decision&)>& moveText) {
+    std::string out = header + "\r\n";
     for (const WeighedDecision& w : review.decisions()) {
         const Decision& d = w.decision;
         out += csvText(names[d.player]) + ',' + std::to_string(d.turn) + ',' + std::to_string(d.throwNumber);
         for (int die : d.dice)
             out += ',' + std::to_string(die);
-        out += ',' + csvText(choiceText(d)) + ',' + csvText(choiceText(w.best));
+        out += ',' + csvText(moveText(d)) + ',' + csvText(moveText(w.best));
         out += ',' + (w.weighed ? decimal(w.made) : std::string()) + ',' +
                (w.weighed ? decimal(w.bestExpected) : std::string()) + ',' + decimal(w.cost) + "\r\n";
     }

@@ -3,6 +3,7 @@
 #include "engine/Decision.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,18 +57,10 @@ private:
 // Weighs one decision.
 WeighedDecision weigh(const ValueTable& table, const Decision& decision);
 
-// Dutch texts of the review, the same in the window and in the file.
-// The category of a sheet row: "Enen" .. "Zessen", "Drie gelijke" .. "Kwintor".
-std::string categoryName(int row);
-// What the move is: the category placed in, or "vast: 3 3 5" ("vast: niets" when no die is held).
-std::string choiceText(const Decision& move);
-// Points with two decimals and a decimal comma: "12,34".
-std::string dutchPoints(double points);
-// "<name>: <cost> punten verloren in <n> keuzes".
-std::string summaryLine(const std::string& name, const PlayerReview& review);
-
 // The review as CSV, UTF-8: one header row and one row per decision, numbers with a decimal point.
-// `names` by player 1..6.
-std::string reviewCsv(const GameReview& review, const std::array<std::string, MaxPlayers + 1>& names);
+// `names` by player 1..6; the header row (without its line end) and the words for a move come from
+// the window, in the player's language.
+std::string reviewCsv(const GameReview& review, const std::array<std::string, MaxPlayers + 1>& names,
+                      const std::string& header, const std::function<std::string(const Decision&)>& moveText);
 
 } // namespace kwintor

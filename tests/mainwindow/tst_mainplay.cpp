@@ -9,6 +9,8 @@
 #include "resources/Plaatjes.h"
 #include "support/MainFixture.h"
 
+#include <QLocale>
+
 using namespace kwintor;
 
 // The advisor, the computer players, the kept game and the review, played through the real main
@@ -46,6 +48,13 @@ private slots:
         for (int die = 1; die <= 5; ++die)
             QCOMPARE(f->main->tray().adviceMarked(die), bool(advice.best.keep & (1u << (die - 1))));
         QVERIFY(f->main->tray().throwButton().toolTip().startsWith("Beter: opnieuw gooien"));
+        // Each open cell's tooltip: the final total expected when placing there, the 50 already
+        // scored included, with a decimal comma.
+        for (int row : {int(RowEnen), int(RowKans)})
+            QVERIFY2(f->cell(1, row)->toolTip().endsWith(
+                         "\nVerwacht eindtotaal: " +
+                         QLocale(QLocale::Dutch).toString(50 + advice.placeExpected[row], 'f', 1)),
+                     qPrintable(f->cell(1, row)->toolTip()));
         f->run("Tools/Advies"); // off: every mark goes
         for (int die = 1; die <= 5; ++die)
             QVERIFY(!f->main->tray().adviceMarked(die));

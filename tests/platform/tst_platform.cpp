@@ -149,6 +149,13 @@ private slots:
         QTest::newRow("a bin folder without share/kwintor") << QStringList{bin} << "usr/bin" << bin << installed;
         QTest::newRow("a folder of that name is no document") << QStringList{help + '/'} << "usr/bin"
                                                               << "" << installed;
+        // In English the English rules, beside the Dutch ones; any other language reads them too.
+        const QString english = "usr/share/help/en/kwintor/rules.pdf";
+        QTest::newRow("English, installed as a Debian game")
+            << QStringList{help, english} << "usr/games|en" << english
+            << QStringList{english, "usr/share/games/kwintor/rules.pdf", "usr/games/rules.pdf"};
+        QTest::newRow("German, run from its own folder") << QStringList{beside, "build/src/rules.pdf"} << "build/src|de"
+                                                         << "build/src/rules.pdf" << QStringList{"build/src/rules.pdf"};
     }
     void theDocumentIsFoundWhereTheProgramIs() {
         QFETCH(QStringList, files);
@@ -158,7 +165,9 @@ private slots:
         QTemporaryDir root;
         QDir dir(root.path());
         makeTree(root.path(), files);
-        const auto rules = findRulesDocument(dir.filePath(program));
+        // "folder|language": the language the program runs in, Dutch when none is named.
+        const auto rules = findRulesDocument(dir.filePath(program.section('|', 0, 0)),
+                                             program.contains('|') ? program.section('|', 1) : QString("nl"));
         QStringList looked;
         for (const QString& place : rules.searched)
             looked << dir.relativeFilePath(place);

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <numeric>
 #include <random>
 
 using namespace kwintor;
@@ -56,26 +58,26 @@ private slots:
         QTest::addColumn<QString>("move"); // "h" and the dice held (1..5), or "p" and the row
         QTest::addColumn<double>("made");  // expected points still to come
         QTest::addColumn<double>("best");
-        QTest::addColumn<QString>("better");
+        QTest::addColumn<QString>("better"); // the best move, written as `move` is
 
         // Kans: with one throw left a die is rethrown below 4 (worth 3.5), with two below 5 (4.25).
         QTest::newRow("kans, rethrow all after throw 2") << int(RowKans) << 63 << 2 << "66612"
-                                                         << "h" << 17.5 << 25.0 << "vast: 6 6 6";
+                                                         << "h" << 17.5 << 25.0 << "h123";
         QTest::newRow("kans, keep the sixes after throw 1") << int(RowKans) << 63 << 1 << "66612"
-                                                            << "h123" << 26.5 << 26.5 << "vast: 6 6 6";
+                                                            << "h123" << 26.5 << 26.5 << "h123";
         QTest::newRow("kans, place after throw 1") << int(RowKans) << 63 << 1 << "66612"
-                                                   << "p13" << 21.0 << 26.5 << "vast: 6 6 6";
+                                                   << "p13" << 21.0 << 26.5 << "h123";
         QTest::newRow("kans, place after throw 3") << int(RowKans) << 63 << 3 << "66612"
-                                                   << "p13" << 21.0 << 21.0 << "Kans";
+                                                   << "p13" << 21.0 << 21.0 << "p13";
         // Zessen at 45: three sixes bring the bonus. Two held need one of three more dice a six.
         QTest::newRow("zessen, keep two of three sixes")
             << int(RowZessen) << 45 << 2 << "66623"
-            << "h12" << 12 + 3.0 + 35 * (1 - 125 / 216.0) << 18 + 2.0 + 35 << "vast: 6 6 6";
+            << "h12" << 12 + 3.0 + 35 * (1 - 125 / 216.0) << 18 + 2.0 + 35 << "h123";
         QTest::newRow("zessen, place three sixes") << int(RowZessen) << 45 << 3 << "66623"
-                                                   << "p5" << 18.0 + 35 << 18.0 + 35 << "Zessen";
+                                                   << "p5" << 18.0 + 35 << 18.0 + 35 << "p5";
         // Kwintor: two dice thrown must both show a five, or five fresh dice must all be equal.
         QTest::newRow("kwintor, rethrow all") << int(RowKwintor) << 20 << 2 << "55512"
-                                              << "h" << 50 * 6 / 7776.0 << 50 / 36.0 << "vast: 5 5 5";
+                                              << "h" << 50 * 6 / 7776.0 << 50 / 36.0 << "h123";
     }
 
     void lastTurnCostsWhatTheHandWorksOut() {
@@ -104,7 +106,11 @@ private slots:
         QVERIFY(qAbs(w.made - (200 + made)) < 1e-9);
         QVERIFY(qAbs(w.bestExpected - (200 + best)) < 1e-9);
         QVERIFY(qAbs(w.cost - (best - made)) < 1e-9);
-        QCOMPARE(QString::fromStdString(choiceText(w.best)), better);
+        QString bestMove = w.best.kind == Decision::Kind::Place ? QStringLiteral("p%1").arg(w.best.row) : "h";
+        for (int i = 0; i < DiceCount && w.best.kind == Decision::Kind::Hold; ++i)
+            if (w.best.holds >> i & 1)
+                bestMove += QString::number(i + 1);
+        QCOMPARE(bestMove, better);
     }
 
     // Sterk plays the advisor's moves, so not one of its decisions costs a point; the medium player
@@ -131,6 +137,27 @@ private slots:
         QCOMPARE(sterk.cost, 0.0);
         QVERIFY(sterk.decisions >= CategoryCount);
         QVERIFY(review.players()[1].cost > 0);
+        // What the window shows of the medium player: his cost adds up turn by turn and decision by
+        // decision, his best decisions are those that cost nothing, and the costliest are his three
+        // dearest, dearest first.
+        const PlayerReview& second = review.players()[1];
+        std::vector<double> costs;
+        int best = 0;
+        for (const WeighedDecision& w : review.decisions())
+            if (w.decision.player == 2) {
+                costs.push_back(w.cost);
+                best += w.cost == 0;
+                QVERIFY(w.weighed && qAbs(w.bestExpected - w.made - w.cost) < 1e-9);
+            }
+        QCOMPARE(int(costs.size()), second.decisions);
+        QCOMPARE(second.bestDecisions, best);
+        QVERIFY(qAbs(std::accumulate(costs.begin(), costs.end(), 0.0) - second.cost) < 1e-9);
+        QVERIFY(qAbs(std::accumulate(second.costPerTurn.begin(), second.costPerTurn.end(), 0.0) - second.cost) < 1e-9);
+        std::sort(costs.begin(), costs.end(), std::greater<>());
+        QVERIFY(costs.size() >= 3 && costs[2] > 0);
+        QCOMPARE(int(second.costliest.size()), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(review.decisions()[second.costliest[i]].cost, costs[i]);
         // Every placement was recorded once, in its own turn.
         int placements = 0;
         for (const Decision& d : log.decisions())

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Plays a two-player game by keys alone with the Orca screen reader listening, and checks what
-# Orca said. Usage: check.sh <program>. Everything runs in a private scratch folder: its own X
+# Orca said. Usage: check.sh <program> [nl|en]: in Dutch a whole game, in English (espeak-ng's
+# English voice, the program and Orca in English) the same kinds of lines over two turns. Everything runs in a private scratch folder: its own X
 # display, D-Bus session and accessibility bus, home folder, speech server (speaking into a null
 # sound device) and Orca; the system's own settings are never touched.
 set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 program=$(readlink -f "$1")
+language=${2:-nl}
+voice=Dutch
+[ "$language" = en ] && voice=English
 work=$(mktemp -d /tmp/kwintor-orca.XXXXXX)
 keep=${KWINTOR_KEEP_LOG:-}
 
@@ -25,21 +29,21 @@ chmod 700 "$work/run"
 # The program starts in an empty folder of its own, where it keeps its files.
 cp "$program" "$work/game/kwintor"
 
-# speech-dispatcher with espeak-ng in Dutch, its sound going to libao's null device.
+# speech-dispatcher with espeak-ng in the game's language, its sound going to libao's null device.
 cat >"$work/home/.config/speech-dispatcher/speechd.conf" <<CONF
 AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
-DefaultLanguage "nl"
+DefaultLanguage "$language"
 AudioOutputMethod "libao"
 CONF
 echo "default_driver=null" >"$work/home/.libao"
 
-# Orca speaking Dutch; its own messages in Dutch through LANGUAGE.
-cat >"$work/home/.local/share/orca/user-settings.conf" <<'CONF'
+# Orca speaking the game's language; its own messages in it too, through LANGUAGE.
+cat >"$work/home/.local/share/orca/user-settings.conf" <<CONF
 {
   "general": {
     "voices": {
-      "default": {"established": false, "family": {"name": "Dutch", "lang": "nl", "dialect": "", "variant": null}},
+      "default": {"established": false, "family": {"name": "$voice", "lang": "$language", "dialect": "", "variant": null}},
       "uppercase": {"average-pitch": 7.0},
       "hyperlink": {"established": false},
       "system": {"established": false}
@@ -71,7 +75,7 @@ display=":$(head -n1 "$work/display")"
 start=$(date +%s)
 status=0
 env -i PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/run" DISPLAY="$display" \
-  LANG=C.UTF-8 LANGUAGE=nl GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0 \
-  dbus-run-session -- /usr/bin/python3 "$here/play.py" "$work" || status=$?
-echo "screen-reader-check: $( [ $status -eq 0 ] && echo passed || echo FAILED ) in $(( $(date +%s) - start )) s"
+  LANG=C.UTF-8 LANGUAGE="$language" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0 \
+  dbus-run-session -- /usr/bin/python3 "$here/play.py" "$work" "$language" || status=$?
+echo "screen-reader-check ($language): $( [ $status -eq 0 ] && echo passed || echo FAILED ) in $(( $(date +%s) - start )) s"
 exit $status

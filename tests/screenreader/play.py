@@ -1,7 +1,8 @@
 """Plays Kwintor by keys with Orca listening, and checks what Orca said.
 
 Run by check.sh inside a private D-Bus session and X display; argv[1] is the scratch folder
-with home/, run/, game/kwintor and the private Orca launcher.
+with home/, run/, game/kwintor and the private Orca launcher; argv[2] the language, "nl" (a whole
+two-player game) or "en" (the same kinds of lines in English, over two turns).
 """
 import os
 import re
@@ -11,6 +12,7 @@ import sys
 import time
 
 WORK = sys.argv[1]
+LANGUAGE = sys.argv[2] if len(sys.argv) > 2 else "nl"
 LOG = os.path.join(WORK, "orca.log")
 WAIT = float(os.environ.get("KWINTOR_SPEECH_WAIT", "30"))  # seconds for one expected line
 
@@ -100,7 +102,7 @@ def main():
         program = start([os.path.join(game, "kwintor")], open(os.path.join(WORK, "program.log"), "w"),
                         cwd=game, env=env)
         processes.append(program)
-        play(speech)
+        play(speech) if LANGUAGE == "nl" else play_english(speech)
         print("screen-reader-check: every expected line was said")
         return 0
     except Failure as failure:
@@ -285,6 +287,69 @@ def play(speech):
     speech.mark()
     key("space")
     speech.expect(r"Het spel is uit", "that the game is over, for Space")
+
+
+FACES_EN = {"one": 1, "two": 2, "three": 3, "four": 4, "five": 5, "six": 6}
+UPPER_EN = ["Ones", "Twos", "Threes", "Fours", "Fives", "Sixes"]
+
+
+def play_english(speech):
+    """The title, the players' dialog, a refusal, throws, a hold, W and T, two placements and an
+    undo: every kind of line the Dutch game checks, said in English."""
+    speech.expect(r"Kwintor\. Press Enter to begin\.", "the title window's prompt", timeout=60)
+    key("Return")
+    speech.expect(r"Roll", "the throw button of the main window", timeout=60)
+    speech.mark()
+    key("alt+p")
+    speech.expect(r"Number of Players", "the first item of the Players menu")
+    key("Return")
+    speech.expect(r"Cancel", "the players dialog's first button")
+    key("Tab", "Tab")
+    speech.expect(r"Number of players", "the players' count bar")
+    speech.mark()
+    key("Right")
+    speech.expect(r"2", "the new count")
+    key("shift+Tab")
+    speech.expect(r"Ok", "the Ok button")
+    speech.mark()
+    key("Return")
+    speech.expect(r"Roll", "the throw button after the dialog")
+    speech.mark()
+    key("1")
+    speech.expect(r"Roll first\.", "the refused hold")
+    for player, following in ((1, 2), (2, 1)):
+        speech.mark()
+        key("space")
+        match = speech.expect(r"Roll 1 of 3: (\w+), (\w+), (\w+), (\w+), (\w+)\. Sum (\d+)\.", "the dice")
+        faces = [FACES_EN[word] for word in match.groups()[:5]]
+        if sum(faces) != int(match.group(6)):
+            raise Failure(f"the sum said does not add up: {match.group(0)}")
+        if player == 1:
+            speech.mark()
+            key("1")
+            speech.expect(r"Die 1 held", "the hold")
+            key("1")
+            speech.expect(r"Die 1 released", "the release")
+            speech.mark()
+            key("w")
+            speech.expect(r"Player 1 to play\. Roll 1 of 3", "whose turn and the throw")
+            speech.mark()
+            key("t")
+            speech.expect(r"Player 1: Total A 0, 63 points to go for the bonus, Total B 0, Total 0", "the totals")
+        speech.mark()
+        key("Escape", "Down")
+        cell = speech.expect(rf"Player {player}, (.+?): open, worth (\d+) now", "the cell under the cursor")
+        row, value = cell.group(1), int(cell.group(2))
+        if row in UPPER_EN and value != (UPPER_EN.index(row) + 1) * faces.count(UPPER_EN.index(row) + 1):
+            raise Failure(f"{row} with dice {faces} is not worth {value}")
+        speech.mark()
+        key("Return")
+        said = speech.expect(rf"Player {player} scores (\d+) in {re.escape(row)}\.(.*)", "the placement")
+        if int(said.group(1)) != value or f"Player {following} to play" not in said.group(2):
+            raise Failure(f"the placement or the next turn was not said right: {said.group(0)}")
+    speech.mark()
+    key("ctrl+z")
+    speech.expect(rf"Undone: {re.escape(row)} is open again\. Player 2 to play", "the undo")
 
 
 if __name__ == "__main__":
