@@ -18,7 +18,8 @@ std::string nativePath(const QString& path) { return QFile::encodeName(path).toS
 } // namespace
 
 GameFiles::GameFiles(Platform& platform)
-    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))) {}
+    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))),
+      m_kept(std::make_unique<KeptGameWriter>([this] { return claimKeptGameFile(); })) {}
 
 GameFiles::~GameFiles() = default;
 
@@ -145,36 +146,33 @@ void GameFiles::keepIn(const QString& path, std::unique_ptr<QLockFile> lock) {
     m_kept = std::make_unique<KeptGameWriter>(nativePath(path));
 }
 
-bool GameFiles::claimKeptGameFile() {
+// Runs on the writer's thread, before its first write.
+std::string GameFiles::claimKeptGameFile() {
     for (int number = 1; number <= MaxKeptGames; ++number) {
         const QString file = path(keptGameFileName(number).c_str());
         std::unique_ptr<QLockFile> lock = keptGameLock(file);
         if (!lock->tryLock(0)) {
             if (lock->error() == QLockFile::LockFailedError)
                 continue; // another copy keeps its game there
-            return false; // the folder takes no file: nothing can be kept in it
+            return {};    // the folder takes no file: nothing can be kept in it
         }
         if (QFileInfo::exists(file))
             continue; // a game no copy plays, which waits for the next start
-        keepIn(file, std::move(lock));
-        return true;
+        m_keptLock = std::move(lock);
+        return nativePath(file);
     }
-    return false;
+    return {};
 }
 
-QString GameFiles::keptGamePath() const {
-    return m_kept ? QFile::decodeName(QByteArray::fromStdString(m_kept->path())) : QString();
-}
+QString GameFiles::keptGamePath() const { return QFile::decodeName(QByteArray::fromStdString(m_kept->path())); }
 
 void GameFiles::keepGame(const KeptGame& game) {
     if (game.state.throwing)
         return; // the file keeps the game as it was before this throw
-    if (isWorthKeeping(game.state)) {
-        if (m_kept || claimKeptGameFile())
-            m_kept->keep(game);
-    } else if (m_kept) {
+    if (isWorthKeeping(game.state))
+        m_kept->keep(game);
+    else
         m_kept->remove();
-    }
 }
 
 bool GameFiles::save(QStringList& failed) {

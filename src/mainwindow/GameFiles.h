@@ -74,14 +74,15 @@ public:
     // The write happens beside the window, which never waits for it.
     void keepGame(const KeptGame& game);
     // Waits until the kept game is on disk (tests, and nothing else, need to know).
-    bool flushKeptGame() { return !m_kept || m_kept->flush(); }
+    bool flushKeptGame() { return m_kept->flush(); }
     // The file this copy keeps its game in; empty until it keeps one.
     QString keptGamePath() const;
 
 private:
     ScoreListUpdate update(const ScoreListChange& change);
-    // Takes the first kept-game file that no copy holds and no game fills; false when none can be had.
-    bool claimKeptGameFile();
+    // Takes the first kept-game file that no copy holds and no game fills (making its lock takes
+    // milliseconds, so the writer does it on its own thread); "" when none can be had.
+    std::string claimKeptGameFile();
     void keepIn(const QString& path, std::unique_ptr<QLockFile> lock);
 
     // A game offered at start, held by this copy until it is answered (no lock where the folder
@@ -95,7 +96,8 @@ private:
     Settings m_settings;
     SharedScoreList m_scores;
     std::vector<Offer> m_offers;
-    // Released only after the writer has carried out all that was handed over.
+    // Released only after the writer has carried out all that was handed over; set by the
+    // writer's thread, which ends before anything else reads it.
     std::unique_ptr<QLockFile> m_keptLock;
     std::unique_ptr<KeptGameWriter> m_kept;
 };

@@ -4,7 +4,11 @@
 
 namespace kwintor {
 
-KeptGameWriter::KeptGameWriter(std::string path) : m_path(std::move(path)) {
+KeptGameWriter::KeptGameWriter(std::string path) : m_path(std::move(path)) { start(); }
+
+KeptGameWriter::KeptGameWriter(Claim claim) : m_claim(std::move(claim)) { start(); }
+
+void KeptGameWriter::start() {
     try {
         m_thread = std::thread([this] { run(); });
         m_ownThread = true;
@@ -55,10 +59,25 @@ bool KeptGameWriter::flush() {
     return m_lastOk;
 }
 
-bool KeptGameWriter::carryOut(Request request, const std::string& text) const {
+std::string KeptGameWriter::path() const {
+    const std::lock_guard lock(m_mutex);
+    return m_path;
+}
+
+bool KeptGameWriter::carryOut(Request request, const std::string& text) {
+    std::string file = path();
+    if (file.empty() && request == Request::Write) {
+        try {
+            file = m_claim ? m_claim() : std::string();
+        } catch (...) { // out of memory: no file this time
+            return false;
+        }
+        const std::lock_guard lock(m_mutex);
+        m_path = file;
+    }
     switch (request) {
-    case Request::Write: return writeFileAtomically(m_path, text);
-    case Request::Remove: return removeKeptGame(m_path);
+    case Request::Write: return !file.empty() && writeFileAtomically(file, text);
+    case Request::Remove: return file.empty() || removeKeptGame(file);
     case Request::None: break;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "persistence/KeptGame.h"
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -16,13 +17,21 @@ namespace kwintor {
 // as writeKeptGame writes it, so a kill or a power cut leaves the last game carried out whole.
 class KeptGameWriter {
 public:
+    // Names the file to keep the game in, or "" when none can be had.
+    using Claim = std::function<std::string()>;
+
     explicit KeptGameWriter(std::string path);
+    // The file is named by `claim`, asked on the writer's own thread before the first write
+    // (choosing it may take a while: a lock file is made and flushed); "" fails that write and
+    // the next one asks again. Until then a removal has nothing to remove.
+    explicit KeptGameWriter(Claim claim);
     // Carries out what is still due, then stops.
     ~KeptGameWriter();
     KeptGameWriter(const KeptGameWriter&) = delete;
     KeptGameWriter& operator=(const KeptGameWriter&) = delete;
 
-    const std::string& path() const { return m_path; }
+    // Empty until a file is claimed.
+    std::string path() const;
 
     // Hands the game over to be written; false, and nothing handed over, while a throw rolls.
     bool keep(const KeptGame& game);
@@ -36,10 +45,12 @@ private:
     enum class Request { None, Write, Remove };
     void hand(Request request, std::string text);
     void run();
-    bool carryOut(Request request, const std::string& text) const;
+    bool carryOut(Request request, const std::string& text);
+    void start();
 
     std::string m_path;
-    std::mutex m_mutex;
+    Claim m_claim;
+    mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_done;
     Request m_request = Request::None;
