@@ -818,14 +818,10 @@ score list for %2?</translation>
         <translation>The previous game was not finished. Do you want to finish it?</translation>
     </message>
     <message>
-        <source>Speler %1</source>
-        <translation>Player %1</translation>
-    </message>
-    <message>
         <source>Spelers: %1<byte value="xd"/>
 Ronde %2 van %3; %4 is aan de beurt.</source>
         <translation>Players: %1<byte value="xd"/>
-Round %2 of %3; %4 is on turn.</translation>
+Round %2 of %3; %4 to play.</translation>
     </message>
     <message>
         <source> Spel</source>
@@ -948,12 +944,6 @@ Quit anyway? Then the changes are lost.</translation>
     <message>
         <source> Meer Software</source>
         <translation> More Software</translation>
-    </message>
-    <message>
-        <source>Spelers: %1<byte value="xd"/>
-Ronde %2 van %3; %4 is aan de beurt.</source>
-        <translation>Players: %1<byte value="xd"/>
-Round %2 of %3; %4 to play.</translation>
     </message>
     <message>
         <source>Winkans</source>
