@@ -16,4 +16,19 @@ constexpr unsigned UpperCategories = (1u << 6) - 1;
 constexpr int UpperStates = BonusThreshold + 1;
 constexpr int cappedUpper(int upper) { return upper < 0 ? 0 : upper > BonusThreshold ? BonusThreshold : upper; }
 
+// The most points the open upper categories can still add.
+constexpr int upperStillPossible(unsigned used) {
+    int points = 0;
+    for (int face = 1; face <= 6; ++face)
+        if (!(used >> (face - 1) & 1))
+            points += DiceCount * face;
+    return points;
+}
+
+// An upper total whose bonus is settled (given, or out of reach) plays on as 63 does.
+constexpr int settledUpper(unsigned used, int upper) {
+    const int u = cappedUpper(upper);
+    return u + upperStillPossible(used) < BonusThreshold ? BonusThreshold : u;
+}
+
 } // namespace kwintor

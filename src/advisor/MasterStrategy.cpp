@@ -17,20 +17,6 @@ namespace kwintor {
 
 namespace {
 
-int stillPossible(unsigned used) {
-    int points = 0;
-    for (int face = 1; face <= 6; ++face)
-        if (!(used >> (face - 1) & 1))
-            points += DiceCount * face;
-    return points;
-}
-
-// Upper totals whose bonus is settled play on alike: they share the state of 63.
-int settledUpper(unsigned used, int upper) {
-    const int u = cappedUpper(upper);
-    return u + stillPossible(used) < BonusThreshold ? BonusThreshold : u;
-}
-
 double normalBelow(double z) { return 0.5 * std::erfc(-z / std::sqrt(2.0)); }
 
 // Columns with this many categories open or fewer have their final total worked out exactly.

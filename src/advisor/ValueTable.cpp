@@ -84,15 +84,6 @@ const std::array<std::uint64_t, 64>& reachableTotals() {
     return totals;
 }
 
-// The most points the open upper categories can still add.
-int upperStillPossible(unsigned used) {
-    int points = 0;
-    for (int face = 1; face <= 6; ++face)
-        if (!(used >> (face - 1) & 1))
-            points += DiceCount * face;
-    return points;
-}
-
 // Written so that the compiler turns the lane loops into vector max instructions.
 inline double larger(double a, double b) { return a < b ? b : a; }
 

@@ -21,13 +21,7 @@ int openCount(unsigned used) { return CategoryCount - std::popcount(used & AllCa
 // 63 standing for every total whose bonus is settled (given, or out of reach), since from those
 // totals play goes on alike.
 std::uint32_t keyOf(unsigned used, int upper) {
-    int stillPossible = 0;
-    for (int face = 1; face <= 6; ++face)
-        if (!(used >> (face - 1) & 1))
-            stillPossible += DiceCount * face;
-    const int u = cappedUpper(upper);
-    const int settled = u + stillPossible < BonusThreshold ? BonusThreshold : u;
-    return (used & AllCategories) << 6 | static_cast<std::uint32_t>(settled);
+    return (used & AllCategories) << 6 | static_cast<std::uint32_t>(settledUpper(used, upper));
 }
 unsigned usedOf(std::uint32_t key) { return key >> 6; }
 int upperOf(std::uint32_t key) { return static_cast<int>(key & 63); }
