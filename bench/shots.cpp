@@ -198,7 +198,7 @@ void takeScreenshots(const QString& directory) {
     kwintor::AnalyseForm waiting(six, 0, platform, &window);
     shoot(waiting, "analyse-wacht.png");
 
-    kwintor::Titel title(platform);
+    kwintor::Titel title(platform, platform);
     title.Timer1_Timer();
     shoot(title, "titel.png");
 

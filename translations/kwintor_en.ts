@@ -767,27 +767,6 @@
     </message>
 </context>
 <context>
-    <name>kwintor::GameFlow</name>
-    <message>
-        <source>Score van %1 toegevoegen aan de<byte value="xd"/>
-scorelijst voor %2?</source>
-        <translation>Add the score of %1 to the<byte value="xd"/>
-score list for %2?</translation>
-    </message>
-    <message>
-        <source> Score</source>
-        <translation> Score</translation>
-    </message>
-    <message>
-        <source>De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.</source>
-        <translation>The score list is full (%1 names). Remove some names from the list first.</translation>
-    </message>
-    <message>
-        <source> Scorelijst</source>
-        <translation> Score list</translation>
-    </message>
-</context>
-<context>
     <name>kwintor::Main</name>
     <message>
         <source> Kwintor</source>
@@ -948,6 +927,24 @@ Quit anyway? Then the changes are lost.</translation>
     <message>
         <source>Winkans</source>
         <translation>Chance to Win</translation>
+    </message>
+    <message>
+        <source>Score van %1 toegevoegen aan de<byte value="xd"/>
+scorelijst voor %2?</source>
+        <translation>Add the score of %1 to the<byte value="xd"/>
+score list for %2?</translation>
+    </message>
+    <message>
+        <source> Score</source>
+        <translation> Score</translation>
+    </message>
+    <message>
+        <source>De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.</source>
+        <translation>The score list is full (%1 names). Remove some names from the list first.</translation>
+    </message>
+    <message>
+        <source> Scorelijst</source>
+        <translation> Score list</translation>
     </message>
 </context>
 <context>

@@ -70,9 +70,9 @@ QString moveText(const Decision& move) {
 
 } // namespace
 
-AnalyseForm::AnalyseForm(Game game, int diceColour, Platform& platform, QWidget* parent)
+AnalyseForm::AnalyseForm(Game game, int diceColour, Dialogs& dialogs, QWidget* parent)
     : FormDialog(parent, tr(" Analyse"), twips(12000), twips(8400)), m_game(std::move(game)), m_diceColour(diceColour),
-      m_platform(platform) {
+      m_dialogs(dialogs) {
     Form_Load();
 }
 
@@ -251,13 +251,13 @@ void AnalyseForm::setChances(const QStringList& names, const std::vector<std::ve
 void AnalyseForm::OpslaanKnop_Click() {
     if (!m_ready)
         return;
-    const QString path = m_platform.saveFileName(
+    const QString path = m_dialogs.saveFileName(
         this, tr(" Analyse opslaan"), QDir::homePath() + QStringLiteral("/Analyse.csv"), tr("CSV-bestanden (*.csv)"));
     if (path.isEmpty())
         return;
     if (!writeFileAtomically(QFile::encodeName(path).toStdString(), csv()))
-        m_platform.messageBox(this, tr("Kon de analyse niet opslaan in\r\n%1").arg(QDir::toNativeSeparators(path)),
-                              Platform::Buttons::Ok, tr(" Analyse"));
+        m_dialogs.messageBox(this, tr("Kon de analyse niet opslaan in\r\n%1").arg(QDir::toNativeSeparators(path)),
+                             Dialogs::Buttons::Ok, tr(" Analyse"));
 }
 
 } // namespace kwintor

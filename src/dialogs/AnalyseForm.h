@@ -16,7 +16,7 @@ class QTabWidget;
 namespace kwintor {
 
 class ChanceChart;
-class Platform;
+class Dialogs;
 class ValueTable;
 
 // The review of a game: every decision of every player weighed by the exact advisor, with the
@@ -34,7 +34,7 @@ public:
     };
 
     // `diceColour` is the offset of the dice's colour in the picture store (0, 6 or 12).
-    AnalyseForm(Game game, int diceColour, Platform& platform, QWidget* parent = nullptr);
+    AnalyseForm(Game game, int diceColour, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The advisor's table is there: weighs every decision and shows the review.
     void setTable(const ValueTable& table);
@@ -57,7 +57,7 @@ private:
 
     Game m_game;
     int m_diceColour;
-    Platform& m_platform;
+    Dialogs& m_dialogs;
     bool m_ready = false;
     GameReview m_review;
     QLabel* m_wachtLabel = nullptr;

@@ -59,8 +59,10 @@ public:
     int nextPlayer(int player) const;
     // All 13 categories of `player` are scored.
     bool playerFinished(int player) const;
+    // Every player in play has scored all 13 categories.
+    bool over() const;
     // The throw button may be pressed.
-    bool canThrow() const { return !m_state.throwing && m_state.WorpTeller < 3; }
+    bool canThrow() const;
 
     // Puts back a state read from a kept game; no throw is under way in it.
     void restore(const GameState& state);
@@ -82,6 +84,14 @@ private:
     std::array<bool, DiceCount + 1> m_rolling{};
     std::optional<GameState> m_undo;
 };
+
+// The same three rules over a bare state, for those that hold a state and no game.
+// All 13 categories of `player` (1..6) are scored.
+bool playerFinished(const GameState& state, int player);
+// Every player in play has scored all 13 categories: the game is over.
+bool gameOver(const GameState& state);
+// No throw is under way and the turn has a throw left.
+bool canThrow(const GameState& state);
 
 // The sum the window shows beside the dice: the dice's sum once the turn has thrown, else 0.
 inline int tableSum(const GameState& state) { return state.WorpTeller > 0 ? state.DobbelSom : 0; }

@@ -120,20 +120,20 @@ void ComputerPlayers::step() {
         action = chosen->decide(positionOf(state, player), m_random);
     }
     if (action.kind == Action::Kind::Place) {
-        m_flow.place(player, action.row);
+        m_flow.place(player, action.row, Mover::Computer);
         return;
     }
     // First the holds, so that people see the red frames; the throw follows at the next step.
     bool changed = false;
     for (int die = 1; die <= DiceCount; ++die)
         if (state.Vastgezet[die] != bool(action.keep & (1u << (die - 1)))) {
-            m_flow.toggleHold(die);
+            m_flow.toggleHold(die, Mover::Computer);
             changed = true;
         }
     if (changed)
         m_timer.start();
     else
-        m_flow.throwDice();
+        m_flow.throwDice(Mover::Computer);
 }
 
 } // namespace kwintor

@@ -1,6 +1,7 @@
 #include "mainwindow/DiceTray.h"
 
 #include "engine/Game.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/SpokenTexts.h"
 #include "resources/Plaatjes.h"
 #include "widgets/ClickLabel.h"
@@ -29,6 +30,21 @@ QFrame* addFrame(QWidget* parent, const QString& name, int top, int height) {
 }
 
 } // namespace
+
+void DiceTray::follow(const GameFlow& flow) {
+    connect(&flow, &GameFlow::throwBegun, this, [this, &flow] {
+        showWorp(flow.state());
+        // Named for the throw before it greys: a screen reader reads the button as it changes.
+        setSpokenName(*m_schudKnop, throwButtonText(flow.state()));
+        m_schudKnop->setEnabled(false);
+        clearDice(flow.game().rolling());
+    });
+    connect(&flow, &GameFlow::dieSettled, this, [this, &flow](int die) { showDie(die, flow.state()); });
+    connect(&flow, &GameFlow::thrown, this, [this] {
+        DobbelHoeken();
+        m_schudKnop->setFocus();
+    });
+}
 
 DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DiceTray"));
@@ -94,7 +110,7 @@ void DiceTray::show(const GameState& state) {
         setSpokenName(*m_dobbelsteenPic[die], dieText(state, die));
     setSpokenName(*m_scoreLabel, sumText(state));
     setSpokenName(*m_worpPic, throwCounterText(state));
-    m_schudKnop->setEnabled(!state.throwing && state.WorpTeller < 3); // as Game::canThrow
+    m_schudKnop->setEnabled(canThrow(state));
     setSpokenName(*m_schudKnop, throwButtonText(state));
 }
 

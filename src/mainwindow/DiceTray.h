@@ -15,6 +15,7 @@ namespace kwintor {
 
 class AdviceMark;
 class ClickLabel;
+class GameFlow;
 class HoldShape;
 
 // The dice column beside the sheet: the five die pictures (die 5 at the top) with their hold
@@ -27,6 +28,10 @@ public:
     // The colour the die corners take (the stored window colour), at once, and the dice colour
     // (0, 6, 12).
     void setColours(const QColor& corners, int diceColour);
+
+    // Draws every throw of the game as it goes: the counter and the blank rolling dice as it
+    // begins, each die as it settles, the rounded corners and the focus on the throw button at its end.
+    void follow(const GameFlow& flow);
 
     using QWidget::show;
     // The holds, the throw counter and the sum ("0" until the turn's first throw has ended).

@@ -89,6 +89,8 @@ private:
     void Form_Load();
     void layOut();
     void follow();
+    // A player placed his thirteenth score: a person is asked whether it goes onto the score list.
+    void playerEnds(int player);
     void commitData(QSessionManager& manager);
     // Offers, one question each, to finish the games left unfinished that no running copy plays.
     void offerKeptGame();

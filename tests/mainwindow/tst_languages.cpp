@@ -79,7 +79,7 @@ struct Windows {
         dialogs.push_back(std::make_unique<AnalyseForm>(game, 0, f.platform, f.main.get()));
         for (auto& dialog : dialogs)
             dialog->show();
-        titel = std::make_unique<Titel>(f.platform);
+        titel = std::make_unique<Titel>(f.platform, f.platform);
         titel->show();
         winkans = std::make_unique<WinkansForm>();
         QStringList names;
