@@ -21,7 +21,7 @@
 using kwintor::bench::Clock;
 using kwintor::bench::secondsSince;
 
-kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwintor::GameState& end) {
+kwintor::PlayedGame sixPlayerGame(const kwintor::ValueTable& table, kwintor::GameState& end) {
     using namespace kwintor;
     Game game;
     game.choosePlayers(6, {"", "Anna", "Bas", "Cor", "Dirk", "Eva", "Fleur"});
@@ -55,14 +55,14 @@ kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwint
         game.endThrow();
     }
     end = game.state();
-    return {end.SpelerNaam, kinds, log.decisions()};
+    return {end, kinds, log.decisions()};
 }
 
 void benchReview() {
     kwintor::ValueTable table;
     table.compute(2);
     kwintor::GameState end;
-    const kwintor::AnalyseForm::Game game = sixPlayerGame(table, end);
+    const kwintor::PlayedGame game = sixPlayerGame(table, end);
     int placements = 0;
     for (const kwintor::Decision& d : game.decisions)
         placements += d.kind == kwintor::Decision::Kind::Place;

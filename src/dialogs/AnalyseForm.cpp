@@ -70,7 +70,7 @@ QString moveText(const Decision& move) {
 
 } // namespace
 
-AnalyseForm::AnalyseForm(Game game, int diceColour, Dialogs& dialogs, QWidget* parent)
+AnalyseForm::AnalyseForm(PlayedGame game, int diceColour, Dialogs& dialogs, QWidget* parent)
     : FormDialog(parent, tr(" Analyse"), twips(12000), twips(8400)), m_game(std::move(game)), m_diceColour(diceColour),
       m_dialogs(dialogs) {
     Form_Load();
@@ -125,7 +125,7 @@ void AnalyseForm::setTable(const ValueTable& table) {
     QStringList lines;
     for (const PlayerReview& r : m_review.players())
         lines << tr("%1: %2 punten verloren in %3 keuzes")
-                     .arg(QString::fromStdString(m_game.names[r.player]), pointsText(r.cost))
+                     .arg(QString::fromStdString(m_game.state.SpelerNaam[r.player]), pointsText(r.cost))
                      .arg(r.decisions);
     if (lines.isEmpty())
         lines << tr("In dit spel is nog geen keuze gemaakt.");
@@ -134,7 +134,7 @@ void AnalyseForm::setTable(const ValueTable& table) {
     m_samenvatting->show();
 
     for (const PlayerReview& r : m_review.players())
-        m_spelers->addTab(playerPage(r), QString::fromStdString(m_game.names[r.player]));
+        m_spelers->addTab(playerPage(r), QString::fromStdString(m_game.state.SpelerNaam[r.player]));
     m_spelers->setVisible(m_spelers->count() > 0);
     m_opslaanKnop->setEnabled(true);
     setTabOrder(m_spelers, m_opslaanKnop);
@@ -155,7 +155,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     const int widths[] = {34, 30, 58, 76, 52, 76, 80, 40};
     for (int c = 0; c < 8; ++c)
         list->header()->resizeSection(c, widths[c]);
-    list->setAccessibleName(tr("Alle keuzes van %1").arg(QString::fromStdString(m_game.names[r.player])));
+    list->setAccessibleName(tr("Alle keuzes van %1").arg(QString::fromStdString(m_game.state.SpelerNaam[r.player])));
     for (const WeighedDecision& w : m_review.decisions()) {
         const Decision& d = w.decision;
         if (d.player != r.player)
@@ -225,7 +225,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
 std::string AnalyseForm::csv() const {
     const QString header = tr("speler,beurt,worp,steen 1,steen 2,steen 3,steen 4,steen 5,gekozen,beste keuze,"
                               "verwacht gekozen,verwacht beste,kosten");
-    return reviewCsv(m_review, m_game.names, header.toStdString(),
+    return reviewCsv(m_review, m_game.state.SpelerNaam, header.toStdString(),
                      [](const Decision& move) { return moveText(move).toStdString(); });
 }
 

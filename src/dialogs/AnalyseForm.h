@@ -1,8 +1,7 @@
 #pragma once
 
 #include "dialogs/FormDialog.h"
-#include "engine/Decision.h"
-#include "engine/PlayerKind.h"
+#include "engine/PlayedGame.h"
 #include "review/GameReview.h"
 
 #include <array>
@@ -27,14 +26,8 @@ class ValueTable;
 class AnalyseForm : public FormDialog {
     Q_OBJECT
 public:
-    struct Game {
-        std::array<std::string, MaxPlayers + 1> names;
-        PlayerKinds kinds{};
-        std::vector<Decision> decisions;
-    };
-
     // `diceColour` is the offset of the dice's colour in the picture store (0, 6 or 12).
-    AnalyseForm(Game game, int diceColour, Dialogs& dialogs, QWidget* parent = nullptr);
+    AnalyseForm(PlayedGame game, int diceColour, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The advisor's table is there: weighs every decision and shows the review.
     void setTable(const ValueTable& table);
@@ -55,7 +48,7 @@ private:
     // The review as the saved file holds it, its header and moves in the player's language.
     std::string csv() const;
 
-    Game m_game;
+    PlayedGame m_game;
     int m_diceColour;
     Dialogs& m_dialogs;
     bool m_ready = false;

@@ -6,6 +6,7 @@
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/FormPrinter.h"
+#include "mainwindow/GameEnd.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/KeyboardControl.h"
 #include "mainwindow/MainMenus.h"
@@ -115,6 +116,7 @@ void Main::layOut() {
     m_clock = new ClockFrame(client, [this] { KlokTimer_Timer(); });
     m_coach = new Coach(*m_sheet, *m_tray, *m_schudKnop, m_files.path("Advies.tabel"), this);
     m_computers = new ComputerPlayers(*m_flow, *m_coach);
+    m_end = new GameEnd(*m_flow, *m_coach, m_files, m_platform, m_platform, *this);
 }
 
 // What the game's flow tells, drawn: the throw frame by frame (the tray follows it), the focus
@@ -130,7 +132,7 @@ void Main::follow() {
             m_announcer->say(refusalText(why));
     });
     connect(m_flow, &GameFlow::playerEnded, this, &Main::playerEnds);
-    connect(m_flow, &GameFlow::gameOver, this, &Main::finishGame);
+    connect(m_end, &GameEnd::newGameBegun, m_schudKnop, qOverload<>(&QWidget::setFocus));
 }
 
 void Main::playerEnds(int player) {

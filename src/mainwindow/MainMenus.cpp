@@ -8,6 +8,7 @@
 #include "dialogs/SpelerForm.h"
 #include "dialogs/StatistiekForm.h"
 #include "mainwindow/Coach.h"
+#include "mainwindow/GameEnd.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/WinChanceWatch.h"
@@ -141,6 +142,10 @@ void Main::ToolsConfig_Click() {
 void Main::ToolsAdvies_Click() { m_coach->setOn(m_actions.advies->isChecked()); }
 
 void Main::ToolsWinkans_Click() { m_winChance->open(); }
+
+void Main::ToolsAnalyse_Click() {
+    m_flow->whenIdle([this] { m_end->review(m_end->reviewed()); });
+}
 
 void Main::ToolsMogelijkeScore_Click() {
     m_sheet->setPreviewShown(!m_sheet->previewShown());

@@ -35,6 +35,15 @@ GameState finished(const QStringList& players) {
 // Ann's last turn with only Kans open and 200 on her sheet: after the second throw she rethrew
 // every die of 6 6 6 1 2 (worth 17.5 to come; keeping the sixes is worth 25), then placed 21.
 // Bob's first decision: five sixes after his first throw, placed at once in Kwintor.
+std::vector<Decision> decisions();
+
+// The game of those decisions, played by `names`.
+PlayedGame playedBy(const PlayerNames& names, const PlayerKinds& kinds = {}) {
+    PlayedGame game{{}, kinds, decisions()};
+    game.state.SpelerNaam = names;
+    return game;
+}
+
 std::vector<Decision> decisions() {
     const unsigned allButKans = AllCategories & ~(1u << rowCategory(RowKans));
     Decision rethrow{1, 13, 2, {6, 6, 6, 1, 2}, Decision::Kind::Hold, 0, -1, allButKans, 63, 200};
@@ -133,9 +142,8 @@ private slots:
     // While the table is made the window says so; then it shows each player's review.
     void theReviewFillsInWhenTheTableIsThere() {
         test::ScriptedPlatform platform;
-        AnalyseForm dialog(
-            {{"", "Ann", "Bob"}, {PlayerKind::Person, PlayerKind::Person, PlayerKind::Sterk}, decisions()}, 0,
-            platform);
+        AnalyseForm dialog(playedBy({"", "Ann", "Bob"}, {PlayerKind::Person, PlayerKind::Person, PlayerKind::Sterk}), 0,
+                           platform);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(child<QLabel>(&dialog, "WachtLabel")->isVisible());
@@ -172,7 +180,7 @@ private slots:
     void savingWritesOneRowPerDecision() {
         QTemporaryDir dir;
         test::ScriptedPlatform platform;
-        AnalyseForm dialog({{"", "Ann", "Bob, \"de\" Bouwer"}, {}, decisions()}, 0, platform);
+        AnalyseForm dialog(playedBy({"", "Ann", "Bob, \"de\" Bouwer"}), 0, platform);
         dialog.setTable(m_table);
         test::click(&dialog, "OpslaanKnop");
         QCOMPARE(platform.saveQuestions.size(), 1);
