@@ -27,8 +27,9 @@ kwintor::PlayedGame sixPlayerGame(const kwintor::ValueTable& table, kwintor::Gam
     game.choosePlayers(6, {"", "Anna", "Bas", "Cor", "Dirk", "Eva", "Fleur"});
     const PlayerKinds kinds{PlayerKind::Person, PlayerKind::Person,    PlayerKind::Makkelijk, PlayerKind::Gemiddeld,
                             PlayerKind::Sterk,  PlayerKind::Gemiddeld, PlayerKind::Makkelijk};
-    const std::unique_ptr<Strategy> levels[] = {makeStrategy(Level::Easy, table), makeStrategy(Level::Medium, table),
-                                                makeStrategy(Level::Strong, table)};
+    const std::unique_ptr<Strategy> levels[] = {makeStrategy(PlayerKind::Makkelijk, table),
+                                                makeStrategy(PlayerKind::Gemiddeld, table),
+                                                makeStrategy(PlayerKind::Sterk, table)};
     DecisionLog log;
     std::mt19937_64 dice(2026), rng(12);
     std::uniform_int_distribution<int> face(1, 6);

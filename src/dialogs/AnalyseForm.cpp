@@ -3,6 +3,7 @@
 #include "dialogs/ChanceChart.h"
 #include "dialogs/CostChart.h"
 #include "dialogs/DialogParts.h"
+#include "dialogs/KindWords.h"
 #include "dialogs/UitslagForm.h"
 #include "persistence/FileAccess.h"
 #include "platform/Platform.h"

@@ -12,14 +12,6 @@
 
 namespace kwintor {
 
-namespace {
-
-Level levelOf(PlayerKind kind) {
-    return kind == PlayerKind::Sterk ? Level::Strong : kind == PlayerKind::Gemiddeld ? Level::Medium : Level::Easy;
-}
-
-} // namespace
-
 ComputerPlayers::ComputerPlayers(GameFlow& flow, Coach& coach)
     : QObject(&flow), m_flow(flow), m_coach(coach), m_random(std::random_device{}()) {
     m_timer.setSingleShot(true);
@@ -88,7 +80,7 @@ const Strategy* ComputerPlayers::strategy(PlayerKind kind) {
         if (kind == PlayerKind::Sterk && !table)
             return nullptr; // the strong player waits for the table, a step at a time
         static const ValueTable none;
-        made = makeStrategy(levelOf(kind), table ? *table : none);
+        made = makeStrategy(kind, table ? *table : none);
     }
     return made.get();
 }
