@@ -177,7 +177,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     auto* share = new QLabel(
         (level.isEmpty() ? QString() : level.left(1).toUpper() + level.mid(1) + QStringLiteral(". ")) + shareText(r),
         page);
-    share->setObjectName(tr("Beste"));
+    share->setObjectName(QStringLiteral("Beste"));
     share->setGeometry(Right, 6, RightWidth, 16);
 
     auto* caption = new QLabel(r.costliest.empty() ? tr("Geen keuze kostte punten.") : tr("De duurste keuzes:"), page);
