@@ -530,10 +530,6 @@
         <translation>All choices of %1</translation>
     </message>
     <message>
-        <source>Beste</source>
-        <translation>Best</translation>
-    </message>
-    <message>
         <source>Geen keuze kostte punten.</source>
         <translation>No choice cost any points.</translation>
     </message>
