@@ -4,11 +4,17 @@
 #include "support/GameScript.h"
 #include "support/MainFixture.h"
 
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QLockFile>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSysInfo>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
 
 using namespace kwintor;
 using test::MainFixture;
@@ -68,6 +74,55 @@ struct OtherCopy {
     QProcess process;
 };
 
+// Another copy of the program on the same data folder, as far as the score list goes: this test
+// program started again, with KWINTOR_OTHER_COPY saying what it does (see runOtherCopy()).
+struct OtherCopyOfTheList {
+    OtherCopyOfTheList(const QString& folder, const QString& does) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KWINTOR_OTHER_COPY", does);
+        environment.insert("KWINTOR_OTHER_FOLDER", folder);
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationFilePath(), {});
+    }
+    ~OtherCopyOfTheList() { kill(); }
+    bool holdsTheLock() { return process.waitForReadyRead(10000) && process.readLine().trimmed() == "holding"; }
+    bool endsWell() { return process.waitForFinished(10000) && process.exitCode() == 0; }
+    void kill() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QProcess process;
+};
+
+// The other copy's part: "recorded" records Bob's 300 as the program does and ends; "writes"
+// takes the list's lock, reads the list, and adds Bob's 300 to what it read only 1.2 s later (a
+// slow disk); "hangs" takes the lock and keeps it without writing.
+int runOtherCopy() {
+    int argc = 1;
+    char name[] = "tst_mainfiles";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv); // the lock file names the program that holds it
+    const QString does = qEnvironmentVariable("KWINTOR_OTHER_COPY");
+    const QString folder = qEnvironmentVariable("KWINTOR_OTHER_FOLDER");
+    if (does == "recorded") {
+        ScriptedPlatform platform(folder);
+        GameFiles files(platform);
+        files.load();
+        return files.recordScore(300, "Bob") ? 0 : 1;
+    }
+    QLockFile lock(folder + "/Scorelijst.lst.lock");
+    if (!lock.tryLock(5000))
+        return 1;
+    const std::string path = (folder + "/Scorelijst.lst").toStdString();
+    ScoreList list;
+    LaadScorelijst(path, list);
+    std::printf("holding\n");
+    std::fflush(stdout);
+    QThread::msleep(does == "writes" ? 1200 : 60000);
+    list.insert(scoreEntry(300, "Bob"));
+    return writeScoreList(path, list) ? 0 : 1;
+}
+
 } // namespace
 
 // The files of the main window: the settings and the score list read at start, a score and a
@@ -76,6 +131,13 @@ struct OtherCopy {
 class TestMainFiles : public QObject {
     Q_OBJECT
     std::unique_ptr<MainFixture> f;
+
+public:
+    // Started as another copy of the program: do its part and end, before any test runs.
+    static void initMain() {
+        if (qEnvironmentVariableIsSet("KWINTOR_OTHER_COPY"))
+            std::exit(runOtherCopy());
+    }
 
 private slots:
     void init() { f = std::make_unique<MainFixture>(); }
@@ -230,6 +292,57 @@ private slots:
         QCOMPARE(f->read("Kwintor.ini"), ends ? Headers + "1,2,3\r\n12\r\n" : Headers + "110,140,90\r\n0\r\n");
         QCOMPARE(f->read("Scorelijst.lst"), ends ? fileOf({"0077 - Ann"}) : QByteArray("<unreadable>"));
         QCOMPARE(f->main->closing(), ends); // no handler goes on with the game
+    }
+
+    // Two copies record a score at nearly the same time. Neither loses the other's: a copy that
+    // writes with the list's lock is waited for, and the score goes into the list as that copy
+    // left it. A copy that hangs with the lock is waited for three seconds, then the score is
+    // written all the same, as a single copy writes it, and the other's lock is left alone. A
+    // lock whose copy was killed holds nothing.
+    void noCopyLosesAnothersScore_data() {
+        QTest::addColumn<QString>("other");    // what the other copy does, see runOtherCopy()
+        QTest::addColumn<bool>("killed");      // the other copy killed (-9) with the lock before the record
+        QTest::addColumn<QStringList>("list"); // the score list afterwards, in the file and the window
+        QTest::addColumn<int>("leastWait");    // how long the record waits, in milliseconds
+        QTest::addColumn<int>("mostWait");
+        QTest::addColumn<bool>("lockLeft"); // the other copy's lock file is still there
+        const QStringList both{"0250 - Anna", "0300 - Bob"}, own{"0250 - Anna"};
+        QTest::newRow("recorded since this copy started: both kept")
+            << "recorded" << false << both << 0 << 2000 << false;
+        QTest::newRow("writing under the lock: waited for, both kept")
+            << "writes" << false << both << 1000 << 2900 << false;
+        QTest::newRow("hanging with the lock: written after 3 s") << "hangs" << false << own << 2900 << 6000 << true;
+        QTest::newRow("killed with the lock: written at once") << "hangs" << true << own << 0 << 2000 << false;
+    }
+    void noCopyLosesAnothersScore() {
+        QFETCH(QString, other);
+        QFETCH(bool, killed);
+        QFETCH(QStringList, list);
+        QFETCH(int, leastWait);
+        QFETCH(int, mostWait);
+        QFETCH(bool, lockLeft);
+        f->open();
+        OtherCopyOfTheList copy(f->dir.path(), other);
+        if (other == "recorded")
+            QVERIFY(copy.endsWell());
+        else
+            QVERIFY(copy.holdsTheLock());
+        if (killed)
+            copy.kill();
+
+        QElapsedTimer waited;
+        waited.start();
+        QVERIFY(f->main->files().recordScore(250, "Anna"));
+        const qint64 wait = waited.elapsed();
+        if (other == "writes")
+            QVERIFY(copy.endsWell());
+        QCOMPARE(f->read("Scorelijst.lst"), fileOf(list));
+        QStringList shown;
+        for (const std::string& entry : f->main->files().scores().entries())
+            shown << QString::fromStdString(entry);
+        QCOMPARE(shown, list);
+        QVERIFY2(wait >= leastWait && wait <= mostWait, qPrintable(QString("waited %1 ms").arg(wait)));
+        QCOMPARE(QFile::exists(f->path("Scorelijst.lst.lock")), lockLeft);
     }
 
     // Each copy keeps its own game: a game another running copy holds is neither offered nor
