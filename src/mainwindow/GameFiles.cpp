@@ -95,15 +95,15 @@ std::unique_ptr<QLockFile> keptGameLock(const QString& path) {
 
 std::vector<KeptGame> GameFiles::keptGames() {
     m_offers.clear();
-    QStringList names = QDir(m_platform.dataDirectory())
-                            .entryList({QStringLiteral("Spel.sav"), QStringLiteral("Spel-*.sav")}, QDir::Files);
+    // The folder's files picked by their names: a wildcard would cost the start a regular
+    // expression, its library's pages and its compiled code.
+    QStringList names = QDir(m_platform.dataDirectory()).entryList(QDir::Files, QDir::Unsorted);
+    names.removeIf([](const QString& name) { return keptGameNumber(name.toStdString()) == 0; });
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return keptGameNumber(a.toStdString()) < keptGameNumber(b.toStdString());
     });
     std::vector<KeptGame> games;
     for (const QString& name : names) {
-        if (keptGameNumber(name.toStdString()) == 0)
-            continue;
         const QString file = m_platform.dataDirectory() + u'/' + name;
         std::unique_ptr<QLockFile> lock = keptGameLock(file);
         if (!lock->tryLock(0)) {
