@@ -5,6 +5,8 @@
 #include "support/MainFixture.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileSystemWatcher>
 #include <QListWidget>
 #include <QLockFile>
 #include <QPainter>
@@ -85,7 +87,9 @@ struct OtherCopyOfTheList {
         process.start(QCoreApplication::applicationFilePath(), {});
     }
     ~OtherCopyOfTheList() { kill(); }
-    bool holdsTheLock() { return process.waitForReadyRead(10000) && process.readLine().trimmed() == "holding"; }
+    bool says(const QByteArray& line) {
+        return process.waitForReadyRead(10000) && process.readLine().trimmed() == line;
+    }
     bool endsWell() { return process.waitForFinished(10000) && process.exitCode() == 0; }
     void kill() {
         process.kill();
@@ -96,7 +100,9 @@ struct OtherCopyOfTheList {
 
 // The other copy's part: "recorded" records Bob's 300 as the program does and ends; "writes"
 // takes the list's lock, reads the list, and adds Bob's 300 to what it read only 1.2 s later (a
-// slow disk); "hangs" takes the lock and keeps it without writing.
+// slow disk); "hangs" takes the lock and keeps it without writing; "follows" waits until this
+// copy touches the folder (takes the lock), asks for the lock at once and over and over until it
+// has it, then writes as "writes" does, 0.3 s later.
 int runOtherCopy() {
     int argc = 1;
     char name[] = "tst_mainfiles";
@@ -111,14 +117,27 @@ int runOtherCopy() {
         return files.recordScore(300, "Bob") ? 0 : 1;
     }
     QLockFile lock(folder + "/Scorelijst.lst.lock");
-    if (!lock.tryLock(5000))
+    if (does == "follows") {
+        QFileSystemWatcher watcher({folder});
+        QEventLoop touched;
+        QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &touched, &QEventLoop::quit);
+        std::printf("watching\n");
+        std::fflush(stdout);
+        touched.exec();
+        QElapsedTimer asking;
+        asking.start();
+        while (!lock.tryLock(0))
+            if (asking.hasExpired(5000))
+                return 1;
+    } else if (!lock.tryLock(5000)) {
         return 1;
+    }
     const std::string path = (folder + "/Scorelijst.lst").toStdString();
     ScoreList list;
     LaadScorelijst(path, list);
     std::printf("holding\n");
     std::fflush(stdout);
-    QThread::msleep(does == "writes" ? 1200 : 60000);
+    QThread::msleep(does == "writes" ? 1200 : does == "follows" ? 300 : 60000);
     list.insert(scoreEntry(300, "Bob"));
     return writeScoreList(path, list) ? 0 : 1;
 }
@@ -296,37 +315,50 @@ private slots:
 
     // Two copies record a score at nearly the same time. Neither loses the other's: a copy that
     // writes with the list's lock is waited for, and the score goes into the list as that copy
-    // left it. A copy that hangs with the lock is waited for three seconds, then the score is
+    // left it; one that asks for the lock while this copy writes gets it only once the list is
+    // written. A copy that hangs with the lock is waited for three seconds, then the score is
     // written all the same, as a single copy writes it, and the other's lock is left alone. A
     // lock whose copy was killed holds nothing.
     void noCopyLosesAnothersScore_data() {
         QTest::addColumn<QString>("other");    // what the other copy does, see runOtherCopy()
+        QTest::addColumn<int>("earlier");      // the entries the list holds before (a long list takes a while to write)
         QTest::addColumn<bool>("killed");      // the other copy killed (-9) with the lock before the record
-        QTest::addColumn<QStringList>("list"); // the score list afterwards, in the file and the window
-        QTest::addColumn<int>("leastWait");    // how long the record waits, in milliseconds
+        QTest::addColumn<QStringList>("list"); // the score list file afterwards
+        QTest::addColumn<QStringList>("shown"); // the list in the window
+        QTest::addColumn<int>("leastWait");     // how long the record waits, in milliseconds
         QTest::addColumn<int>("mostWait");
         QTest::addColumn<bool>("lockLeft"); // the other copy's lock file is still there
         const QStringList both{"0250 - Anna", "0300 - Bob"}, own{"0250 - Anna"};
         QTest::newRow("recorded since this copy started: both kept")
-            << "recorded" << false << both << 0 << 2000 << false;
+            << "recorded" << 0 << false << both << both << 0 << 2000 << false;
         QTest::newRow("writing under the lock: waited for, both kept")
-            << "writes" << false << both << 1000 << 2900 << false;
-        QTest::newRow("hanging with the lock: written after 3 s") << "hangs" << false << own << 2900 << 6000 << true;
-        QTest::newRow("killed with the lock: written at once") << "hangs" << true << own << 0 << 2000 << false;
+            << "writes" << 0 << false << both << both << 1000 << 2900 << false;
+        QTest::newRow("asking for the lock while this copy writes: both kept")
+            << "follows" << 30000 << false << both << own << 0 << 2000 << false;
+        QTest::newRow("hanging with the lock: written after 3 s")
+            << "hangs" << 0 << false << own << own << 2900 << 6000 << true;
+        QTest::newRow("killed with the lock: written at once")
+            << "hangs" << 0 << true << own << own << 0 << 2000 << false;
     }
     void noCopyLosesAnothersScore() {
         QFETCH(QString, other);
+        QFETCH(int, earlier);
         QFETCH(bool, killed);
         QFETCH(QStringList, list);
+        QFETCH(QStringList, shown);
         QFETCH(int, leastWait);
         QFETCH(int, mostWait);
         QFETCH(bool, lockLeft);
+        QStringList filled;
+        for (int i = 0; i < earlier; ++i)
+            filled << QString::fromStdString(scoreEntry(i % 200, "Vul"));
+        f->write("Scorelijst.lst", fileOf(filled));
         f->open();
         OtherCopyOfTheList copy(f->dir.path(), other);
         if (other == "recorded")
             QVERIFY(copy.endsWell());
         else
-            QVERIFY(copy.holdsTheLock());
+            QVERIFY(copy.says(other == "follows" ? "watching" : "holding"));
         if (killed)
             copy.kill();
 
@@ -334,13 +366,20 @@ private slots:
         waited.start();
         QVERIFY(f->main->files().recordScore(250, "Anna"));
         const qint64 wait = waited.elapsed();
-        if (other == "writes")
+        if (other == "writes" || other == "follows")
             QVERIFY(copy.endsWell());
-        QCOMPARE(f->read("Scorelijst.lst"), fileOf(list));
-        QStringList shown;
-        for (const std::string& entry : f->main->files().scores().entries())
-            shown << QString::fromStdString(entry);
-        QCOMPARE(shown, list);
+        // The entries besides those of before, which must all be there still.
+        const auto added = [&](const ScoreList& scores) {
+            QStringList entries;
+            for (const std::string& entry : scores.entries())
+                if (!entry.ends_with(" - Vul"))
+                    entries << QString::fromStdString(entry);
+            return scores.count() - entries.size() == earlier ? entries : QStringList{"earlier entries lost"};
+        };
+        ScoreList file;
+        QCOMPARE(LaadScorelijst(f->path("Scorelijst.lst").toStdString(), file), ScoreListLoad::Complete);
+        QCOMPARE(added(file), list);
+        QCOMPARE(added(f->main->files().scores()), shown);
         QVERIFY2(wait >= leastWait && wait <= mostWait, qPrintable(QString("waited %1 ms").arg(wait)));
         QCOMPARE(QFile::exists(f->path("Scorelijst.lst.lock")), lockLeft);
     }
