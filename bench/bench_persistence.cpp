@@ -113,7 +113,7 @@ void benchPersistence() {
     std::error_code error;
     const fs::path dir = fs::temp_directory_path(error) / ("kwintor_bench_" + std::to_string(std::random_device{}()));
     fs::create_directories(dir, error);
-    const std::string path = (dir / "Scorelijst.lst").string();
+    const std::string path = (dir / kwintor::ScoreListFileName).string();
     bool ok = true;
     double perEntry[2] = {0, 0};
 
@@ -170,7 +170,7 @@ void benchPersistence() {
     {
         // Written after every throw and every placement, so it must never make the window wait.
         const kwintor::KeptGame game = gameOfSix();
-        const std::string keptPath = (dir / "Spel.sav").string();
+        const std::string keptPath = (dir / kwintor::KeptGameFileName).string();
         report("kept game, text only", 0, timed([&] { ok = !kwintor::keptGameText(game).empty() && ok; }), false);
         // The window hands the game over to the writer's thread and goes on; the disk's part, the
         // atomic write with its flush, is measured beside it.

@@ -18,19 +18,25 @@ std::string nativePath(const QString& path) { return QFile::encodeName(path).toS
 } // namespace
 
 GameFiles::GameFiles(const Desktop& desktop)
-    : m_desktop(desktop), m_scores(nativePath(desktop.dataDirectory() + QStringLiteral("/Scorelijst.lst"))),
+    : m_desktop(desktop),
+      m_scores(nativePath(desktop.dataDirectory() + u'/' + QLatin1String(ScoreListFileName.data()))),
       m_kept(std::make_unique<KeptGameWriter>([this] { return claimKeptGameFile(); })) {}
 
 GameFiles::~GameFiles() = default;
 
-QString GameFiles::path(const char* name) const { return m_desktop.dataDirectory() + u'/' + QLatin1String(name); }
+QString GameFiles::path(std::string_view name) const {
+    return m_desktop.dataDirectory() + u'/' + QLatin1String(name.data(), qsizetype(name.size()));
+}
 
-QString GameFiles::settingsPath() const { return path("Kwintor.ini"); }
+QString GameFiles::settingsPath() const { return path(SettingsFileName); }
 
-QString GameFiles::scoreListPath() const { return path("Scorelijst.lst"); }
+QString GameFiles::scoreListPath() const { return path(ScoreListFileName); }
+
+QString GameFiles::adviceTablePath() const { return path(AdviceTableFileName); }
 
 void GameFiles::load() {
-    std::vector<std::string> names{"Kwintor.ini", "Scorelijst.lst", std::string(HistoryFileName)};
+    std::vector<std::string> names{std::string(SettingsFileName), std::string(ScoreListFileName),
+                                   std::string(HistoryFileName)};
     for (int number = 1; number <= MaxKeptGames; ++number)
         names.push_back(keptGameFileName(number));
     removeStaleTempFiles(nativePath(m_desktop.dataDirectory()), names);
@@ -57,7 +63,7 @@ ScoreListUpdate GameFiles::update(const ScoreListChange& change) {
     return m_scores.update(change);
 }
 
-QString GameFiles::historyPath() const { return path(HistoryFileName.data()); }
+QString GameFiles::historyPath() const { return path(HistoryFileName); }
 
 bool GameFiles::recordHistory(const std::vector<HistoryEntry>& entries) {
     const FolderLock lock(scoreListPath());
@@ -95,15 +101,15 @@ std::unique_ptr<QLockFile> keptGameLock(const QString& path) {
 
 std::vector<KeptGame> GameFiles::keptGames() {
     m_offers.clear();
-    QStringList names = QDir(m_desktop.dataDirectory())
-                            .entryList({QStringLiteral("Spel.sav"), QStringLiteral("Spel-*.sav")}, QDir::Files);
+    // The folder's files picked by their names: a wildcard would cost the start a regular
+    // expression, its library's pages and its compiled code.
+    QStringList names = QDir(m_desktop.dataDirectory()).entryList(QDir::Files, QDir::Unsorted);
+    names.removeIf([](const QString& name) { return keptGameNumber(name.toStdString()) == 0; });
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return keptGameNumber(a.toStdString()) < keptGameNumber(b.toStdString());
     });
     std::vector<KeptGame> games;
     for (const QString& name : names) {
-        if (keptGameNumber(name.toStdString()) == 0)
-            continue;
         const QString file = m_desktop.dataDirectory() + u'/' + name;
         std::unique_ptr<QLockFile> lock = keptGameLock(file);
         if (!lock->tryLock(0)) {
@@ -149,7 +155,7 @@ void GameFiles::keepIn(const QString& path, std::unique_ptr<QLockFile> lock) {
 // Runs on the writer's thread, before its first write.
 std::string GameFiles::claimKeptGameFile() {
     for (int number = 1; number <= MaxKeptGames; ++number) {
-        const QString file = path(keptGameFileName(number).c_str());
+        const QString file = path(keptGameFileName(number));
         std::unique_ptr<QLockFile> lock = keptGameLock(file);
         if (!lock->tryLock(0)) {
             if (lock->error() == QLockFile::LockFailedError)

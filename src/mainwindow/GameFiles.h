@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QLockFile;
@@ -36,9 +37,13 @@ public:
     explicit GameFiles(const Desktop& desktop);
     ~GameFiles();
 
+    // The advisor's table of best play, kept in the data folder once it has been computed.
+    static constexpr std::string_view AdviceTableFileName = "Advies.tabel";
+
     QString settingsPath() const;
     QString scoreListPath() const;
-    QString path(const char* name) const;
+    QString adviceTablePath() const;
+    QString path(std::string_view name) const;
 
     Settings& settings() { return m_settings; }
     const ScoreList& scores() const { return m_scores.list(); }

@@ -114,7 +114,7 @@ void Main::layOut() {
     m_schudKnop = &m_tray->throwButton();
     m_schudKnop->setFocus();
     m_clock = new ClockFrame(client, [this] { KlokTimer_Timer(); });
-    m_coach = new Coach(*m_sheet, *m_tray, *m_schudKnop, m_files.path("Advies.tabel"), this);
+    m_coach = new Coach(*m_sheet, *m_tray, *m_schudKnop, m_files.adviceTablePath(), this);
     m_computers = new ComputerPlayers(*m_flow, *m_coach);
     m_end = new GameEnd(*m_flow, *m_coach, m_files, m_platform, m_platform, *this);
 }

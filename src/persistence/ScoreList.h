@@ -59,6 +59,9 @@ enum class ScoreListLoad {
               // the list; the caller keeps a copy of the file before it is overwritten.
 };
 
+// The score list file's name in the data folder.
+inline constexpr std::string_view ScoreListFileName = "Scorelijst.lst";
+
 // Reads the score list file "Scorelijst.lst" into the list: the header field and the separator
 // field are skipped, then every field that is not empty is inserted at its sorted place.
 // Entries already in the list stay in it.

@@ -24,6 +24,9 @@ enum class SettingsRead {
              // failure keep their new values, the others keep theirs; the caller rewrites the file
 };
 
+// The settings file's name in the data folder.
+inline constexpr std::string_view SettingsFileName = "Kwintor.ini";
+
 // Reads the settings file "Kwintor.ini": a header field and a separator field (neither is
 // checked), then red, green, blue and the dice colour, each assigned as soon as it is read.
 //

@@ -3,8 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace kwintor::language {
 
@@ -15,10 +16,11 @@ QString& running() {
     return code;
 }
 
-// "en-GB", "en_GB.UTF-8" and "en" all name English.
+// "en-GB", "en_GB.UTF-8" and "en" all name English. (Read without a regular expression, which
+// would cost the start its library and a compilation.)
 QString baseLanguage(const QString& name) {
-    const qsizetype end = name.indexOf(QRegularExpression(QStringLiteral("[-_.@]")));
-    return (end < 0 ? name : name.left(end)).toLower();
+    const auto end = std::find_if(name.begin(), name.end(), [](QChar c) { return QStringView(u"-_.@").contains(c); });
+    return QStringView(name.begin(), end).toString().toLower();
 }
 
 } // namespace
@@ -38,9 +40,10 @@ QString choose(const QStringList& preferred, const QStringList& available) {
 
 QStringList available() {
     QStringList codes{QLatin1String(Dutch)};
-    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("kwintor_*.qm")}, QDir::Files);
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList(QDir::Files);
     for (const QString& file : files)
-        codes << file.mid(8, file.size() - 8 - 3);
+        if (file.size() > 11 && file.startsWith(QLatin1String("kwintor_")) && file.endsWith(QLatin1String(".qm")))
+            codes << file.mid(8, file.size() - 8 - 3);
     return codes;
 }
 

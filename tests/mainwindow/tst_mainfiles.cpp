@@ -4,11 +4,19 @@
 #include "support/GameScript.h"
 #include "support/MainFixture.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileSystemWatcher>
 #include <QListWidget>
+#include <QLockFile>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSysInfo>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
 
 using namespace kwintor;
 using test::MainFixture;
@@ -68,6 +76,72 @@ struct OtherCopy {
     QProcess process;
 };
 
+// Another copy of the program on the same data folder, as far as the score list goes: this test
+// program started again, with KWINTOR_OTHER_COPY saying what it does (see runOtherCopy()).
+struct OtherCopyOfTheList {
+    OtherCopyOfTheList(const QString& folder, const QString& does) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("KWINTOR_OTHER_COPY", does);
+        environment.insert("KWINTOR_OTHER_FOLDER", folder);
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationFilePath(), {});
+    }
+    ~OtherCopyOfTheList() { kill(); }
+    bool says(const QByteArray& line) {
+        return process.waitForReadyRead(10000) && process.readLine().trimmed() == line;
+    }
+    bool endsWell() { return process.waitForFinished(10000) && process.exitCode() == 0; }
+    void kill() {
+        process.kill();
+        process.waitForFinished();
+    }
+    QProcess process;
+};
+
+// The other copy's part: "recorded" records Bob's 300 as the program does and ends; "writes"
+// takes the list's lock, reads the list, and adds Bob's 300 to what it read only 1.2 s later (a
+// slow disk); "hangs" takes the lock and keeps it without writing; "follows" waits until this
+// copy touches the folder (takes the lock), asks for the lock at once and over and over until it
+// has it, then writes as "writes" does, 0.3 s later.
+int runOtherCopy() {
+    int argc = 1;
+    char name[] = "tst_mainfiles";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv); // the lock file names the program that holds it
+    const QString does = qEnvironmentVariable("KWINTOR_OTHER_COPY");
+    const QString folder = qEnvironmentVariable("KWINTOR_OTHER_FOLDER");
+    if (does == "recorded") {
+        ScriptedPlatform platform(folder);
+        GameFiles files(platform);
+        files.load();
+        return files.recordScore(300, "Bob") ? 0 : 1;
+    }
+    QLockFile lock(folder + "/Scorelijst.lst.lock");
+    if (does == "follows") {
+        QFileSystemWatcher watcher({folder});
+        QEventLoop touched;
+        QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &touched, &QEventLoop::quit);
+        std::printf("watching\n");
+        std::fflush(stdout);
+        touched.exec();
+        QElapsedTimer asking;
+        asking.start();
+        while (!lock.tryLock(0))
+            if (asking.hasExpired(5000))
+                return 1;
+    } else if (!lock.tryLock(5000)) {
+        return 1;
+    }
+    const std::string path = (folder + "/Scorelijst.lst").toStdString();
+    ScoreList list;
+    LaadScorelijst(path, list);
+    std::printf("holding\n");
+    std::fflush(stdout);
+    QThread::msleep(does == "writes" ? 1200 : does == "follows" ? 300 : 60000);
+    list.insert(scoreEntry(300, "Bob"));
+    return writeScoreList(path, list) ? 0 : 1;
+}
+
 } // namespace
 
 // The files of the main window: the settings and the score list read at start, a score and a
@@ -76,6 +150,13 @@ struct OtherCopy {
 class TestMainFiles : public QObject {
     Q_OBJECT
     std::unique_ptr<MainFixture> f;
+
+public:
+    // Started as another copy of the program: do its part and end, before any test runs.
+    static void initMain() {
+        if (qEnvironmentVariableIsSet("KWINTOR_OTHER_COPY"))
+            std::exit(runOtherCopy());
+    }
 
 private slots:
     void init() { f = std::make_unique<MainFixture>(); }
@@ -230,6 +311,77 @@ private slots:
         QCOMPARE(f->read("Kwintor.ini"), ends ? Headers + "1,2,3\r\n12\r\n" : Headers + "110,140,90\r\n0\r\n");
         QCOMPARE(f->read("Scorelijst.lst"), ends ? fileOf({"0077 - Ann"}) : QByteArray("<unreadable>"));
         QCOMPARE(f->main->closing(), ends); // no handler goes on with the game
+    }
+
+    // Two copies record a score at nearly the same time. Neither loses the other's: a copy that
+    // writes with the list's lock is waited for, and the score goes into the list as that copy
+    // left it; one that asks for the lock while this copy writes gets it only once the list is
+    // written. A copy that hangs with the lock is waited for three seconds, then the score is
+    // written all the same, as a single copy writes it, and the other's lock is left alone. A
+    // lock whose copy was killed holds nothing.
+    void noCopyLosesAnothersScore_data() {
+        QTest::addColumn<QString>("other");    // what the other copy does, see runOtherCopy()
+        QTest::addColumn<int>("earlier");      // the entries the list holds before (a long list takes a while to write)
+        QTest::addColumn<bool>("killed");      // the other copy killed (-9) with the lock before the record
+        QTest::addColumn<QStringList>("list"); // the score list file afterwards
+        QTest::addColumn<QStringList>("shown"); // the list in the window
+        QTest::addColumn<int>("leastWait");     // how long the record waits, in milliseconds
+        QTest::addColumn<int>("mostWait");
+        QTest::addColumn<bool>("lockLeft"); // the other copy's lock file is still there
+        const QStringList both{"0250 - Anna", "0300 - Bob"}, own{"0250 - Anna"};
+        QTest::newRow("recorded since this copy started: both kept")
+            << "recorded" << 0 << false << both << both << 0 << 2000 << false;
+        QTest::newRow("writing under the lock: waited for, both kept")
+            << "writes" << 0 << false << both << both << 1000 << 2900 << false;
+        QTest::newRow("asking for the lock while this copy writes: both kept")
+            << "follows" << 30000 << false << both << own << 0 << 2000 << false;
+        QTest::newRow("hanging with the lock: written after 3 s")
+            << "hangs" << 0 << false << own << own << 2900 << 6000 << true;
+        QTest::newRow("killed with the lock: written at once")
+            << "hangs" << 0 << true << own << own << 0 << 2000 << false;
+    }
+    void noCopyLosesAnothersScore() {
+        QFETCH(QString, other);
+        QFETCH(int, earlier);
+        QFETCH(bool, killed);
+        QFETCH(QStringList, list);
+        QFETCH(QStringList, shown);
+        QFETCH(int, leastWait);
+        QFETCH(int, mostWait);
+        QFETCH(bool, lockLeft);
+        QStringList filled;
+        for (int i = 0; i < earlier; ++i)
+            filled << QString::fromStdString(scoreEntry(i % 200, "Vul"));
+        f->write("Scorelijst.lst", fileOf(filled));
+        f->open();
+        OtherCopyOfTheList copy(f->dir.path(), other);
+        if (other == "recorded")
+            QVERIFY(copy.endsWell());
+        else
+            QVERIFY(copy.says(other == "follows" ? "watching" : "holding"));
+        if (killed)
+            copy.kill();
+
+        QElapsedTimer waited;
+        waited.start();
+        QVERIFY(f->main->files().recordScore(250, "Anna"));
+        const qint64 wait = waited.elapsed();
+        if (other == "writes" || other == "follows")
+            QVERIFY(copy.endsWell());
+        // The entries besides those of before, which must all be there still.
+        const auto added = [&](const ScoreList& scores) {
+            QStringList entries;
+            for (const std::string& entry : scores.entries())
+                if (!entry.ends_with(" - Vul"))
+                    entries << QString::fromStdString(entry);
+            return scores.count() - entries.size() == earlier ? entries : QStringList{"earlier entries lost"};
+        };
+        ScoreList file;
+        QCOMPARE(LaadScorelijst(f->path("Scorelijst.lst").toStdString(), file), ScoreListLoad::Complete);
+        QCOMPARE(added(file), list);
+        QCOMPARE(added(f->main->files().scores()), shown);
+        QVERIFY2(wait >= leastWait && wait <= mostWait, qPrintable(QString("waited %1 ms").arg(wait)));
+        QCOMPARE(QFile::exists(f->path("Scorelijst.lst.lock")), lockLeft);
     }
 
     // Each copy keeps its own game: a game another running copy holds is neither offered nor

@@ -139,10 +139,10 @@ void MainFixture::withAdviceTable() {
     static const QString made = [] {
         ValueTable table;
         table.compute(2);
-        const QString file = store.filePath(QStringLiteral("Advies.tabel"));
+        const QString file = store.filePath(QLatin1String(GameFiles::AdviceTableFileName.data()));
         return table.save(QFile::encodeName(file).toStdString()) ? file : QString();
     }();
-    QVERIFY(QFile::copy(made, path(QStringLiteral("Advies.tabel"))));
+    QVERIFY(QFile::copy(made, path(QLatin1String(GameFiles::AdviceTableFileName.data()))));
 }
 
 void MainFixture::waitForAdviceTable() {
