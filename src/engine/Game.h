@@ -16,6 +16,9 @@ enum class PlaceResult {
     PlayerFinished, // as Placed, and that was the player's thirteenth category
 };
 
+// The throw button may be pressed: no throw under way, and fewer than three this turn.
+inline bool canThrow(const GameState& state) { return !state.throwing && state.WorpTeller < 3; }
+
 // The game rules over a GameState. Every operation keeps the state's invariants,
 // whatever order the calls come in; callers mirror the state into the window.
 class Game {
@@ -60,7 +63,7 @@ public:
     // All 13 categories of `player` are scored.
     bool playerFinished(int player) const;
     // The throw button may be pressed.
-    bool canThrow() const { return !m_state.throwing && m_state.WorpTeller < 3; }
+    bool canThrow() const { return kwintor::canThrow(m_state); }
 
     // Puts back a state read from a kept game; no throw is under way in it.
     void restore(const GameState& state);
