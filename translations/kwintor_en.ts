@@ -249,6 +249,21 @@
     </message>
 </context>
 <context>
+    <name>SheetView</name>
+    <message>
+        <source> [PC]</source>
+        <translation> [PC]</translation>
+    </message>
+    <message>
+        <source>computerspeler</source>
+        <translation>computer player</translation>
+    </message>
+    <message>
+        <source>Aantal spelers : %1</source>
+        <translation>Players : %1</translation>
+    </message>
+</context>
+<context>
     <name>SpokenTexts</name>
     <message>
         <source>een</source>
