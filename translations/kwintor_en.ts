@@ -1170,18 +1170,6 @@ Quit anyway? Then the changes are lost.</translation>
         <source>Totaal  A + B</source>
         <translation>Total  A + B</translation>
     </message>
-    <message>
-        <source> [PC]</source>
-        <translation> [PC]</translation>
-    </message>
-    <message>
-        <source>computerspeler</source>
-        <translation>computer player</translation>
-    </message>
-    <message>
-        <source>Aantal spelers : %1</source>
-        <translation>Players : %1</translation>
-    </message>
 </context>
 <context>
     <name>kwintor::SpelerForm</name>
