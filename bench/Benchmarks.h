@@ -19,7 +19,7 @@ struct Simulation;
 void benchReview();
 // A six-player game played to its end by the computer levels, its decisions recorded; `end` is
 // its last state.
-kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwintor::GameState& end);
+kwintor::PlayedGame sixPlayerGame(const kwintor::ValueTable& table, kwintor::GameState& end);
 
 // Process start to the first paint of the main and the title window, against an empty main
 // window measured the same way in the same run (medians), CPU and peak memory.

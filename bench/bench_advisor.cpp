@@ -129,7 +129,7 @@ void benchAdvisor() {
                 sink > 0 ? "" : " (no advice?)");
     std::printf("advisor: table memory %s MB (target <= 8 MB)\n", fixed(table.memoryBytes() / 1048576.0, 1).c_str());
 
-    const auto strong = kwintor::makeStrategy(kwintor::Level::Strong, table);
+    const auto strong = kwintor::makeStrategy(kwintor::PlayerKind::Sterk, table);
     const kwintor::Simulation games = kwintor::simulate(*strong, SimulatedGames, AdvisorSeed, 2);
     const double off = std::abs(games.mean - table.gameValue()) / games.standardError;
     std::printf("advisor: %d games played by the advisor (seed %llu): mean %s, standard error %s; %s SE from %s (%s); "

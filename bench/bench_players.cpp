@@ -50,14 +50,15 @@ private:
 constexpr int Games = 100000;
 constexpr std::uint64_t Seed = 20240613;
 
-const char* const LevelName[] = {"Makkelijk", "Gemiddeld", "Sterk"};
+const char* const LevelName[] = {"", "Makkelijk", "Gemiddeld", "Sterk"};
 
 } // namespace
 
 void benchPlayers(const kwintor::ValueTable& table, const kwintor::Simulation& strongGames) {
-    for (kwintor::Level level : {kwintor::Level::Easy, kwintor::Level::Medium, kwintor::Level::Strong}) {
+    for (kwintor::PlayerKind level :
+         {kwintor::PlayerKind::Makkelijk, kwintor::PlayerKind::Gemiddeld, kwintor::PlayerKind::Sterk}) {
         const auto strategy = kwintor::makeStrategy(level, table);
-        const bool strong = level == kwintor::Level::Strong;
+        const bool strong = level == kwintor::PlayerKind::Sterk;
         const kwintor::Simulation s = strong ? strongGames : kwintor::simulate(*strategy, Games, Seed, 2);
         TimedStrategy timed(*strategy);
         kwintor::simulate(timed, 1000, Seed + 1, 1);

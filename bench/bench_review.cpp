@@ -21,14 +21,15 @@
 using kwintor::bench::Clock;
 using kwintor::bench::secondsSince;
 
-kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwintor::GameState& end) {
+kwintor::PlayedGame sixPlayerGame(const kwintor::ValueTable& table, kwintor::GameState& end) {
     using namespace kwintor;
     Game game;
     game.choosePlayers(6, {"", "Anna", "Bas", "Cor", "Dirk", "Eva", "Fleur"});
     const PlayerKinds kinds{PlayerKind::Person, PlayerKind::Person,    PlayerKind::Makkelijk, PlayerKind::Gemiddeld,
                             PlayerKind::Sterk,  PlayerKind::Gemiddeld, PlayerKind::Makkelijk};
-    const std::unique_ptr<Strategy> levels[] = {makeStrategy(Level::Easy, table), makeStrategy(Level::Medium, table),
-                                                makeStrategy(Level::Strong, table)};
+    const std::unique_ptr<Strategy> levels[] = {makeStrategy(PlayerKind::Makkelijk, table),
+                                                makeStrategy(PlayerKind::Gemiddeld, table),
+                                                makeStrategy(PlayerKind::Sterk, table)};
     DecisionLog log;
     std::mt19937_64 dice(2026), rng(12);
     std::uniform_int_distribution<int> face(1, 6);
@@ -55,14 +56,14 @@ kwintor::AnalyseForm::Game sixPlayerGame(const kwintor::ValueTable& table, kwint
         game.endThrow();
     }
     end = game.state();
-    return {end.SpelerNaam, kinds, log.decisions()};
+    return {end, kinds, log.decisions()};
 }
 
 void benchReview() {
     kwintor::ValueTable table;
     table.compute(2);
     kwintor::GameState end;
-    const kwintor::AnalyseForm::Game game = sixPlayerGame(table, end);
+    const kwintor::PlayedGame game = sixPlayerGame(table, end);
     int placements = 0;
     for (const kwintor::Decision& d : game.decisions)
         placements += d.kind == kwintor::Decision::Kind::Place;

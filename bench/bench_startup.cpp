@@ -108,7 +108,7 @@ int benchStartupChild(const char* which) {
         const bool english = std::strcmp(which, "main-en") == 0;
         kwintor::language::install(app, QLatin1String(english ? kwintor::language::English : kwintor::language::Dutch));
         if (std::strcmp(which, "title") == 0)
-            window = std::make_unique<kwintor::Titel>(platform);
+            window = std::make_unique<kwintor::Titel>(platform, platform);
         else
             window = std::make_unique<kwintor::Main>(platform);
     }

@@ -169,7 +169,7 @@ void takeScreenshots(const QString& directory) {
     kwintor::ValueTable table;
     table.compute(2);
     kwintor::GameState end;
-    const kwintor::AnalyseForm::Game six = sixPlayerGame(table, end);
+    const kwintor::PlayedGame six = sixPlayerGame(table, end);
     kwintor::UitslagForm order(end, six.kinds, &window);
     shoot(order, "uitslag.png");
     kwintor::AnalyseForm review(six, 0, platform, &window);
@@ -179,7 +179,7 @@ void takeScreenshots(const QString& directory) {
     {
         QStringList names;
         for (int p = 1; p <= 6; ++p)
-            names << QString::fromStdString(six.names[p]);
+            names << QString::fromStdString(six.state.SpelerNaam[p]);
         std::vector<std::vector<double>> steps;
         kwintor::ChanceRun run(std::make_shared<const kwintor::ValueTable>(table),
                                kwintor::columnsThroughGame(six.decisions, 6));
@@ -198,7 +198,7 @@ void takeScreenshots(const QString& directory) {
     kwintor::AnalyseForm waiting(six, 0, platform, &window);
     shoot(waiting, "analyse-wacht.png");
 
-    kwintor::Titel title(platform);
+    kwintor::Titel title(platform, platform);
     title.Timer1_Timer();
     shoot(title, "titel.png");
 

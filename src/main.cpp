@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     // main() owns both windows, so neither is destroyed while one of its handlers still waits:
     // they go only when the event loop has ended. The program ends when the main window closes.
     std::unique_ptr<kwintor::Main> window;
-    kwintor::Titel titel(platform);
+    kwintor::Titel titel(platform, platform);
     QObject::connect(&titel, &kwintor::Titel::started, [&] {
         if (window)
             return;

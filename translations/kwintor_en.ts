@@ -545,10 +545,6 @@
         <translation>All choices of %1</translation>
     </message>
     <message>
-        <source>Beste</source>
-        <translation>Best</translation>
-    </message>
-    <message>
         <source>Geen keuze kostte punten.</source>
         <translation>No choice cost any points.</translation>
     </message>
@@ -782,27 +778,6 @@
     </message>
 </context>
 <context>
-    <name>kwintor::GameFlow</name>
-    <message>
-        <source>Score van %1 toegevoegen aan de<byte value="xd"/>
-scorelijst voor %2?</source>
-        <translation>Add the score of %1 to the<byte value="xd"/>
-score list for %2?</translation>
-    </message>
-    <message>
-        <source> Score</source>
-        <translation> Score</translation>
-    </message>
-    <message>
-        <source>De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.</source>
-        <translation>The score list is full (%1 names). Remove some names from the list first.</translation>
-    </message>
-    <message>
-        <source> Scorelijst</source>
-        <translation> Score list</translation>
-    </message>
-</context>
-<context>
     <name>kwintor::Main</name>
     <message>
         <source> Kwintor</source>
@@ -963,6 +938,24 @@ Quit anyway? Then the changes are lost.</translation>
     <message>
         <source>Winkans</source>
         <translation>Chance to Win</translation>
+    </message>
+    <message>
+        <source>Score van %1 toegevoegen aan de<byte value="xd"/>
+scorelijst voor %2?</source>
+        <translation>Add the score of %1 to the<byte value="xd"/>
+score list for %2?</translation>
+    </message>
+    <message>
+        <source> Score</source>
+        <translation> Score</translation>
+    </message>
+    <message>
+        <source>De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.</source>
+        <translation>The score list is full (%1 names). Remove some names from the list first.</translation>
+    </message>
+    <message>
+        <source> Scorelijst</source>
+        <translation> Score list</translation>
     </message>
 </context>
 <context>

@@ -6,13 +6,15 @@
 
 namespace kwintor {
 
-std::unique_ptr<Strategy> makeStrategy(Level level, const ValueTable& table) {
-    switch (level) {
-    case Level::Easy: return std::make_unique<EasyStrategy>();
-    case Level::Medium: return std::make_unique<MediumStrategy>();
-    case Level::Strong: break;
+std::unique_ptr<Strategy> makeStrategy(PlayerKind kind, const ValueTable& table) {
+    switch (kind) {
+    case PlayerKind::Makkelijk: return std::make_unique<EasyStrategy>();
+    case PlayerKind::Gemiddeld: return std::make_unique<MediumStrategy>();
+    case PlayerKind::Sterk: return std::make_unique<StrongStrategy>(table);
+    case PlayerKind::Meester:
+    case PlayerKind::Person: break;
     }
-    return std::make_unique<StrongStrategy>(table);
+    return nullptr;
 }
 
 } // namespace kwintor

@@ -2,6 +2,7 @@
 
 #include "advisor/Action.h"
 #include "advisor/Position.h"
+#include "engine/PlayerKind.h"
 
 #include <memory>
 #include <random>
@@ -20,9 +21,9 @@ public:
     virtual Action decide(const Position& position, std::mt19937_64& rng) const = 0;
 };
 
-enum class Level { Easy, Medium, Strong };
-
-// The strategy of a level; the strong one reads `table`, which must outlive it.
-std::unique_ptr<Strategy> makeStrategy(Level level, const ValueTable& table);
+// The strategy of a computer player: Makkelijk, Gemiddeld or Sterk; Sterk reads `table`, which
+// must outlive it. Meester weighs each turn against his rivals (masterMove) and has none, nor has
+// a person: null for both.
+std::unique_ptr<Strategy> makeStrategy(PlayerKind kind, const ValueTable& table);
 
 } // namespace kwintor

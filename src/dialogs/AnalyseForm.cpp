@@ -3,6 +3,7 @@
 #include "dialogs/ChanceChart.h"
 #include "dialogs/CostChart.h"
 #include "dialogs/DialogParts.h"
+#include "dialogs/KindWords.h"
 #include "dialogs/UitslagForm.h"
 #include "persistence/FileAccess.h"
 #include "platform/Platform.h"
@@ -70,9 +71,9 @@ QString moveText(const Decision& move) {
 
 } // namespace
 
-AnalyseForm::AnalyseForm(Game game, int diceColour, Platform& platform, QWidget* parent)
+AnalyseForm::AnalyseForm(PlayedGame game, int diceColour, Dialogs& dialogs, QWidget* parent)
     : FormDialog(parent, tr(" Analyse"), twips(12000), twips(8400)), m_game(std::move(game)), m_diceColour(diceColour),
-      m_platform(platform) {
+      m_dialogs(dialogs) {
     Form_Load();
 }
 
@@ -125,7 +126,7 @@ void AnalyseForm::setTable(const ValueTable& table) {
     QStringList lines;
     for (const PlayerReview& r : m_review.players())
         lines << tr("%1: %2 punten verloren in %3 keuzes")
-                     .arg(QString::fromStdString(m_game.names[r.player]), pointsText(r.cost))
+                     .arg(QString::fromStdString(m_game.state.SpelerNaam[r.player]), pointsText(r.cost))
                      .arg(r.decisions);
     if (lines.isEmpty())
         lines << tr("In dit spel is nog geen keuze gemaakt.");
@@ -134,7 +135,7 @@ void AnalyseForm::setTable(const ValueTable& table) {
     m_samenvatting->show();
 
     for (const PlayerReview& r : m_review.players())
-        m_spelers->addTab(playerPage(r), QString::fromStdString(m_game.names[r.player]));
+        m_spelers->addTab(playerPage(r), QString::fromStdString(m_game.state.SpelerNaam[r.player]));
     m_spelers->setVisible(m_spelers->count() > 0);
     m_opslaanKnop->setEnabled(true);
     setTabOrder(m_spelers, m_opslaanKnop);
@@ -155,7 +156,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     const int widths[] = {34, 30, 58, 76, 52, 76, 80, 40};
     for (int c = 0; c < 8; ++c)
         list->header()->resizeSection(c, widths[c]);
-    list->setAccessibleName(tr("Alle keuzes van %1").arg(QString::fromStdString(m_game.names[r.player])));
+    list->setAccessibleName(tr("Alle keuzes van %1").arg(QString::fromStdString(m_game.state.SpelerNaam[r.player])));
     for (const WeighedDecision& w : m_review.decisions()) {
         const Decision& d = w.decision;
         if (d.player != r.player)
@@ -176,7 +177,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
     auto* share = new QLabel(
         (level.isEmpty() ? QString() : level.left(1).toUpper() + level.mid(1) + QStringLiteral(". ")) + shareText(r),
         page);
-    share->setObjectName(tr("Beste"));
+    share->setObjectName(QStringLiteral("Beste"));
     share->setGeometry(Right, 6, RightWidth, 16);
 
     auto* caption = new QLabel(r.costliest.empty() ? tr("Geen keuze kostte punten.") : tr("De duurste keuzes:"), page);
@@ -225,7 +226,7 @@ QWidget* AnalyseForm::playerPage(const PlayerReview& r) {
 std::string AnalyseForm::csv() const {
     const QString header = tr("speler,beurt,worp,steen 1,steen 2,steen 3,steen 4,steen 5,gekozen,beste keuze,"
                               "verwacht gekozen,verwacht beste,kosten");
-    return reviewCsv(m_review, m_game.names, header.toStdString(),
+    return reviewCsv(m_review, m_game.state.SpelerNaam, header.toStdString(),
                      [](const Decision& move) { return moveText(move).toStdString(); });
 }
 
@@ -251,13 +252,13 @@ void AnalyseForm::setChances(const QStringList& names, const std::vector<std::ve
 void AnalyseForm::OpslaanKnop_Click() {
     if (!m_ready)
         return;
-    const QString path = m_platform.saveFileName(
+    const QString path = m_dialogs.saveFileName(
         this, tr(" Analyse opslaan"), QDir::homePath() + QStringLiteral("/Analyse.csv"), tr("CSV-bestanden (*.csv)"));
     if (path.isEmpty())
         return;
     if (!writeFileAtomically(QFile::encodeName(path).toStdString(), csv()))
-        m_platform.messageBox(this, tr("Kon de analyse niet opslaan in\r\n%1").arg(QDir::toNativeSeparators(path)),
-                              Platform::Buttons::Ok, tr(" Analyse"));
+        m_dialogs.messageBox(this, tr("Kon de analyse niet opslaan in\r\n%1").arg(QDir::toNativeSeparators(path)),
+                             Dialogs::Buttons::Ok, tr(" Analyse"));
 }
 
 } // namespace kwintor

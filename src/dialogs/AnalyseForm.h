@@ -1,8 +1,7 @@
 #pragma once
 
 #include "dialogs/FormDialog.h"
-#include "engine/Decision.h"
-#include "engine/PlayerKind.h"
+#include "engine/PlayedGame.h"
 #include "review/GameReview.h"
 
 #include <array>
@@ -16,7 +15,7 @@ class QTabWidget;
 namespace kwintor {
 
 class ChanceChart;
-class Platform;
+class Dialogs;
 class ValueTable;
 
 // The review of a game: every decision of every player weighed by the exact advisor, with the
@@ -27,14 +26,8 @@ class ValueTable;
 class AnalyseForm : public FormDialog {
     Q_OBJECT
 public:
-    struct Game {
-        std::array<std::string, MaxPlayers + 1> names;
-        PlayerKinds kinds{};
-        std::vector<Decision> decisions;
-    };
-
     // `diceColour` is the offset of the dice's colour in the picture store (0, 6 or 12).
-    AnalyseForm(Game game, int diceColour, Platform& platform, QWidget* parent = nullptr);
+    AnalyseForm(PlayedGame game, int diceColour, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The advisor's table is there: weighs every decision and shows the review.
     void setTable(const ValueTable& table);
@@ -55,9 +48,9 @@ private:
     // The review as the saved file holds it, its header and moves in the player's language.
     std::string csv() const;
 
-    Game m_game;
+    PlayedGame m_game;
     int m_diceColour;
-    Platform& m_platform;
+    Dialogs& m_dialogs;
     bool m_ready = false;
     GameReview m_review;
     QLabel* m_wachtLabel = nullptr;

@@ -1,6 +1,7 @@
 #include "dialogs/ComputerForm.h"
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/KindWords.h"
 #include "widgets/Speaker.h"
 
 #include <QComboBox>
@@ -16,16 +17,6 @@
 namespace kwintor {
 
 namespace {
-
-QString kindText(int kind) {
-    static const char* const texts[PlayerKindCount] = {
-        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Mens"),
-        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: makkelijk"),
-        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: gemiddeld"),
-        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: sterk"),
-        QT_TRANSLATE_NOOP("kwintor::ComputerForm", "Computer: meester")};
-    return ComputerForm::tr(texts[kind]);
-}
 
 // Room for the name left of the choice; a longer name is cut short with an ellipsis.
 constexpr int NameWidthTwips = 2250;
@@ -60,13 +51,13 @@ void ComputerForm::Form_Load(const PlayerNames& names) {
         auto* soort = new QComboBox(frame1);
         soort->setObjectName(QStringLiteral("Soort(%1)").arg(i));
         for (int kind = 0; kind < PlayerKindCount; ++kind)
-            soort->addItem(kindText(kind));
+            soort->addItem(kindChoiceText(PlayerKind(kind)));
         soort->setCurrentIndex(int(m_kinds[i]));
         soort->setGeometry(twipsRect(2490, top, 2250, 285));
         soort->setAccessibleName(full.isEmpty() ? tr("Speler %1").arg(i) : full);
         naam->setBuddy(soort); // a screen reader names a choice by the label that belongs to it
         connect(soort, &QComboBox::currentIndexChanged, this, [this, soort](int kind) {
-            m_speaker->say(soort->accessibleName() + QStringLiteral(": ") + kindText(kind));
+            m_speaker->say(soort->accessibleName() + QStringLiteral(": ") + kindChoiceText(playerKindOf(kind)));
         });
         m_soort[i] = soort;
 

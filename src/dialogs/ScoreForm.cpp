@@ -12,8 +12,8 @@
 
 namespace kwintor {
 
-ScoreForm::ScoreForm(const ScoreList& scores, Platform& platform, QWidget* parent)
-    : FormDialog(parent, tr(" Scorelijst"), twips(3300) - 6, twips(6300) - 31), m_platform(platform) {
+ScoreForm::ScoreForm(const ScoreList& scores, Dialogs& dialogs, QWidget* parent)
+    : FormDialog(parent, tr(" Scorelijst"), twips(3300) - 6, twips(6300) - 31), m_dialogs(dialogs) {
     Form_Load(scores);
 }
 
@@ -63,12 +63,11 @@ void ScoreForm::DeleteKnop_Click() {
     if (name.isEmpty())
         name = QStringLiteral("...");
 
-    Platform& platform = m_platform;
-    if (platform.messageBox(this, tr("Wilt u %1 verwijderen uit de lijst?").arg(name), Platform::Buttons::YesNo,
-                            tr(" Delete")) != Platform::Answer::Yes)
+    if (m_dialogs.messageBox(this, tr("Wilt u %1 verwijderen uit de lijst?").arg(name), Dialogs::Buttons::YesNo,
+                             tr(" Delete")) != Dialogs::Answer::Yes)
         return;
     if (!item) {
-        platform.messageBox(this, tr("Eerst een naam selecteren..."), Platform::Buttons::Ok, tr(" Foutje"));
+        m_dialogs.messageBox(this, tr("Eerst een naam selecteren..."), Dialogs::Buttons::Ok, tr(" Foutje"));
         return;
     }
 
@@ -81,8 +80,8 @@ void ScoreForm::DeleteKnop_Click() {
 void ScoreForm::DeleteAllKnop_Click() {
     if (m_list1->count() == 0)
         return;
-    if (m_platform.messageBox(this, tr("Wilt u alle %1 namen verwijderen?").arg(m_list1->count()),
-                              Platform::Buttons::YesNo, tr(" Delete All")) != Platform::Answer::Yes)
+    if (m_dialogs.messageBox(this, tr("Wilt u alle %1 namen verwijderen?").arg(m_list1->count()),
+                             Dialogs::Buttons::YesNo, tr(" Delete All")) != Dialogs::Answer::Yes)
         return;
     m_list1->clear();
     m_removedAll = true;

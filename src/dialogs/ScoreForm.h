@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace kwintor {
 
-class Platform;
+class Dialogs;
 class ScoreList;
 
 // The score list dialog: the best score first, with deletion of one entry or of all; there is
@@ -19,7 +19,7 @@ class ScoreList;
 class ScoreForm : public FormDialog {
     Q_OBJECT
 public:
-    ScoreForm(const ScoreList& scores, Platform& platform, QWidget* parent = nullptr);
+    ScoreForm(const ScoreList& scores, Dialogs& dialogs, QWidget* parent = nullptr);
 
     const std::vector<std::string>& removed() const { return m_removed; }
     bool removedAll() const { return m_removedAll; }
@@ -30,7 +30,7 @@ public:
 private:
     void Form_Load(const ScoreList& scores);
 
-    Platform& m_platform;
+    Dialogs& m_dialogs;
     std::vector<std::string> m_removed;
     bool m_removedAll = false;
     QListWidget* m_list1 = nullptr;

@@ -57,8 +57,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QColor& colour) {
 
 } // namespace
 
-Titel::Titel(Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_platform(platform) {
+Titel::Titel(Clock& clock, Desktop& desktop, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_clock(clock), m_desktop(desktop) {
     setObjectName(QStringLiteral("Titel"));
     Form_Load();
 }
@@ -75,9 +75,9 @@ QString Titel::programFile(const QString& programDirectory) {
 #endif
 }
 
-Titel::Facts Titel::gatherFacts(Platform& platform) {
+Titel::Facts Titel::gatherFacts(const Desktop& desktop) {
     Facts facts;
-    const QString path = programFile(platform.programDirectory());
+    const QString path = programFile(desktop.programDirectory());
     facts.version = GetFileVersion(path);
     const QFileInfo info(path);
     facts.fileFound = info.isFile();
@@ -85,8 +85,8 @@ Titel::Facts Titel::gatherFacts(Platform& platform) {
         facts.size = info.size();
         facts.written = info.lastModified();
     }
-    facts.screenPixels = platform.screenPixels();
-    facts.dpi = platform.screenDpi();
+    facts.screenPixels = desktop.screenPixels();
+    facts.dpi = desktop.screenDpi();
     return facts;
 }
 
@@ -165,7 +165,7 @@ void Titel::Form_Load() {
     m_label1->installEventFilter(this);
 
     // Facts that cannot be had (a missing program file) simply stay out of the text.
-    const Facts facts = gatherFacts(m_platform);
+    const Facts facts = gatherFacts(m_desktop);
     m_schermDpi = static_cast<short>(facts.dpi);
     m_label1->setText(factsText(facts, QLocale()));
     m_klokLabel->raise(); // the clock stands at the end of the facts' last line
@@ -203,7 +203,7 @@ void Titel::Form_Load() {
 void Titel::drawStrip() { m_picture1->setPixmap(QPixmap::fromImage(m_strip)); }
 
 void Titel::Timer1_Timer() {
-    const QDateTime now = m_platform.now();
+    const QDateTime now = m_clock.now();
     m_klokLabel->setText(u' ' + now.time().toString(QStringLiteral("h:mm:ss")) + QStringLiteral(" / ") +
                          QLocale().toString(now.date(), QLocale::ShortFormat));
     m_klokLabel->adjustSize();
@@ -213,7 +213,7 @@ void Titel::Image1_Click() {
     if (m_starting)
         return; // clicks during the bar's pauses start nothing more
     m_starting = true;
-    m_platform.setBusyCursor(true);
+    m_desktop.setBusyCursor(true);
     for (int x = 0; x <= StripWidth; ++x) {
         const int v = barShade(x);
         QPainter painter(&m_strip);
@@ -223,10 +223,10 @@ void Titel::Image1_Click() {
         painter.fillRect(QRectF(x, 11, 1, 5), QColor(0, 0, v));
         painter.end();
         drawStrip();
-        m_platform.Pauze(0.01);
+        m_clock.Pauze(0.01);
     }
-    m_platform.Pauze(0.2);
-    m_platform.setBusyCursor(false);
+    m_clock.Pauze(0.2);
+    m_desktop.setBusyCursor(false);
 
     // The main window comes first: with no window open the program would end.
     m_timer1->stop();
@@ -236,7 +236,7 @@ void Titel::Image1_Click() {
 }
 
 void Titel::Label4_Click() {
-    m_platform.openWithShell(this, QStringLiteral("mailto:") + QString::fromUtf8(links::MakerMail));
+    m_desktop.openWithShell(this, QStringLiteral("mailto:") + QString::fromUtf8(links::MakerMail));
 }
 
 void Titel::closeEvent(QCloseEvent* event) {

@@ -12,7 +12,8 @@ class QTimer;
 
 namespace kwintor {
 
-class Platform;
+class Clock;
+class Desktop;
 
 // The window shown at start: the title picture, the maker's rights and mail link, facts
 // about the program file and the screen, a clock, and the strip that starts the game. Once
@@ -33,14 +34,15 @@ public:
     static constexpr int StripWidth = 240; // Picture1, in pixels
     static constexpr int StripHeight = 16;
 
-    explicit Titel(Platform& platform, QWidget* parent = nullptr);
+    // The window's animation waits on `clock`; its facts and its link come from `desktop`.
+    Titel(Clock& clock, Desktop& desktop, QWidget* parent = nullptr);
     ~Titel() override;
 
     // The file version of `path`, or "Error".
     static QString GetFileVersion(const QString& path);
     // The program's own file, as the facts block names it.
     static QString programFile(const QString& programDirectory);
-    static Facts gatherFacts(Platform& platform);
+    static Facts gatherFacts(const Desktop& desktop);
     // The facts text, line by line ("\n" between lines, none after the last).
     static QString factsText(const Facts& facts, const QLocale& locale);
     // The bar's brightness in column x: x / 2 + 130, halves to the even neighbour.
@@ -66,7 +68,8 @@ private:
     void Form_Load();
     void drawStrip();
 
-    Platform& m_platform;
+    Clock& m_clock;
+    Desktop& m_desktop;
     short m_schermDpi = 96;
     bool m_starting = false; // the start sequence is running or done: later clicks do nothing
     bool m_finished = false;

@@ -1,6 +1,7 @@
 #include "dialogs/UitslagForm.h"
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/KindWords.h"
 #include "review/FinalOrder.h"
 
 #include <QCoreApplication>
@@ -34,17 +35,6 @@ QString namesJoined(const QStringList& names) {
 }
 
 } // namespace
-
-QString levelText(PlayerKind kind) {
-    switch (kind) {
-    case PlayerKind::Makkelijk: return UitslagForm::tr("computer, makkelijk");
-    case PlayerKind::Gemiddeld: return UitslagForm::tr("computer, gemiddeld");
-    case PlayerKind::Sterk: return UitslagForm::tr("computer, sterk");
-    case PlayerKind::Meester: return UitslagForm::tr("computer, meester");
-    case PlayerKind::Person: break;
-    }
-    return {};
-}
 
 UitslagForm::UitslagForm(const GameState& state, const PlayerKinds& kinds, QWidget* parent)
     : FormDialog(parent, tr(" Uitslag"), twips(6900) - 6, twips(4200) - 31) {

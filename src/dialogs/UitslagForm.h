@@ -44,7 +44,4 @@ private:
     QPushButton* m_okKnop = nullptr;
 };
 
-// A computer player's level, as shown beside his name: "computer, sterk"; empty for a person.
-QString levelText(PlayerKind kind);
-
 } // namespace kwintor

@@ -66,14 +66,29 @@ int Game::nextPlayer(int player) const {
     return player < m_state.AantalSpelers && player < MaxPlayers ? player + 1 : 1;
 }
 
-bool Game::playerFinished(int player) const {
+bool Game::playerFinished(int player) const { return kwintor::playerFinished(m_state, player); }
+
+bool Game::over() const { return gameOver(m_state); }
+
+bool Game::canThrow() const { return kwintor::canThrow(m_state); }
+
+bool playerFinished(const GameState& state, int player) {
     if (player < 1 || player > MaxPlayers)
         return false;
     for (int row = 0; row < CellCount; ++row)
-        if (isCategoryRow(row) && !m_state.cells[player][row].scored)
+        if (isCategoryRow(row) && !state.cells[player][row].scored)
             return false;
     return true;
 }
+
+bool gameOver(const GameState& state) {
+    for (int p = 1; p <= state.AantalSpelers; ++p)
+        if (!playerFinished(state, p))
+            return false;
+    return true;
+}
+
+bool canThrow(const GameState& state) { return !state.throwing && state.WorpTeller < 3; }
 
 PlaceResult Game::place(int player, int row) {
     if (player < 1 || player > MaxPlayers || row < 0 || row >= CellCount)

@@ -16,9 +16,6 @@ enum class PlaceResult {
     PlayerFinished, // as Placed, and that was the player's thirteenth category
 };
 
-// The throw button may be pressed: no throw under way, and fewer than three this turn.
-inline bool canThrow(const GameState& state) { return !state.throwing && state.WorpTeller < 3; }
-
 // The game rules over a GameState. Every operation keeps the state's invariants,
 // whatever order the calls come in; callers mirror the state into the window.
 class Game {
@@ -62,8 +59,10 @@ public:
     int nextPlayer(int player) const;
     // All 13 categories of `player` are scored.
     bool playerFinished(int player) const;
+    // Every player in play has scored all 13 categories.
+    bool over() const;
     // The throw button may be pressed.
-    bool canThrow() const { return kwintor::canThrow(m_state); }
+    bool canThrow() const;
 
     // Puts back a state read from a kept game; no throw is under way in it.
     void restore(const GameState& state);
@@ -85,6 +84,14 @@ private:
     std::array<bool, DiceCount + 1> m_rolling{};
     std::optional<GameState> m_undo;
 };
+
+// The same three rules over a bare state, for those that hold a state and no game.
+// All 13 categories of `player` (1..6) are scored.
+bool playerFinished(const GameState& state, int player);
+// Every player in play has scored all 13 categories: the game is over.
+bool gameOver(const GameState& state);
+// No throw is under way and the turn has a throw left.
+bool canThrow(const GameState& state);
 
 // The sum the window shows beside the dice: the dice's sum once the turn has thrown, else 0.
 inline int tableSum(const GameState& state) { return state.WorpTeller > 0 ? state.DobbelSom : 0; }

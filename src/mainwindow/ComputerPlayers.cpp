@@ -12,14 +12,6 @@
 
 namespace kwintor {
 
-namespace {
-
-Level levelOf(PlayerKind kind) {
-    return kind == PlayerKind::Sterk ? Level::Strong : kind == PlayerKind::Gemiddeld ? Level::Medium : Level::Easy;
-}
-
-} // namespace
-
 ComputerPlayers::ComputerPlayers(GameFlow& flow, Coach& coach)
     : QObject(&flow), m_flow(flow), m_coach(coach), m_random(std::random_device{}()) {
     m_timer.setSingleShot(true);
@@ -88,7 +80,7 @@ const Strategy* ComputerPlayers::strategy(PlayerKind kind) {
         if (kind == PlayerKind::Sterk && !table)
             return nullptr; // the strong player waits for the table, a step at a time
         static const ValueTable none;
-        made = makeStrategy(levelOf(kind), table ? *table : none);
+        made = makeStrategy(kind, table ? *table : none);
     }
     return made.get();
 }
@@ -120,20 +112,20 @@ void ComputerPlayers::step() {
         action = chosen->decide(positionOf(state, player), m_random);
     }
     if (action.kind == Action::Kind::Place) {
-        m_flow.place(player, action.row);
+        m_flow.place(player, action.row, Mover::Computer);
         return;
     }
     // First the holds, so that people see the red frames; the throw follows at the next step.
     bool changed = false;
     for (int die = 1; die <= DiceCount; ++die)
         if (state.Vastgezet[die] != bool(action.keep & (1u << (die - 1)))) {
-            m_flow.toggleHold(die);
+            m_flow.toggleHold(die, Mover::Computer);
             changed = true;
         }
     if (changed)
         m_timer.start();
     else
-        m_flow.throwDice();
+        m_flow.throwDice(Mover::Computer);
 }
 
 } // namespace kwintor

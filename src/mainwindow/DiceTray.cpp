@@ -1,5 +1,7 @@
 #include "mainwindow/DiceTray.h"
 
+#include "engine/Game.h"
+#include "mainwindow/GameFlow.h"
 #include "mainwindow/SheetView.h"
 #include "mainwindow/SpokenTexts.h"
 #include "resources/Plaatjes.h"
@@ -29,6 +31,21 @@ QFrame* addFrame(QWidget* parent, const QString& name, int top, int height) {
 }
 
 } // namespace
+
+void DiceTray::follow(const GameFlow& flow) {
+    connect(&flow, &GameFlow::throwBegun, this, [this, &flow] {
+        showWorp(flow.state());
+        // Named for the throw before it greys: a screen reader reads the button as it changes.
+        setSpokenName(*m_schudKnop, throwButtonText(flow.state()));
+        m_schudKnop->setEnabled(false);
+        clearDice(flow.game().rolling());
+    });
+    connect(&flow, &GameFlow::dieSettled, this, [this, &flow](int die) { showDie(die, flow.state()); });
+    connect(&flow, &GameFlow::thrown, this, [this] {
+        DobbelHoeken();
+        m_schudKnop->setFocus();
+    });
+}
 
 DiceTray::DiceTray(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DiceTray"));

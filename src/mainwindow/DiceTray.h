@@ -15,6 +15,7 @@ namespace kwintor {
 
 class AdviceMark;
 class ClickLabel;
+class GameFlow;
 class HoldShape;
 struct TrayView;
 
@@ -29,6 +30,10 @@ public:
     // The colour the die corners take (the stored window colour), at once, and the dice colour
     // (0, 6, 12).
     void setColours(const QColor& corners, int diceColour);
+
+    // Draws every throw of the game as it goes: the counter and the blank rolling dice as it
+    // begins, each die as it settles, the rounded corners and the focus on the throw button at its end.
+    void follow(const GameFlow& flow);
 
     // The holds, the throw counter, the sum, the throw button and the advice marks as the view
     // says, with what a screen reader reads of them.

@@ -43,10 +43,10 @@ bool paintOn(QPaintDevice& device) {
 
 } // namespace
 
-QString formsPdfPath(const Platform& platform) {
-    QString folder = platform.documentsDirectory();
+QString formsPdfPath(const Desktop& desktop) {
+    QString folder = desktop.documentsDirectory();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = platform.dataDirectory();
+        folder = desktop.dataDirectory();
     const QDir dir(folder);
     const QString name = QString::fromLatin1(FormulierenPdf);
     const QString stem = name.chopped(4); // without ".pdf"
@@ -82,7 +82,7 @@ void FormPrinter::paint(QPainter& painter, const QImage& formulier) {
     painter.restore();
 }
 
-bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& printerInfo) {
+bool printFormulieren(Dialogs& dialogs, Desktop& desktop, QWidget* parent, const QPrinterInfo& printerInfo) {
     if (!printerInfo.isNull()) {
         QPrinter printer(printerInfo, QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
@@ -92,16 +92,16 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
         printer.setDocName(QCoreApplication::translate("kwintor::FormPrinter", "Kwintor formulieren"));
         if (paintOn(printer) && printer.printerState() != QPrinter::Error)
             return true;
-        platform.messageBox(
+        dialogs.messageBox(
             parent,
             QCoreApplication::translate("kwintor::FormPrinter", "Het afdrukken is mislukt. Controleer de printer."),
-            Platform::Buttons::Ok, printTitle());
+            Dialogs::Buttons::Ok, printTitle());
         return false;
     }
 
     // No printer: write the page to a new PDF file, which appears only when it is complete,
     // and let the desktop show it.
-    const QString path = formsPdfPath(platform);
+    const QString path = formsPdfPath(desktop);
     QSaveFile file(path);
     bool saved = false;
     if (file.open(QIODevice::WriteOnly)) {
@@ -119,20 +119,20 @@ bool printFormulieren(Platform& platform, QWidget* parent, const QPrinterInfo& p
         saved = saved && file.commit();
     }
     if (!saved) {
-        platform.messageBox(parent,
-                            QCoreApplication::translate("kwintor::FormPrinter",
-                                                        "Er is geen printer gevonden en de formulieren konden niet "
-                                                        "worden opgeslagen in %1.")
-                                .arg(QDir::toNativeSeparators(path)),
-                            Platform::Buttons::Ok, printTitle());
+        dialogs.messageBox(parent,
+                           QCoreApplication::translate("kwintor::FormPrinter",
+                                                       "Er is geen printer gevonden en de formulieren konden niet "
+                                                       "worden opgeslagen in %1.")
+                               .arg(QDir::toNativeSeparators(path)),
+                           Dialogs::Buttons::Ok, printTitle());
         return false;
     }
     // Without a viewer nothing would show: then say where the page went.
-    if (!platform.openWithShell(parent, path))
-        platform.messageBox(parent,
-                            QCoreApplication::translate("kwintor::FormPrinter", "De formulieren staan in\r\n%1")
-                                .arg(QDir::toNativeSeparators(path)),
-                            Platform::Buttons::Ok, printTitle());
+    if (!desktop.openWithShell(parent, path))
+        dialogs.messageBox(parent,
+                           QCoreApplication::translate("kwintor::FormPrinter", "De formulieren staan in\r\n%1")
+                               .arg(QDir::toNativeSeparators(path)),
+                           Dialogs::Buttons::Ok, printTitle());
     return true;
 }
 

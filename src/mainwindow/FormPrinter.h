@@ -10,7 +10,8 @@ class QWidget;
 
 namespace kwintor {
 
-class Platform;
+class Desktop;
+class Dialogs;
 
 // The page of blank score forms: two copies of the Formulier picture side by side and the
 // rules line below them. Drawing is kept apart from the printer so a test can paint the
@@ -33,7 +34,7 @@ public:
 // a dialog. With no printer installed the page goes to a PDF file (formsPdfPath), which is
 // then opened with the desktop's viewer. A failure is told in a
 // message box and the program goes on. Answers whether a page was printed or saved.
-bool printFormulieren(Platform& platform, QWidget* parent,
+bool printFormulieren(Dialogs& dialogs, Desktop& desktop, QWidget* parent,
                       const QPrinterInfo& printer = QPrinterInfo::defaultPrinter());
 
 // The file name the page is saved under when there is no printer.
@@ -41,6 +42,6 @@ inline constexpr char FormulierenPdf[] = "Kwintor formulieren.pdf";
 
 // Where that file goes: the user's documents folder, or the data folder where there is none.
 // An earlier file is never replaced: the new one is numbered, "Kwintor formulieren (2).pdf".
-QString formsPdfPath(const Platform& platform);
+QString formsPdfPath(const Desktop& desktop);
 
 } // namespace kwintor

@@ -17,13 +17,13 @@ namespace {
 std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 } // namespace
 
-GameFiles::GameFiles(Platform& platform)
-    : m_platform(platform), m_scores(nativePath(platform.dataDirectory() + QStringLiteral("/Scorelijst.lst"))),
+GameFiles::GameFiles(const Desktop& desktop)
+    : m_desktop(desktop), m_scores(nativePath(desktop.dataDirectory() + QStringLiteral("/Scorelijst.lst"))),
       m_kept(std::make_unique<KeptGameWriter>([this] { return claimKeptGameFile(); })) {}
 
 GameFiles::~GameFiles() = default;
 
-QString GameFiles::path(const char* name) const { return m_platform.dataDirectory() + u'/' + QLatin1String(name); }
+QString GameFiles::path(const char* name) const { return m_desktop.dataDirectory() + u'/' + QLatin1String(name); }
 
 QString GameFiles::settingsPath() const { return path("Kwintor.ini"); }
 
@@ -33,7 +33,7 @@ void GameFiles::load() {
     std::vector<std::string> names{"Kwintor.ini", "Scorelijst.lst", std::string(HistoryFileName)};
     for (int number = 1; number <= MaxKeptGames; ++number)
         names.push_back(keptGameFileName(number));
-    removeStaleTempFiles(nativePath(m_platform.dataDirectory()), names);
+    removeStaleTempFiles(nativePath(m_desktop.dataDirectory()), names);
     m_scores.load();
     if (readSettings(nativePath(settingsPath()), m_settings) != SettingsRead::Ok)
         writeSettings(nativePath(settingsPath()), m_settings); // a failure here is told at the exit
@@ -95,7 +95,7 @@ std::unique_ptr<QLockFile> keptGameLock(const QString& path) {
 
 std::vector<KeptGame> GameFiles::keptGames() {
     m_offers.clear();
-    QStringList names = QDir(m_platform.dataDirectory())
+    QStringList names = QDir(m_desktop.dataDirectory())
                             .entryList({QStringLiteral("Spel.sav"), QStringLiteral("Spel-*.sav")}, QDir::Files);
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         return keptGameNumber(a.toStdString()) < keptGameNumber(b.toStdString());
@@ -104,7 +104,7 @@ std::vector<KeptGame> GameFiles::keptGames() {
     for (const QString& name : names) {
         if (keptGameNumber(name.toStdString()) == 0)
             continue;
-        const QString file = m_platform.dataDirectory() + u'/' + name;
+        const QString file = m_desktop.dataDirectory() + u'/' + name;
         std::unique_ptr<QLockFile> lock = keptGameLock(file);
         if (!lock->tryLock(0)) {
             if (lock->error() == QLockFile::LockFailedError)

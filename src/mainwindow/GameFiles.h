@@ -18,7 +18,7 @@ class QLockFile;
 
 namespace kwintor {
 
-class Platform;
+class Desktop;
 
 // The program's files in the data folder: the settings, the score list and a game left
 // unfinished. It reads them at start-up, writes a recorded score and a deletion at once and
@@ -33,7 +33,7 @@ class Platform;
 // copy plays it, and no copy writes or removes another's game.
 class GameFiles {
 public:
-    explicit GameFiles(Platform& platform);
+    explicit GameFiles(const Desktop& desktop);
     ~GameFiles();
 
     QString settingsPath() const;
@@ -92,7 +92,7 @@ private:
         std::unique_ptr<QLockFile> lock;
     };
 
-    Platform& m_platform;
+    const Desktop& m_desktop;
     Settings m_settings;
     SharedScoreList m_scores;
     std::vector<Offer> m_offers;

@@ -2,17 +2,14 @@
 
 #include "mainwindow/GameFiles.h"
 #include "mainwindow/SheetTexts.h"
-#include "persistence/ScoreList.h"
 #include "platform/Platform.h"
-
-#include <QWidget>
 
 #include <utility>
 
 namespace kwintor {
 
-GameFlow::GameFlow(Platform& platform, GameFiles& files, QWidget& window)
-    : QObject(&window), m_platform(platform), m_files(files), m_window(window), m_game(defaultPlayerNames()) {}
+GameFlow::GameFlow(DiceRoller& dice, SoundPlayer& sound, Clock& clock, GameFiles& files, QObject* parent)
+    : QObject(parent), m_dice(dice), m_sound(sound), m_clock(clock), m_files(files), m_game(defaultPlayerNames()) {}
 
 bool GameFlow::isComputer(int player) const {
     return player >= 1 && player <= MaxPlayers && kwintor::isComputer(m_kinds[player]);
@@ -29,7 +26,9 @@ void GameFlow::moved() {
     emit changed();
 }
 
-void GameFlow::throwDice() {
+void GameFlow::throwDice(Mover who) {
+    if (refusesPerson(who))
+        return;
     const GameState before = state();
     if (!m_game.beginThrow()) {
         if (!throwing() && state().WorpTeller >= 3)
@@ -38,15 +37,15 @@ void GameFlow::throwDice() {
     }
     m_decisions.held(before);
     emit throwBegun();
-    m_platform.beep();
+    m_sound.play(Sound::Throw);
     // Each rolling die shows five faces a tenth of a second apart; the last one stays.
     constexpr int Frames = 5;
     const auto rolling = m_game.rolling();
     for (int die = 1; die <= DiceCount; ++die) {
         for (int frame = 0; rolling[die] && frame < Frames; ++frame) {
-            m_game.settleDie(die, m_platform.randomFace());
+            m_game.settleDie(die, m_dice.randomFace());
             emit dieSettled(die);
-            m_platform.Pauze(0.1);
+            m_clock.Pauze(0.1);
             if (m_stopped)
                 return;
         }
@@ -57,7 +56,9 @@ void GameFlow::throwDice() {
     m_pending.release([this] { return throwing(); });
 }
 
-void GameFlow::toggleHold(int die) {
+void GameFlow::toggleHold(int die, Mover who) {
+    if (refusesPerson(who))
+        return;
     if (state().WorpTeller == 0 && !throwing()) {
         emit refused(Refusal::NotThrownYet);
         return;
@@ -66,7 +67,9 @@ void GameFlow::toggleHold(int die) {
     moved();
 }
 
-void GameFlow::place(int player, int row) {
+void GameFlow::place(int player, int row, Mover who) {
+    if (refusesPerson(who))
+        return;
     const bool beforeFirstThrow = state().WorpTeller == 0 && !throwing() && player == state().AanDeBeurt;
     const GameState before = state();
     const PlaceResult result = m_game.place(player, row);
@@ -80,43 +83,18 @@ void GameFlow::place(int player, int row) {
         return;
     }
     m_decisions.placed(before, row);
-    if (isComputer(player))
-        m_game.forgetUndo(); // a person takes back his own misclick, not the computer's move
+    const bool ends = result == PlaceResult::PlayerFinished;
+    // A person takes back his own misclick, not the computer's move; the placement that ends a
+    // column stands, since its score may go onto the score list.
+    if (isComputer(player) || ends)
+        m_game.forgetUndo();
     moved();
     emit placed(player, row);
-    if (result == PlaceResult::PlayerFinished)
-        playerEnds(player);
-}
-
-void GameFlow::playerEnds(int player) {
-    if (!isComputer(player)) { // the score list is for people
-        const GameState& s = state();
-        const bool yes = m_platform.ask(&m_window,
-                                        tr("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
-                                            .arg(s.TotaalAB[player])
-                                            .arg(QString::fromStdString(s.SpelerNaam[player])),
-                                        tr(" Score"), m_spokenFirst ? m_spokenFirst() : QString());
-        m_game.forgetUndo(); // answered: the placement that ended the column stands
-        emit changed();
-        if (yes) {
-            if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
-                m_platform.messageBox(&m_window,
-                                      tr("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.")
-                                          .arg(ScoreList::MaxEntries),
-                                      Platform::Buttons::Ok, tr(" Scorelijst"));
-            } else {
-                m_platform.Pauze(1);
-                if (!m_stopped)
-                    emit scoreRecorded();
-            }
-        }
-    }
-    if (m_stopped)
+    if (!ends)
         return;
-    for (int p = 1; p <= state().AantalSpelers; ++p)
-        if (!m_game.playerFinished(p))
-            return;
-    emit gameOver();
+    emit playerEnded(player);
+    if (!m_stopped && m_game.over())
+        emit gameOver();
 }
 
 void GameFlow::whenIdle(std::function<void()> command) { m_pending.run(throwing(), std::move(command)); }

@@ -9,13 +9,16 @@
 
 #include <functional>
 
-class QWidget;
-
 namespace kwintor {
 
+class Clock;
+class DiceRoller;
 class GameFiles;
-class Platform;
+class SoundPlayer;
 struct KeptGame;
+
+// Who makes a move: a person by mouse or key, or a computer player.
+enum class Mover { Person, Computer };
 
 // Why a move did nothing; the window says so where a player needs to know.
 enum class Refusal {
@@ -26,13 +29,15 @@ enum class Refusal {
 
 // The game as it is played: the rules, who plays each column, the throw with its animation,
 // holds, placements, undo, a new game, the end of a player's game and the keeping of the game for
-// the next start. Clicks, keys and the computer players all move through it, so they obey the
-// same rules; it tells the window what changed and never draws.
+// the next start. It is the one door into the game: clicks, keys and the computer players all
+// move through it, so they obey the same rules, and while a computer plays its turn the moves of
+// people do nothing. It tells what changed, and never draws nor asks.
 class GameFlow : public QObject {
     Q_OBJECT
 public:
-    // Questions at the end of a player's game are asked over `window`.
-    GameFlow(Platform& platform, GameFiles& files, QWidget& window);
+    // The dice come from `dice`, a throw sounds on `sound` and waits on `clock`; the game is
+    // kept in `files` for the next start.
+    GameFlow(DiceRoller& dice, SoundPlayer& sound, Clock& clock, GameFiles& files, QObject* parent = nullptr);
 
     const Game& game() const { return m_game; }
     const GameState& state() const { return m_game.state(); }
@@ -49,10 +54,11 @@ public:
     void stop() { m_stopped = true; }
     bool stopped() const { return m_stopped; }
 
-    // The moves. Each one the rules refuse changes nothing.
-    void throwDice();
-    void toggleHold(int die);
-    void place(int player, int row);
+    // The moves. Each one the rules refuse changes nothing; so does a person's move while a
+    // computer plays the turn.
+    void throwDice(Mover who = Mover::Person);
+    void toggleHold(int die, Mover who = Mover::Person);
+    void place(int player, int row, Mover who = Mover::Person);
     void undo();
     void newGame();
     // A new game with the same players, names and computer players.
@@ -64,9 +70,6 @@ public:
 
     // Runs a command now, or at the end of the throw under way.
     void whenIdle(std::function<void()> command);
-    // What a screen reader should hear before the score question (what the placement brought,
-    // which the question would otherwise cut short).
-    void setSpokenFirst(std::function<QString()> spokenFirst) { m_spokenFirst = std::move(spokenFirst); }
     // While an earlier game still waits for its question, nothing overwrites the kept file.
     void setKeeping(bool keeping) { m_keeping = keeping; }
 
@@ -80,26 +83,26 @@ signals:
     void thrown();
     void placed(int player, int row);
     void refused(Refusal why);
-    // A person's score went onto the score list: the list is shown.
-    void scoreRecorded();
-    // Every player in play has placed his thirteenth score, and his score question is answered.
+    // The player placed his thirteenth score; his last placement can no longer be taken back.
+    // Emitted before gameOver(), so that a person's score question is answered first.
+    void playerEnded(int player);
+    // Every player in play has placed his thirteenth score.
     void gameOver();
 
 private:
     void moved();
-    // The player's thirteenth score: the score question, and the score list.
-    void playerEnds(int player);
+    bool refusesPerson(Mover who) const { return who == Mover::Person && computerOnTurn(); }
 
-    Platform& m_platform;
+    DiceRoller& m_dice;
+    SoundPlayer& m_sound;
+    Clock& m_clock;
     GameFiles& m_files;
-    QWidget& m_window;
     Game m_game;
     PlayerKinds m_kinds{};
     DecisionLog m_decisions;
     CommandQueue m_pending;
     bool m_stopped = false;
     bool m_keeping = true;
-    std::function<QString()> m_spokenFirst;
 };
 
 } // namespace kwintor

@@ -70,8 +70,6 @@ bool KeyboardControl::eventFilter(QObject* watched, QEvent* event) {
     // Alt alone makes the menu bar take the keys; they move through its menus, not the game.
     if (qobject_cast<QMenuBar*>(watched) || qobject_cast<QMenuBar*>(QApplication::focusWidget()))
         return false;
-    if (m_flow.computerOnTurn())
-        return false; // a computer plays this turn: the keys of people do nothing
     if (key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier))
         return false; // Ctrl+N and the like are the menus' shortcuts
     return handle(key->key(), key->isAutoRepeat());
@@ -101,7 +99,7 @@ bool KeyboardControl::handle(int key, bool autoRepeat) {
             m_announcer.say(m_turnSupplement());
         return true;
     }
-    if (gameOver(m_flow.state()) && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (m_flow.game().over() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         m_announcer.say(gameOverText());
         return true; // the game is over: nothing to throw or place until a new one
     }

@@ -6,6 +6,7 @@
 #include "mainwindow/ComputerPlayers.h"
 #include "mainwindow/DiceTray.h"
 #include "mainwindow/FormPrinter.h"
+#include "mainwindow/GameEnd.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/KeyboardControl.h"
 #include "mainwindow/MainMenus.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/SheetView.h"
 #include "mainwindow/SpokenTexts.h"
 #include "mainwindow/WinChanceWatch.h"
+#include "persistence/ScoreList.h"
 #include "platform/Links.h"
 #include "platform/Platform.h"
 #include "resources/Plaatjes.h"
@@ -67,7 +69,7 @@ void Main::Form_Load() {
     setWindowTitle(tr(" Kwintor"));
     // The icon is drawn in seven sizes; the first frame does not need it.
     Plaatjes::setWindowIconAfterFirstFrame(*this);
-    m_flow = new GameFlow(m_platform, m_files, *this);
+    m_flow = new GameFlow(m_platform, m_platform, m_platform, m_files, this);
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
     m_actions = buildMenus(*bar, *this);
@@ -80,8 +82,6 @@ void Main::Form_Load() {
     m_winChance = new WinChanceWatch(*m_flow, *m_coach, *m_announcer, *this);
     auto* keys = new KeyboardControl(*this, *m_flow, *m_sheet, *m_announcer);
     keys->setTurnSupplement([this] { return m_winChance->spokenChances(); });
-    // The score question opens at once: it says first what the placement brought.
-    m_flow->setSpokenFirst([this] { return m_announcer->takePending(); });
     setFixedSize(ClientWidth, ClientHeight + menuBar()->minimumHeight());
     centreOnScreen(*this, size());
 
@@ -118,24 +118,14 @@ void Main::layOut() {
     m_coach = new Coach(m_files.path("Advies.tabel"), this);
     connect(m_coach, &Coach::tableReady, this, &Main::redraw);
     m_computers = new ComputerPlayers(*m_flow, *m_coach);
+    m_end = new GameEnd(*m_flow, *m_coach, m_files, m_platform, m_platform, *this);
 }
 
-// What the game's flow tells, drawn: the throw frame by frame, the focus back on the throw
-// button after a throw and a placement, and the score list after a recorded score.
+// What the game's flow tells, drawn: the throw frame by frame (the tray follows it), the focus
+// back on the throw button after a placement, the refusals, and the end of a player's game.
 void Main::follow() {
     connect(m_flow, &GameFlow::changed, this, &Main::mirror);
-    connect(m_flow, &GameFlow::throwBegun, this, [this] {
-        m_tray->showWorp(m_flow->state());
-        // Named for the throw before it greys: a screen reader reads the button as it changes.
-        setSpokenName(*m_schudKnop, throwButtonText(m_flow->state()));
-        m_schudKnop->setEnabled(false);
-        m_tray->clearDice(m_flow->game().rolling());
-    });
-    connect(m_flow, &GameFlow::dieSettled, this, [this](int die) { m_tray->showDie(die, m_flow->state()); });
-    connect(m_flow, &GameFlow::thrown, this, [this] {
-        m_tray->DobbelHoeken();
-        m_schudKnop->setFocus();
-    });
+    m_tray->follow(*m_flow);
     connect(m_flow, &GameFlow::placed, this, [this] { m_schudKnop->setFocus(); });
     connect(m_flow, &GameFlow::refused, this, [this](Refusal why) {
         if (why == Refusal::NotOnTurn) // the box says why, to a screen reader as well
@@ -143,8 +133,31 @@ void Main::follow() {
         else
             m_announcer->say(refusalText(why));
     });
-    connect(m_flow, &GameFlow::scoreRecorded, this, &Main::HoogstScores_Click);
-    connect(m_flow, &GameFlow::gameOver, this, &Main::finishGame);
+    connect(m_flow, &GameFlow::playerEnded, this, &Main::playerEnds);
+    connect(m_end, &GameEnd::newGameBegun, m_schudKnop, qOverload<>(&QWidget::setFocus));
+}
+
+void Main::playerEnds(int player) {
+    if (m_flow->isComputer(player)) // the score list is for people
+        return;
+    const GameState& s = m_flow->state();
+    // The question opens at once: a screen reader hears first what the placement brought.
+    const bool yes = m_platform.ask(this,
+                                    tr("Score van %1 toegevoegen aan de\r\nscorelijst voor %2?")
+                                        .arg(s.TotaalAB[player])
+                                        .arg(QString::fromStdString(s.SpelerNaam[player])),
+                                    tr(" Score"), m_announcer->takePending());
+    if (!yes)
+        return;
+    if (!m_files.recordScore(s.TotaalAB[player], s.SpelerNaam[player])) {
+        m_platform.messageBox(
+            this, tr("De scorelijst is vol (%1 namen). Verwijder eerst namen uit de lijst.").arg(ScoreList::MaxEntries),
+            Platform::Buttons::Ok, tr(" Scorelijst"));
+        return;
+    }
+    m_platform.Pauze(1);
+    if (!closing())
+        HoogstScores_Click();
 }
 
 void Main::mirror() {
@@ -169,20 +182,11 @@ void Main::redraw() {
         draw();
 }
 
-void Main::SchudKnop_Click() {
-    if (!m_flow->computerOnTurn())
-        m_flow->throwDice();
-}
+void Main::SchudKnop_Click() { m_flow->throwDice(); }
 
-void Main::DobbelsteenPic_Click(int index) {
-    if (!m_flow->computerOnTurn())
-        m_flow->toggleHold(index);
-}
+void Main::DobbelsteenPic_Click(int index) { m_flow->toggleHold(index); }
 
-void Main::SP_Click(int player, int index) {
-    if (!m_flow->computerOnTurn())
-        m_flow->place(player, index);
-}
+void Main::SP_Click(int player, int index) { m_flow->place(player, index); }
 
 void Main::BestandNieuw_Click() {
     m_flow->whenIdle([this] {
@@ -198,7 +202,7 @@ void Main::BestandOngedaan_Click() { m_flow->undo(); }
 void Main::PrintFormulieren_Click() {
     m_flow->whenIdle([this] {
         if (m_platform.ask(this, tr("Wilt u Kwintor formulieren afdrukken?"), tr(" Print")))
-            printFormulieren(m_platform, this);
+            printFormulieren(m_platform, m_platform, this);
     });
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dialogs/AnalyseForm.h"
 #include "mainwindow/GameFiles.h"
 #include "mainwindow/MainMenus.h"
 
@@ -16,6 +15,7 @@ class ClockFrame;
 class Coach;
 class ComputerPlayers;
 class DiceTray;
+class GameEnd;
 class GameFlow;
 class Platform;
 class ScoreSheet;
@@ -90,6 +90,8 @@ private:
     void Form_Load();
     void layOut();
     void follow();
+    // A player placed his thirteenth score: a person is asked whether it goes onto the score list.
+    void playerEnds(int player);
     void commitData(QSessionManager& manager);
     // Offers, one question each, to finish the games left unfinished that no running copy plays.
     void offerKeptGame();
@@ -103,20 +105,12 @@ private:
     SheetOverlay draw();
     // The same after a switch or the advisor's table; a throw under way is drawn at its end.
     void redraw();
-    // Every column in play is full: the history gains the game, and the final order opens.
-    void finishGame();
-    AnalyseForm::Game reviewedGame() const;
-    void openAnalyse(AnalyseForm::Game game);
-    void reviewChances(AnalyseForm& dialog, const std::vector<Decision>& decisions,
-                       const std::array<std::string, MaxPlayers + 1>& names);
-    // Adds the game to the history once the advisor's table can weigh its decisions.
-    void recordHistory(const AnalyseForm::Game& game);
 
     Platform& m_platform;
     GameFiles m_files;
     GameFlow* m_flow = nullptr;
-    std::vector<KeptGame> m_offers;              // the games left unfinished, until their questions are answered
-    std::optional<AnalyseForm::Game> m_finished; // the last game played to its end
+    std::vector<KeptGame> m_offers; // the games left unfinished, until their questions are answered
+    GameEnd* m_end = nullptr;
 
     ScoreSheet* m_sheet = nullptr;
     DiceTray* m_tray = nullptr;

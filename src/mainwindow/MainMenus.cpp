@@ -8,6 +8,7 @@
 #include "dialogs/SpelerForm.h"
 #include "dialogs/StatistiekForm.h"
 #include "mainwindow/Coach.h"
+#include "mainwindow/GameEnd.h"
 #include "mainwindow/GameFlow.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/WinChanceWatch.h"
@@ -144,6 +145,10 @@ void Main::ToolsAdvies_Click() {
 }
 
 void Main::ToolsWinkans_Click() { m_winChance->open(); }
+
+void Main::ToolsAnalyse_Click() {
+    m_flow->whenIdle([this] { m_end->review(m_end->reviewed()); });
+}
 
 void Main::ToolsMogelijkeScore_Click() {
     m_preview = !m_preview;

@@ -47,13 +47,6 @@ bool upperFull(const GameState& s, int player) {
     return true;
 }
 
-bool finished(const GameState& s, int player) {
-    for (int row = 0; row < CellCount; ++row)
-        if (isCategoryRow(row) && !s.cells[player][row].scored)
-            return false;
-    return true;
-}
-
 QString bonusDistance(const GameState& s, int player) {
     if (s.BonusGegeven[player])
         return QCoreApplication::translate("SpokenTexts", "bonus behaald");
@@ -139,13 +132,6 @@ void setOutOfPlay(QWidget& widget, bool outOfPlay) {
     static const bool installed = (QAccessible::installFactory(playingChildrenFactory), true);
     Q_UNUSED(installed);
     widget.setProperty(OutOfPlay, outOfPlay);
-}
-
-bool gameOver(const GameState& s) {
-    for (int p = 1; p <= s.AantalSpelers; ++p)
-        if (!finished(s, p))
-            return false;
-    return true;
 }
 
 int previewValue(const GameState& s, int player, int row) {
@@ -236,7 +222,7 @@ QString announcement(const GameState& before, const GameState& after) {
                     .arg(playerName(after, player), QString::number(after.cells[player][row].value), caption(row));
             if (after.BonusGegeven[player] && !before.BonusGegeven[player])
                 text += QCoreApplication::translate("SpokenTexts", " Bonus behaald.");
-            if (finished(after, player))
+            if (playerFinished(after, player))
                 text += endText(after, player);
             return text + next;
         }

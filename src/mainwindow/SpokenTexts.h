@@ -27,8 +27,6 @@ QString throwButtonText(const GameState& state);
 // final order once every player has finished), a placement taken back, the turn passing;
 // empty when nothing did.
 QString announcement(const GameState& before, const GameState& after);
-// Every player in play has scored all thirteen categories.
-bool gameOver(const GameState& state);
 // The totals of the player on turn and how far he is from the bonus.
 QString totalsText(const GameState& state);
 // Who is on turn, and what the throw so far shows.

@@ -1,5 +1,6 @@
 #include "persistence/KeptGame.h"
 
+#include "engine/Game.h"
 #include "persistence/FieldWriter.h"
 #include "persistence/FileAccess.h"
 #include "persistence/TextEncoding.h"
@@ -413,16 +414,11 @@ bool removeKeptGame(const std::string& path) { return ::unlink(path.c_str()) == 
 bool setKeptGameAside(const std::string& path) { return std::rename(path.c_str(), (path + ".bak").c_str()) == 0; }
 
 bool isWorthKeeping(const GameState& s) {
-    bool begun = s.WorpTeller > 0, open = false;
-    for (int p = 1; p <= MaxPlayers; ++p) {
-        for (int row = 0; row < CellCount; ++row) {
-            if (!isCategoryRow(row))
-                continue;
-            begun = begun || s.cells[p][row].scored;
-            open = open || (p <= s.AantalSpelers && !s.cells[p][row].scored);
-        }
-    }
-    return begun && open;
+    bool begun = s.WorpTeller > 0;
+    for (int p = 1; p <= MaxPlayers; ++p)
+        for (int row = 0; row < CellCount; ++row)
+            begun = begun || (isCategoryRow(row) && s.cells[p][row].scored);
+    return begun && !gameOver(s);
 }
 
 } // namespace kwintor

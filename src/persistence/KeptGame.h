@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/Decision.h"
-#include "engine/GameState.h"
-#include "engine/PlayerKind.h"
+#include "engine/PlayedGame.h"
 
 #include <array>
 #include <string>
@@ -12,12 +10,9 @@
 namespace kwintor {
 
 // A game left unfinished, kept in the data folder for the next start: the whole game state and
-// who plays each column, which only this file keeps. Both arrays are indexed by player, 1..6.
-// With them go the decisions made so far, so that a game taken up again is reviewed as a whole.
-struct KeptGame {
-    GameState state;
-    PlayerKinds kinds{};
-    std::vector<Decision> decisions{};
+// who plays each column, which only this file keeps. With them go the decisions made so far, so
+// that a game taken up again is reviewed as a whole.
+struct KeptGame : PlayedGame {
     // Read only: the game read whole but its decisions did not; they are left out.
     bool decisionsDamaged = false;
 };

@@ -13,7 +13,7 @@ double elapsedSince(double start, double now) {
     return elapsed;
 }
 
-void Platform::Pauze(double seconds) {
+void Clock::Pauze(double seconds) {
     // A reading within a microsecond of the wanted time counts as reached: the clock moves in
     // milliseconds, and the rounding of a subtraction must not ask for one more tiny wait.
     constexpr double Rounding = 1e-6;

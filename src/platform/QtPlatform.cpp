@@ -88,7 +88,7 @@ bool QtPlatform::processEventsFor(double seconds) {
 
 int QtPlatform::randomFace() { return m_face(m_generator); }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::play(Sound) { QApplication::beep(); }
 
 bool QtPlatform::openWithShell(QWidget*, const QString& target) {
     const QUrl url = target.contains(QStringLiteral("://")) || target.startsWith(QStringLiteral("mailto:"))

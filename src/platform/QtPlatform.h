@@ -20,7 +20,7 @@ public:
     QDateTime now() const override;
     bool processEventsFor(double seconds) override;
     int randomFace() override;
-    void beep() override;
+    void play(Sound sound) override;
     bool openWithShell(QWidget* owner, const QString& target) override;
     QSize screenPixels() const override;
     int screenDpi() const override;

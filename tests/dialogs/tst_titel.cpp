@@ -44,7 +44,7 @@ private slots:
     void theGameStartsOnceHoweverManyClicksOrClosesComeDuringTheBar() {
         ScriptedPlatform platform(m_dir.path());
         platform.m_clock = 0;
-        QPointer<Titel> titel = new Titel(platform);
+        QPointer<Titel> titel = new Titel(platform, platform);
         titel->show();
         QSignalSpy started(titel.data(), &Titel::started);
         int clicksDuringBar = 0;
@@ -90,7 +90,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, starts);
         ScriptedPlatform platform(m_dir.path());
-        Titel titel(platform);
+        Titel titel(platform, platform);
         titel.show();
         QVERIFY(QTest::qWaitForWindowActive(&titel));
         QLabel* picture = label(titel, "Image1");
@@ -108,7 +108,7 @@ private slots:
     // so the picture on the screen is the picture as drawn, pixel for pixel, never enlarged.
     void thePictureAndTheStripAreDrawnInTheScreensPixels() {
         ScriptedPlatform platform(m_dir.path());
-        Titel titel(platform);
+        Titel titel(platform, platform);
         titel.show();
         const qreal ratio = titel.devicePixelRatioF();
         QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? 2.0 : 1.0);
@@ -124,7 +124,7 @@ private slots:
     void clockShowsTimeAndShortDateAndTheMailLinkOpensMail() {
         ScriptedPlatform platform(m_dir.path());
         platform.m_now = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 7));
-        Titel titel(platform);
+        Titel titel(platform, platform);
         titel.show();
         titel.Timer1_Timer();
         QCOMPARE(label(titel, "KlokLabel")->text(), " 9:05:07 / 07-03-2026");

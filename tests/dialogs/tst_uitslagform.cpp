@@ -35,6 +35,15 @@ GameState finished(const QStringList& players) {
 // Ann's last turn with only Kans open and 200 on her sheet: after the second throw she rethrew
 // every die of 6 6 6 1 2 (worth 17.5 to come; keeping the sixes is worth 25), then placed 21.
 // Bob's first decision: five sixes after his first throw, placed at once in Kwintor.
+std::vector<Decision> decisions();
+
+// The game of those decisions, played by `names`.
+PlayedGame playedBy(const PlayerNames& names, const PlayerKinds& kinds = {}) {
+    PlayedGame game{{}, kinds, decisions()};
+    game.state.SpelerNaam = names;
+    return game;
+}
+
 std::vector<Decision> decisions() {
     const unsigned allButKans = AllCategories & ~(1u << rowCategory(RowKans));
     Decision rethrow{1, 13, 2, {6, 6, 6, 1, 2}, Decision::Kind::Hold, 0, -1, allButKans, 63, 200};
@@ -133,9 +142,8 @@ private slots:
     // While the table is made the window says so; then it shows each player's review.
     void theReviewFillsInWhenTheTableIsThere() {
         test::ScriptedPlatform platform;
-        AnalyseForm dialog(
-            {{"", "Ann", "Bob"}, {PlayerKind::Person, PlayerKind::Person, PlayerKind::Sterk}, decisions()}, 0,
-            platform);
+        AnalyseForm dialog(playedBy({"", "Ann", "Bob"}, {PlayerKind::Person, PlayerKind::Person, PlayerKind::Sterk}), 0,
+                           platform);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(child<QLabel>(&dialog, "WachtLabel")->isVisible());
@@ -168,11 +176,51 @@ private slots:
         QVERIFY(chart->markRect(12).height() > chart->markRect(11).height());
     }
 
+    // A player's page shows the three dearest of his decisions, dearest first, each as its line
+    // in the list of all his decisions says; a decision that cost nothing is never among them.
+    void theCostliestDecisionsAreTheDearestOfTheList() {
+        const unsigned allButKans = AllCategories & ~(1u << rowCategory(RowKans));
+        PlayedGame game;
+        game.state.SpelerNaam = {"", "Ann"};
+        // Rethrowing every die: dearer the more sixes were on the table; with 1 1 2 2 3 it costs nothing.
+        const std::array<int, DiceCount> hands[] = {
+            {6, 6, 5, 1, 2}, {1, 1, 2, 2, 3}, {6, 6, 6, 6, 2}, {6, 5, 1, 2, 3}, {6, 6, 6, 1, 2}};
+        for (int t = 0; t < 5; ++t)
+            game.decisions.push_back({1, 9 + t, 2, hands[t], Decision::Kind::Hold, 0, -1, allButKans, 63, 200});
+        test::ScriptedPlatform platform;
+        AnalyseForm dialog(game, 0, platform);
+        dialog.setTable(m_table);
+        QWidget* ann = child<QTabWidget>(&dialog, "Spelers")->widget(0);
+
+        auto* list = child<QTreeWidget>(ann, "Keuzes");
+        QCOMPARE(list->topLevelItemCount(), 5);
+        QList<std::pair<double, QString>> costs; // cost, "Beurt t, worp n"
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list->topLevelItem(i);
+            costs.append({QLocale(QLocale::Dutch).toDouble(item->text(7)),
+                          QStringLiteral("Beurt %1, worp %2").arg(item->text(0), item->text(1))});
+        }
+        std::stable_sort(costs.begin(), costs.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        QVERIFY(costs[2].first > costs[3].first && costs[3].first > 0 && costs[4].first == 0);
+        for (int k = 1; k <= 3; ++k) {
+            const auto& [cost, when] = costs[k - 1];
+            QCOMPARE(child<QLabel>(ann, QStringLiteral("Duurste(%1)Wanneer").arg(k))->text(), when);
+            QVERIFY2(
+                child<QLabel>(ann, QStringLiteral("Duurste(%1)").arg(k))
+                    ->text()
+                    .endsWith(
+                        QStringLiteral(": %1 punten verloren.").arg(QLocale(QLocale::Dutch).toString(cost, 'f', 2))),
+                qPrintable(when));
+        }
+        QVERIFY(!ann->findChild<QLabel*>("Duurste(4)"));
+        QCOMPARE(child<QLabel>(ann, "Beste")->text(), "1 van de 5 keuzes waren de beste (20 %).");
+    }
+
     // "Opslaan..." writes the CSV where the save dialog points; cancelled, it writes nothing.
     void savingWritesOneRowPerDecision() {
         QTemporaryDir dir;
         test::ScriptedPlatform platform;
-        AnalyseForm dialog({{"", "Ann", "Bob, \"de\" Bouwer"}, {}, decisions()}, 0, platform);
+        AnalyseForm dialog(playedBy({"", "Ann", "Bob, \"de\" Bouwer"}), 0, platform);
         dialog.setTable(m_table);
         test::click(&dialog, "OpslaanKnop");
         QCOMPARE(platform.saveQuestions.size(), 1);

@@ -64,7 +64,7 @@ struct Windows {
             {1, 13, 2, {6, 6, 6, 1, 2}, Decision::Kind::Hold, 0, -1, 1u << 12, 63, 200},
             {1, 13, 3, {5, 6, 4, 6, 6}, Decision::Kind::Place, 0, RowDrieGelijke, 1u << 6, 63, 200},
             {2, 1, 1, {2, 3, 4, 5, 6}, Decision::Kind::Place, 0, RowGroteStraat, 0, 0, 0}};
-        const AnalyseForm::Game game{end.SpelerNaam, kinds, decisions};
+        const PlayedGame game{end, kinds, decisions};
         auto review = std::make_unique<AnalyseForm>(game, 0, f.platform, f.main.get());
         review->setTable(table);
 
@@ -79,7 +79,7 @@ struct Windows {
         dialogs.push_back(std::make_unique<AnalyseForm>(game, 0, f.platform, f.main.get()));
         for (auto& dialog : dialogs)
             dialog->show();
-        titel = std::make_unique<Titel>(f.platform);
+        titel = std::make_unique<Titel>(f.platform, f.platform);
         titel->show();
         winkans = std::make_unique<WinkansForm>();
         QStringList names;

@@ -52,7 +52,7 @@ private slots:
 
     void aTurnThrowsHoldsAndPlaces() {
         f->throwDice({6, 5, 4, 3, 2});
-        QCOMPARE(f->platform.beeps, 1);
+        QCOMPARE(f->platform.sounds, QList<Sound>{Sound::Throw});
         QCOMPARE(f->platform.waits.first(), 0.1); // a frame a tenth of a second
         QCOMPARE(f->text("ScoreLabel"), "20");
         QCOMPARE(worp(), Plaatjes::instance().Worp(1));

@@ -453,7 +453,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
         }
         platform.shellOpens = viewer;
-        QVERIFY(printFormulieren(platform, nullptr, QPrinterInfo()));
+        QVERIFY(printFormulieren(platform, platform, nullptr, QPrinterInfo()));
         const QString path = dir.filePath(expected);
         QCOMPARE(platform.opened, QStringList{path});
         QStringList told;
@@ -476,7 +476,7 @@ private slots:
 
     void aDataDirectoryThatCannotBeWrittenIsToldAndOpensNothing() {
         ScriptedPlatform platform(QStringLiteral("/nonexistent/kwintor"));
-        QVERIFY(!printFormulieren(platform, nullptr, QPrinterInfo()));
+        QVERIFY(!printFormulieren(platform, platform, nullptr, QPrinterInfo()));
         QVERIFY(platform.opened.isEmpty());
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().title, " Print");

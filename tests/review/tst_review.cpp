@@ -121,8 +121,8 @@ private slots:
         game.choosePlayers(2, {"", "Sterk", "Gemiddeld"});
         DecisionLog log;
         std::mt19937_64 dice(seed), rng(seed + 100);
-        const auto strong = makeStrategy(Level::Strong, m_table);
-        const auto medium = makeStrategy(Level::Medium, m_table);
+        const auto strong = makeStrategy(PlayerKind::Sterk, m_table);
+        const auto medium = makeStrategy(PlayerKind::Gemiddeld, m_table);
         for (int turn = 0; turn < 2 * CategoryCount; ++turn) {
             playTurn(game, log, game.state().AanDeBeurt == 1 ? *strong : *medium, dice, rng);
             if (QTest::currentTestFailed())

@@ -11,7 +11,7 @@ namespace kwintor::test {
 
 // A Platform whose answers the test writes beforehand: queued message-box answers,
 // a clock the test moves, waits that return at once after moving that clock, a
-// scripted sequence of die faces, and a record of beeps, messages and shell opens.
+// scripted sequence of die faces, and a record of sounds, messages and shell opens.
 class ScriptedPlatform : public Platform {
 public:
     struct Message {
@@ -32,7 +32,7 @@ public:
     QDateTime now() const override { return m_now; }
     bool processEventsFor(double seconds) override;
     int randomFace() override;
-    void beep() override { ++beeps; }
+    void play(Sound sound) override { sounds.append(sound); }
     bool openWithShell(QWidget* owner, const QString& target) override;
     QSize screenPixels() const override { return {1920, 1080}; }
     int screenDpi() const override { return 96; }
@@ -56,7 +56,7 @@ public:
     QString documents;      // the documents folder; empty: the desktop has none
     bool shellOpens = true; // false: the desktop has no program for what is opened
     QList<double> waits;    // the length of each processEventsFor call
-    int beeps = 0;
+    QList<Sound> sounds;
     QList<bool> busyCursor;       // every change of the mouse pointer: true = hourglass
     QString savePath;             // what every save dialog answers; empty: cancelled
     QStringList saveQuestions;    // each save dialog asked: "title|suggested path"
