@@ -249,6 +249,21 @@
     </message>
 </context>
 <context>
+    <name>SheetView</name>
+    <message>
+        <source> [PC]</source>
+        <translation> [PC]</translation>
+    </message>
+    <message>
+        <source>computerspeler</source>
+        <translation>computer player</translation>
+    </message>
+    <message>
+        <source>Aantal spelers : %1</source>
+        <translation>Players : %1</translation>
+    </message>
+</context>
+<context>
     <name>SpokenTexts</name>
     <message>
         <source>een</source>
@@ -1147,18 +1162,6 @@ score list for %2?</translation>
     <message>
         <source>Totaal  A + B</source>
         <translation>Total  A + B</translation>
-    </message>
-    <message>
-        <source> [PC]</source>
-        <translation> [PC]</translation>
-    </message>
-    <message>
-        <source>computerspeler</source>
-        <translation>computer player</translation>
-    </message>
-    <message>
-        <source>Aantal spelers : %1</source>
-        <translation>Players : %1</translation>
     </message>
 </context>
 <context>

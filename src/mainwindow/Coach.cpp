@@ -3,14 +3,12 @@
 #include "advisor/Advisor.h"
 #include "advisor/Position.h"
 #include "advisor/ValueTable.h"
-#include "mainwindow/DiceTray.h"
-#include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
+#include "mainwindow/SheetView.h"
 #include "platform/Language.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLabel>
 #include <QLocale>
 #include <QPointer>
 #include <QStringList>
@@ -27,8 +25,7 @@ QString points(double value) { return language::numbers().toString(value, 'f', 1
 
 } // namespace
 
-Coach::Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath, QObject* parent)
-    : QObject(parent), m_sheet(sheet), m_tray(tray), m_throwButton(throwButton), m_cachePath(cachePath) {}
+Coach::Coach(const QString& cachePath, QObject* parent) : QObject(parent), m_cachePath(cachePath) {}
 
 // A table still being made is abandoned: the program does not wait for it to end, and no thread
 // goes on using what the program takes down as it closes.
@@ -55,7 +52,6 @@ void Coach::prepare() {
                 if (!self)
                     return;
                 self->m_table = done;
-                self->show(self->m_last);
                 emit self->tableReady();
             },
             Qt::QueuedConnection);
@@ -72,60 +68,50 @@ void Coach::setOn(bool on) {
     m_on = on;
     if (on)
         prepare();
-    show(m_last);
 }
 
-void Coach::clear() {
-    m_tray.setAdviceMarks(0);
-    m_sheet.setAdviceMark(0, -1);
-    for (int row = 0; row < CellCount; ++row)
-        for (int p = 1; p <= MaxPlayers; ++p)
-            m_sheet.setAdviceTip(p, row, QString());
-    m_throwButton.setToolTip(QString());
-}
-
-QString Coach::takeNewAdvice() {
-    if (m_advice == m_told)
+QString Coach::takeNewAdvice(const SheetOverlay& overlay) {
+    if (overlay.words == m_told)
         return {};
-    m_told = m_advice;
-    return m_advice;
+    m_told = overlay.words;
+    return overlay.words;
 }
 
-void Coach::show(const GameState& state) {
-    m_last = state;
-    m_advice.clear();
-    clear();
+SheetOverlay Coach::advice(const GameState& state) const {
+    SheetOverlay overlay;
     if (!m_on || !m_table || state.throwing || state.WorpTeller == 0)
-        return;
+        return overlay;
     const int player = state.AanDeBeurt;
     const Advice advice = advise(*m_table, positionOf(state, player));
     if (!advice.valid)
-        return;
+        return overlay;
     const int scored = state.TotaalAB[player];
     for (int row = 0; row < CellCount; ++row)
         if (!std::isnan(advice.placeExpected[row]))
-            m_sheet.setAdviceTip(player, row,
-                                 tr("Verwacht eindtotaal: %1").arg(points(scored + advice.placeExpected[row])));
+            overlay.cellTips[player][row] =
+                tr("Verwacht eindtotaal: %1").arg(points(scored + advice.placeExpected[row]));
     if (advice.best.kind == Action::Kind::Place) {
-        m_sheet.setAdviceMark(player, advice.best.row);
-        m_advice = tr("Advies: plaats bij %1.").arg(rowCaption(advice.best.row).simplified());
-        m_throwButton.setToolTip(tr("Beter: nu plaatsen in %1 (verwacht eindtotaal %2)")
-                                     .arg(rowCaption(advice.best.row).simplified(), points(scored + advice.expected)));
+        overlay.markedPlayer = player;
+        overlay.markedRow = advice.best.row;
+        overlay.words = tr("Advies: plaats bij %1.").arg(rowCaption(advice.best.row).simplified());
+        overlay.throwTip = tr("Beter: nu plaatsen in %1 (verwacht eindtotaal %2)")
+                               .arg(rowCaption(advice.best.row).simplified(), points(scored + advice.expected));
     } else {
-        m_tray.setAdviceMarks(advice.best.keep);
+        overlay.keep = advice.best.keep;
         QStringList kept;
         for (int die = 1; die <= DiceCount; ++die)
             if (advice.best.keep & (1u << (die - 1)))
                 kept << QString::number(die);
         const QString last = kept.isEmpty() ? QString() : kept.takeLast();
-        m_advice = last.isEmpty()   ? tr("Advies: gooi alle stenen opnieuw.")
-                   : kept.isEmpty() ? tr("Advies: zet dobbelsteen %1 vast en gooi opnieuw.").arg(last)
-                                    : tr("Advies: zet dobbelstenen %1 en %2 vast en gooi opnieuw.")
-                                          .arg(kept.join(QStringLiteral(", ")), last);
-        m_throwButton.setToolTip(tr("Beter: opnieuw gooien met de gemarkeerde stenen vast "
-                                    "(verwacht eindtotaal %1)")
-                                     .arg(points(scored + advice.expected)));
+        overlay.words = last.isEmpty()   ? tr("Advies: gooi alle stenen opnieuw.")
+                        : kept.isEmpty() ? tr("Advies: zet dobbelsteen %1 vast en gooi opnieuw.").arg(last)
+                                         : tr("Advies: zet dobbelstenen %1 en %2 vast en gooi opnieuw.")
+                                               .arg(kept.join(QStringLiteral(", ")), last);
+        overlay.throwTip = tr("Beter: opnieuw gooien met de gemarkeerde stenen vast "
+                              "(verwacht eindtotaal %1)")
+                               .arg(points(scored + advice.expected));
     }
+    return overlay;
 }
 
 } // namespace kwintor

@@ -11,19 +11,18 @@
 
 namespace kwintor {
 
-class DiceTray;
-class ScoreSheet;
 class ValueTable;
+struct SheetOverlay;
 
 // The advisor in the window. It loads (or computes and caches) the table of best play on a
-// thread of its own, so the window never waits for it; while "Advies" is
-// on it marks, after each throw of the player on turn, the dice the best move keeps or the cell
-// it places in, and tells the expected final total of each open cell. It never makes a move.
+// thread of its own, so the window never waits for it; while "Advies" is on, its advice after
+// each throw of the player on turn marks the dice the best move keeps or the cell it places in,
+// and tells the expected final total of each open cell. It holds no widget and never makes a move.
 class Coach : public QObject {
     Q_OBJECT
 public:
     // The table is cached in `cachePath`.
-    Coach(ScoreSheet& sheet, DiceTray& tray, QWidget& throwButton, const QString& cachePath, QObject* parent = nullptr);
+    explicit Coach(const QString& cachePath, QObject* parent = nullptr);
     ~Coach() override;
 
     // Starts loading the table on a thread of its own the first time it is needed (the advice
@@ -37,21 +36,17 @@ public:
 
     void setOn(bool on);
     bool isOn() const { return m_on; }
-    // Marks what the state on the table calls for; nothing before the turn's first throw.
-    void show(const GameState& state);
-    // The advice in words ("Advies: plaats bij Kans."), once: empty when it is the advice the
-    // last call gave, or when there is none.
-    QString takeNewAdvice();
+    // What the table calls for in the state, laid over the sheet: its marks, tips and words; none
+    // while the advice is off or the table not there, nor before the turn's first throw.
+    SheetOverlay advice(const GameState& state) const;
+    // The overlay's advice in words ("Advies: plaats bij Kans."), once: empty when it is the
+    // advice the last call gave, or when there is none.
+    QString takeNewAdvice(const SheetOverlay& overlay);
 
 signals:
     void tableReady();
 
 private:
-    void clear();
-
-    ScoreSheet& m_sheet;
-    DiceTray& m_tray;
-    QWidget& m_throwButton;
     QString m_cachePath;
     bool m_preparing = false;
     // The table being made on the worker thread, so that closing can end it.
@@ -59,8 +54,7 @@ private:
     QPointer<QThread> m_worker;
     std::shared_ptr<const ValueTable> m_table;
     bool m_on = false;
-    GameState m_last;
-    QString m_advice, m_told;
+    QString m_told;
 };
 
 } // namespace kwintor

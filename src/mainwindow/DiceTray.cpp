@@ -2,6 +2,7 @@
 
 #include "engine/Game.h"
 #include "mainwindow/GameFlow.h"
+#include "mainwindow/SheetView.h"
 #include "mainwindow/SpokenTexts.h"
 #include "resources/Plaatjes.h"
 #include "widgets/ClickLabel.h"
@@ -100,23 +101,26 @@ void DiceTray::setColours(const QColor& corners, int diceColour) {
     DobbelHoeken();
 }
 
-void DiceTray::show(const GameState& state) {
+void DiceTray::apply(const TrayView& view) {
     for (int die = 1; die <= DiceCount; ++die)
-        m_shape[die]->setVisible(state.Vastgezet[die]);
-    showWorp(state);
-    m_scoreLabel->setText(QString::number(tableSum(state)));
+        m_shape[die]->setVisible(view.held[die]);
+    showWorp(view.throwCount);
+    m_scoreLabel->setText(view.sum);
     m_scoreLabel->adjustSize();
     for (int die = 1; die <= DiceCount; ++die)
-        setSpokenName(*m_dobbelsteenPic[die], dieText(state, die));
-    setSpokenName(*m_scoreLabel, sumText(state));
-    setSpokenName(*m_worpPic, throwCounterText(state));
-    m_schudKnop->setEnabled(canThrow(state));
-    setSpokenName(*m_schudKnop, throwButtonText(state));
+        setSpokenName(*m_dobbelsteenPic[die], view.dieSpoken[die]);
+    setSpokenName(*m_scoreLabel, view.sumSpoken);
+    setSpokenName(*m_worpPic, view.counterSpoken);
+    m_schudKnop->setEnabled(view.throwEnabled);
+    setSpokenName(*m_schudKnop, view.throwSpoken);
+    for (int die = 1; die <= DiceCount; ++die)
+        m_mark[die]->setVisible(view.adviceMarked[die]);
+    m_schudKnop->setToolTip(view.throwToolTip);
 }
 
-void DiceTray::showWorp(const GameState& state) {
-    m_worpPic->setPixmap(QPixmap::fromImage(Plaatjes::instance().Worp(state.WorpTeller)));
-}
+void DiceTray::showWorp(const GameState& state) { showWorp(state.WorpTeller); }
+
+void DiceTray::showWorp(int throws) { m_worpPic->setPixmap(QPixmap::fromImage(Plaatjes::instance().Worp(throws))); }
 
 void DiceTray::showDice(const GameState& state) {
     for (int die = 1; die <= DiceCount; ++die)
@@ -133,11 +137,6 @@ void DiceTray::showDie(int die, const GameState& state) {
         m_canvas[die] = Plaatjes::instance().Img(value + m_diceColour).copy();
     }
     m_dobbelsteenPic[die]->setPixmap(QPixmap::fromImage(m_canvas[die]));
-}
-
-void DiceTray::setAdviceMarks(unsigned keep) {
-    for (int die = 1; die <= DiceCount; ++die)
-        m_mark[die]->setVisible(keep & (1u << (die - 1)));
 }
 
 bool DiceTray::adviceMarked(int die) const { return !m_mark[die]->isHidden(); }

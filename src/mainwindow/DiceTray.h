@@ -17,9 +17,11 @@ class AdviceMark;
 class ClickLabel;
 class GameFlow;
 class HoldShape;
+struct TrayView;
 
 // The dice column beside the sheet: the five die pictures (die 5 at the top) with their hold
-// frames, the dice sum, the throw counter and the throw button. It draws what the game state holds.
+// frames, the dice sum, the throw counter and the throw button. It draws the dice as the throw
+// rolls them, and the rest as the tray's view says.
 class DiceTray : public QWidget {
     Q_OBJECT
 public:
@@ -33,9 +35,10 @@ public:
     // begins, each die as it settles, the rounded corners and the focus on the throw button at its end.
     void follow(const GameFlow& flow);
 
-    using QWidget::show;
-    // The holds, the throw counter and the sum ("0" until the turn's first throw has ended).
-    void show(const GameState& state);
+    // The holds, the throw counter, the sum, the throw button and the advice marks as the view
+    // says, with what a screen reader reads of them.
+    void apply(const TrayView& view);
+    // The throw counter's picture, as it changes when a throw begins.
     void showWorp(const GameState& state);
     // Every die's face as the state holds it, corners rounded.
     void showDice(const GameState& state);
@@ -48,8 +51,7 @@ public:
 
     const QImage& diePicture(int die) const { return m_canvas[die]; }
     QPushButton& throwButton() const { return *m_schudKnop; }
-    // The advisor's marks beside the dice to keep: bit i for die i + 1; 0 shows none.
-    void setAdviceMarks(unsigned keep);
+    // The advisor's mark beside a die to keep.
     bool adviceMarked(int die) const;
 
 signals:
@@ -57,6 +59,8 @@ signals:
     void throwClicked();
 
 private:
+    void showWorp(int throws);
+
     std::array<QFrame*, 3> m_frames{}; // Frame13, Frame16, Frame15
     std::array<ClickLabel*, DiceCount + 1> m_dobbelsteenPic{};
     std::array<HoldShape*, DiceCount + 1> m_shape{};

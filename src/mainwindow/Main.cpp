@@ -12,6 +12,7 @@
 #include "mainwindow/MainMenus.h"
 #include "mainwindow/ScoreSheet.h"
 #include "mainwindow/SheetTexts.h"
+#include "mainwindow/SheetView.h"
 #include "mainwindow/SpokenTexts.h"
 #include "mainwindow/WinChanceWatch.h"
 #include "persistence/ScoreList.h"
@@ -114,7 +115,8 @@ void Main::layOut() {
     m_schudKnop = &m_tray->throwButton();
     m_schudKnop->setFocus();
     m_clock = new ClockFrame(client, [this] { KlokTimer_Timer(); });
-    m_coach = new Coach(*m_sheet, *m_tray, *m_schudKnop, m_files.adviceTablePath(), this);
+    m_coach = new Coach(m_files.adviceTablePath(), this);
+    connect(m_coach, &Coach::tableReady, this, &Main::redraw);
     m_computers = new ComputerPlayers(*m_flow, *m_coach);
     m_end = new GameEnd(*m_flow, *m_coach, m_files, m_platform, m_platform, *this);
 }
@@ -159,14 +161,25 @@ void Main::playerEnds(int player) {
 }
 
 void Main::mirror() {
-    const GameState& s = m_flow->state();
-    m_sheet->setPlayerKinds(m_flow->kinds());
-    m_sheet->show(s);
-    m_tray->show(s);
+    const SheetOverlay advice = draw();
     m_actions.ongedaan->setEnabled(m_flow->game().canUndo());
-    m_announcer->update(s);
-    m_coach->show(s);
-    m_announcer->say(m_coach->takeNewAdvice());
+    m_announcer->update(m_flow->state());
+    m_announcer->say(m_coach->takeNewAdvice(advice));
+}
+
+SheetOverlay Main::draw() {
+    const GameState& s = m_flow->state();
+    SheetOverlay overlay = m_coach->advice(s);
+    overlay.preview = m_preview;
+    const SheetView view = sheetView(s, m_flow->kinds(), overlay);
+    m_sheet->apply(view);
+    m_tray->apply(view.tray);
+    return overlay;
+}
+
+void Main::redraw() {
+    if (!m_flow->state().throwing)
+        draw();
 }
 
 void Main::SchudKnop_Click() { m_flow->throwDice(); }

@@ -21,6 +21,7 @@ class Platform;
 class ScoreSheet;
 class WinChanceWatch;
 struct Settings;
+struct SheetOverlay;
 
 // The window in which the game is played: the score sheet, the dice tray, the throw button,
 // the clock and the menu bar. The game itself goes on in its flow (GameFlow); the window sends
@@ -99,6 +100,11 @@ private:
     // After every move: draws the sheet and the tray anew (the dice faces only change with a
     // throw), and lets the advisor and the screen reader look.
     void mirror();
+    // Draws the sheet and the tray from the game's state, the players' kinds, the advice and the
+    // preview switch; returns the advice drawn.
+    SheetOverlay draw();
+    // The same after a switch or the advisor's table; a throw under way is drawn at its end.
+    void redraw();
 
     Platform& m_platform;
     GameFiles m_files;
@@ -112,6 +118,7 @@ private:
     Coach* m_coach = nullptr;
     ComputerPlayers* m_computers = nullptr;
     QPushButton* m_schudKnop = nullptr;
+    bool m_preview = false; // open cells show what they would score
     MenuActions m_actions;
     Announcer* m_announcer = nullptr;
     WinChanceWatch* m_winChance = nullptr;

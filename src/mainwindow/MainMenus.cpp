@@ -139,7 +139,10 @@ void Main::ToolsConfig_Click() {
     });
 }
 
-void Main::ToolsAdvies_Click() { m_coach->setOn(m_actions.advies->isChecked()); }
+void Main::ToolsAdvies_Click() {
+    m_coach->setOn(m_actions.advies->isChecked());
+    redraw();
+}
 
 void Main::ToolsWinkans_Click() { m_winChance->open(); }
 
@@ -148,9 +151,9 @@ void Main::ToolsAnalyse_Click() {
 }
 
 void Main::ToolsMogelijkeScore_Click() {
-    m_sheet->setPreviewShown(!m_sheet->previewShown());
-    m_sheet->show(m_flow->state());
-    m_actions.mogelijkeScore->setChecked(m_sheet->previewShown());
+    m_preview = !m_preview;
+    redraw();
+    m_actions.mogelijkeScore->setChecked(m_preview);
 }
 
 void Main::HelpHelp_Click() {

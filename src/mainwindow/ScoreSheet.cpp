@@ -3,6 +3,7 @@
 #include "engine/Game.h"
 #include "mainwindow/CellCursor.h"
 #include "mainwindow/SheetTexts.h"
+#include "mainwindow/SheetView.h"
 #include "mainwindow/SpokenTexts.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/Theme.h"
@@ -69,14 +70,15 @@ constexpr RowPlace rowPlace(int row) {
 constexpr int CellWidth = 750;
 constexpr int CellHeight = 345;
 
-QColor cellColour(int row) {
-    switch (row) {
-    case RowTotalA:
-    case RowTotalB: return TotalColour;
-    case RowBonus:
-    case RowGrandTotal: return BonusColour;
-    default: return CellColour;
+QColor inkColour(Ink ink) {
+    switch (ink) {
+    case Ink::Name: return NameColour;
+    case Ink::OnTurn: return OnTurnColour;
+    case Ink::Total: return TotalColour;
+    case Ink::Bonus: return BonusColour;
+    case Ink::Cell: break;
     }
+    return CellColour;
 }
 
 // The small system fonts the sheet was designed in are narrower than the sans family that
@@ -204,7 +206,7 @@ void ScoreSheet::addCells() {
             cell->setText(QStringLiteral("0"));
             cell->setFont(font);
             cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            setTextColour(cell, cellColour(row));
+            setTextColour(cell, inkColour(cellInk(row)));
             cell->setGeometry(twipsRect(540 + 1470 * (p - 1), place.top, CellWidth, CellHeight));
             cell->onClick = [this, p, row] { emit cellClicked(p, row); };
             m_cells[p][row] = cell;
@@ -214,30 +216,45 @@ void ScoreSheet::addCells() {
 
 QLabel* ScoreSheet::cell(int player, int row) const { return m_cells[player][row]; }
 
-void ScoreSheet::show(const GameState& s) {
+void ScoreSheet::apply(const SheetView& view) {
     for (int p = 1; p <= MaxPlayers; ++p) {
         for (int row = 0; row < CellCount; ++row) {
-            const Cell& cell = s.cells[p][row];
-            m_cells[p][row]->setText(QString::number(cell.value));
-            m_cells[p][row]->setEnabled(cell.open);
+            m_cells[p][row]->setText(view.cells[p][row].text);
+            m_cells[p][row]->setEnabled(view.cells[p][row].enabled);
         }
+        const NameView& name = view.names[p];
         QLabel* label = m_spelersLabel[p];
-        const bool inPlay = p <= s.AantalSpelers;
-        const bool onTurn = p == s.AanDeBeurt;
-        const QString name = inPlay ? QString::fromStdString(s.SpelerNaam[p]) : defaultPlayerName(p);
-        const bool computer = inPlay && isComputer(m_kinds[p]);
-        label->setText(computer ? name + tr(" [PC]") : name);
-        label->setAccessibleDescription(computer ? tr("computerspeler") : QString());
-        label->setEnabled(inPlay);
+        label->setText(name.text);
+        label->setAccessibleDescription(name.spokenDescription);
+        label->setEnabled(name.enabled);
         QFont font = label->font();
-        font.setUnderline(onTurn);
+        font.setUnderline(name.underlined);
         label->setFont(font);
-        setTextColour(label, onTurn ? OnTurnColour : NameColour);
+        setTextColour(label, inkColour(name.ink));
         label->adjustSize();
     }
-    m_label1->setText(tr("Aantal spelers : %1").arg(s.AantalSpelers));
+    m_label1->setText(view.playerCount);
     m_label1->adjustSize();
-    describe(s);
+    for (int p = 1; p <= MaxPlayers; ++p) {
+        for (int row = 0; row < CellCount; ++row) {
+            const CellView& shown = view.cells[p][row];
+            ClickLabel* cell = m_cells[p][row];
+            QColor colour = inkColour(shown.ink);
+            colour.setAlpha(shown.faint ? 100 : 255);
+            // Every cell has had a text colour of its own from the start; one that stays needs
+            // no new palette.
+            if (cell->palette().color(QPalette::Active, QPalette::WindowText) != colour)
+                setTextColour(cell, colour);
+            cell->setToolTip(shown.toolTip);
+            setSpokenName(*cell, shown.spokenName);
+            setOutOfPlay(*cell, shown.outOfPlay);
+        }
+        setSpokenName(*m_spelersLabel[p], view.names[p].spokenName);
+        setOutOfPlay(*m_spelersLabel[p], view.names[p].outOfPlay);
+    }
+    if (m_cursorPlayer != 0 && !view.cells[m_cursorPlayer][m_cursorRow].choosable)
+        clearCellCursor();
+    setAdviceMark(view.markedPlayer, view.markedRow);
 }
 
 void ScoreSheet::setHelpShown(bool shown) {
@@ -271,42 +288,6 @@ void ScoreSheet::setAdviceMark(int player, int row) {
     m_mark->move(target->x() - AdviceMark::Size - 2, target->y() + (target->height() - AdviceMark::Size) / 2);
     m_mark->show();
     m_mark->raise();
-}
-
-void ScoreSheet::setAdviceTip(int player, int row, const QString& tip) {
-    m_adviceTips[player][row] = tip;
-    showTip(player, row);
-}
-
-void ScoreSheet::showTip(int player, int row) {
-    QStringList parts{m_scoreTips[player][row], m_adviceTips[player][row]};
-    parts.removeAll(QString());
-    m_cells[player][row]->setToolTip(parts.join(u'\n'));
-}
-
-void ScoreSheet::describe(const GameState& s) {
-    for (int p = 1; p <= MaxPlayers; ++p) {
-        for (int row = 0; row < CellCount; ++row) {
-            ClickLabel* cell = m_cells[p][row];
-            const int value = m_preview ? previewValue(s, p, row) : -1;
-            if (value >= 0)
-                cell->setText(QString::number(value));
-            QColor colour = cellColour(row);
-            colour.setAlpha(value >= 0 ? 100 : 255);
-            // Every cell has had a text colour of its own from the start; one that stays needs
-            // no new palette.
-            if (cell->palette().color(QPalette::Active, QPalette::WindowText) != colour)
-                setTextColour(cell, colour);
-            m_scoreTips[p][row] = cellToolTip(s, p, row);
-            showTip(p, row);
-            setSpokenName(*cell, cellText(s, p, row));
-            setOutOfPlay(*cell, p > s.AantalSpelers);
-        }
-        setSpokenName(*m_spelersLabel[p], nameText(s, p));
-        setOutOfPlay(*m_spelersLabel[p], p > s.AantalSpelers);
-    }
-    if (m_cursorPlayer != 0 && (m_cursorPlayer != s.AanDeBeurt || !s.cells[m_cursorPlayer][m_cursorRow].open))
-        clearCellCursor();
 }
 
 void ScoreSheet::setCellCursor(int player, int row) {

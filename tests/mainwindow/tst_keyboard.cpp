@@ -195,61 +195,6 @@ private slots:
         f->key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->cell(1, RowKans)->text(), "10");
     }
-
-    void previewAndTooltipsShowWhatACellWouldScore_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("value");
-        QTest::newRow("threes") << int(RowDrieen) << 9;
-        QTest::newRow("four of a kind") << int(RowVierGelijke) << 0;
-    }
-    void previewAndTooltipsShowWhatACellWouldScore() {
-        QFETCH(int, row);
-        QFETCH(int, value);
-        QCOMPARE(f->cell(1, RowBonus)->toolTip(), "Nog 63 punten tot de bonus");
-        QCOMPARE(f->cell(1, row)->toolTip(), QString()); // nothing thrown yet
-        f->throwDice({2, 2, 3, 3, 3});
-        QCOMPARE(f->cell(1, row)->toolTip(), QStringLiteral("Nu %1 punten").arg(value));
-        QCOMPARE(f->cell(1, row)->text(), "0"); // no preview while the item is off
-        f->run("Tools/Toon mogelijke score");
-        QCOMPARE(f->cell(1, row)->text(), QString::number(value));
-        QVERIFY(f->cell(1, row)->palette().color(QPalette::WindowText).alpha() < 255); // faint
-        QCOMPARE(f->cell(1, RowTotalA)->text(), "0");
-        f->place(1, row);
-        QCOMPARE(f->cell(1, row)->palette().color(QPalette::WindowText).alpha(), 255);
-        QCOMPARE(f->cell(1, RowEnen)->text(), "0"); // nothing thrown in the new turn
-        QCOMPARE(f->cell(1, RowBonus)->toolTip(),
-                 row == RowDrieen ? "Nog 54 punten tot de bonus" : "Nog 63 punten tot de bonus");
-    }
-
-    void aScreenReaderReadsTheControls_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        for (auto [tag, control, text] : {
-                 std::array{"held die", "DobbelsteenPic(3)", "Dobbelsteen 3: vijf, vastgezet"},
-                 {"die", "DobbelsteenPic(1)", "Dobbelsteen 1: vier"},
-                 {"scored cell", "SP1(4)", "Anna, Totaal vijven: 25"},
-                 {"open cell", "SP1(12)", "Anna, Full house: open, nu 0 waard"},
-                 {"open cell of the player not on turn", "SP2(12)", "Bert, Full house: open"},
-                 {"upper total of the other", "SP2(6)", "Bert, Totaal A: 5, nog 58 punten tot de bonus"},
-                 {"name on turn", "SpelersLabel(1)", "Anna, aan de beurt"},
-                 {"name not in play", "SpelersLabel(3)", "Speler 3, speelt niet mee"},
-                 {"throw button", "SchudKnop", "Gooien, worp 3 van 3"},
-             })
-            QTest::newRow(tag) << QString(control) << QString::fromUtf8(text);
-    }
-    void aScreenReaderReadsTheControls() {
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        f->setPlayers({"Anna", "Bert"});
-        f->play(OneColumn[RowVijven], 1);
-        f->play(OneColumn[RowEnen], 2);
-        f->throwDice({4, 4, 5, 5, 5});
-        f->hold(3);
-        f->throwDice({4, 5, 5, 5}); // die 3 stays a five
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(f->widget(control));
-        QVERIFY(face);
-        QCOMPARE(face->text(QAccessible::Name), text);
-    }
 };
 
 QTEST_MAIN(TestKeyboard)
